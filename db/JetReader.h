@@ -1,0 +1,52 @@
+// Reader of Jet 4 database files (4,096-byte pages): finds the user tables
+// through the catalog MSysObjects, reads their definitions and data pages and
+// decodes Long Integer, Text and Memo columns into a Table.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "db/Table.h"
+
+namespace lanvero::db {
+
+// Raised for files that are not Jet 4 databases, are truncated or corrupt,
+// or use features this reader does not decode.
+class JetError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class JetDatabase {
+ public:
+  // Takes the whole file; checks the header and reads the catalog.
+  static JetDatabase FromBytes(std::vector<std::uint8_t> bytes);
+  // Reads the file (UTF-8 path) and closes it again.
+  static JetDatabase FromFile(const std::string& path);
+
+  // User tables only, in catalog order.
+  std::vector<std::u16string> TableNames() const;
+  // Columns and rows (physical order, deleted rows skipped) of a user or
+  // system table; names compare without regard to ASCII case.
+  Table ReadTable(std::u16string_view name) const;
+
+  struct CatalogEntry {
+    std::u16string name;
+    std::uint32_t definitionPage = 0;
+    std::uint32_t flags = 0;
+    bool isUserTable = false;
+  };
+
+ private:
+  JetDatabase(std::shared_ptr<const std::vector<std::uint8_t>> bytes,
+              std::vector<CatalogEntry> tables);
+
+  std::shared_ptr<const std::vector<std::uint8_t>> bytes_;
+  std::vector<CatalogEntry> tables_;
+};
+
+}  // namespace lanvero::db
