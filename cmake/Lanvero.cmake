@@ -105,10 +105,11 @@ function(lanvero_bench)
 endfunction()
 
 # lanvero_host_tool(out name): path of a native tool (skintool, mkdb) that
-# generates assets during the build.
+# generates assets during the build. LANVERO_HOST_TOOLS names the root of a
+# native build tree; its tools live in tools/<name>/<name>.
 function(lanvero_host_tool out name)
   if(LANVERO_HOST_TOOLS)
-    set(${out} ${LANVERO_HOST_TOOLS}/${name} PARENT_SCOPE)
+    set(${out} ${LANVERO_HOST_TOOLS}/tools/${name}/${name} PARENT_SCOPE)
   else()
     set(${out} $<TARGET_FILE:${name}> PARENT_SCOPE)
   endif()
