@@ -34,6 +34,9 @@ class JetDatabase {
   // system table; names compare without regard to ASCII case.
   Table ReadTable(std::u16string_view name) const;
 
+  // Default collating order (locale id) from the header.
+  std::uint16_t SortOrder() const { return sortOrder_; }
+
   struct CatalogEntry {
     std::u16string name;
     std::uint32_t definitionPage = 0;
@@ -42,10 +45,11 @@ class JetDatabase {
   };
 
  private:
-  JetDatabase(std::shared_ptr<const std::vector<std::uint8_t>> bytes,
-              std::vector<CatalogEntry> tables);
+  JetDatabase(std::shared_ptr<const std::vector<std::uint8_t>> bytes, std::uint16_t sortOrder);
+  const CatalogEntry& FindTable(std::u16string_view name) const;
 
   std::shared_ptr<const std::vector<std::uint8_t>> bytes_;
+  std::uint16_t sortOrder_ = 0;
   std::vector<CatalogEntry> tables_;
 };
 

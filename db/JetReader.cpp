@@ -1,0 +1,157 @@
+#include "db/JetReader.h"
+
+#include <algorithm>
+
+#include "db/JetFileLock.h"
+#include "db/JetHeader.h"
+#include "db/JetRowDecoder.h"
+#include "db/JetUsageMap.h"
+
+namespace lanvero::db {
+namespace {
+
+char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c; }
+
+bool SameNameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+std::string ToUtf8(std::u16string_view text) {
+  std::string out;
+  for (const char16_t c : text) {
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
+}
+
+// Rows of a table in physical order: the pages of its usage map that are
+// data pages owned by the table, each read slot by slot.
+std::vector<std::vector<Value>> ReadRows(const JetPages& pages, const JetTableDefinition& definition) {
+  const JetRowDecoder decoder(pages, definition);
+  std::vector<std::vector<Value>> rows;
+  for (const std::uint32_t number : ReadUsageMap(pages, definition.usedPagesPointer)) {
+    const ByteView page = pages.Page(number);
+    if (page.U8(0) != jet::kDataPage || page.U32(jet::kDataOwnerOffset) != definition.page) continue;
+    const std::uint32_t count = pages.RowCount(page);
+    for (std::uint32_t row = 0; row < count; ++row) {
+      const RowSlot slot = pages.Row(page, row);
+      if (slot.deleted) continue;
+      const ByteView bytes = slot.overflow ? pages.ResolveRow(RowPointer::FromStored(slot.bytes.U32(0))) : slot.bytes;
+      rows.push_back(decoder.Decode(bytes));
+    }
+  }
+  return rows;
+}
+
+std::ptrdiff_t ColumnIndex(const JetTableDefinition& definition, std::u16string_view name) {
+  for (std::size_t i = 0; i < definition.columns.size(); ++i) {
+    if (SameNameIgnoringAsciiCase(definition.columns[i].name, name)) return static_cast<std::ptrdiff_t>(i);
+  }
+  throw JetError("corrupt database: the catalog lacks its column " + ToUtf8(name));
+}
+
+std::int32_t IntegerOrZero(const Value& value) {
+  const auto* number = std::get_if<std::int32_t>(&value);
+  return number ? *number : 0;
+}
+
+std::vector<JetDatabase::CatalogEntry> ReadCatalog(const JetPages& pages) {
+  const JetTableDefinition catalog = ReadTableDefinition(pages, jet::kCatalogPage);
+  const auto idColumn = ColumnIndex(catalog, u"Id");
+  const auto nameColumn = ColumnIndex(catalog, u"Name");
+  const auto typeColumn = ColumnIndex(catalog, u"Type");
+  const auto flagsColumn = ColumnIndex(catalog, u"Flags");
+  std::vector<JetDatabase::CatalogEntry> tables;
+  for (const auto& row : ReadRows(pages, catalog)) {
+    if ((IntegerOrZero(row[typeColumn]) & 0x7F) != jet::kCatalogTableType) continue;
+    const auto* name = std::get_if<std::u16string>(&row[nameColumn]);
+    if (!name) continue;
+    JetDatabase::CatalogEntry entry;
+    entry.name = *name;
+    entry.definitionPage = static_cast<std::uint32_t>(IntegerOrZero(row[idColumn])) & 0x00FFFFFF;
+    entry.flags = static_cast<std::uint32_t>(IntegerOrZero(row[flagsColumn]));
+    entry.isUserTable = (entry.flags & jet::kSystemObjectFlags) == 0;
+    tables.push_back(std::move(entry));
+  }
+  return tables;
+}
+
+bool Supported(std::uint8_t type) {
+  return type == jet::kTypeByte || type == jet::kTypeInteger || type == jet::kTypeLong || type == jet::kTypeText ||
+         type == jet::kTypeMemo;
+}
+
+ColumnDef ToColumnDef(const JetColumn& column) {
+  ColumnDef def;
+  def.name = column.name;
+  if (column.type == jet::kTypeText) {
+    def.type = ColumnType::Text;
+    def.maxChars = column.length / 2;
+  } else if (column.type == jet::kTypeMemo) {
+    def.type = ColumnType::Memo;
+  } else {
+    def.type = ColumnType::Long;
+    def.autoNumber = (column.flags & jet::kColumnAutoNumberFlag) != 0;
+  }
+  return def;
+}
+
+}  // namespace
+
+JetDatabase::JetDatabase(std::shared_ptr<const std::vector<std::uint8_t>> bytes, std::uint16_t sortOrder)
+    : bytes_(std::move(bytes)), sortOrder_(sortOrder) {}
+
+JetDatabase JetDatabase::FromBytes(std::vector<std::uint8_t> bytes) {
+  auto shared = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
+  const ByteView file(shared->data(), shared->size());
+  const JetHeaderInfo header = ReadJetHeader(file);
+  JetDatabase database(shared, header.sortOrder);
+  database.tables_ = ReadCatalog(JetPages(file));
+  return database;
+}
+
+JetDatabase JetDatabase::FromFile(const std::string& path) { return FromBytes(JetFileLock(path).ReadAll()); }
+
+std::vector<std::u16string> JetDatabase::TableNames() const {
+  std::vector<std::u16string> names;
+  for (const CatalogEntry& entry : tables_) {
+    if (entry.isUserTable) names.push_back(entry.name);
+  }
+  return names;
+}
+
+const JetDatabase::CatalogEntry& JetDatabase::FindTable(std::u16string_view name) const {
+  for (const CatalogEntry& entry : tables_) {
+    if (SameNameIgnoringAsciiCase(entry.name, name)) return entry;
+  }
+  throw JetError("no table named " + ToUtf8(name) + " in the database");
+}
+
+Table JetDatabase::ReadTable(std::u16string_view name) const {
+  const CatalogEntry& entry = FindTable(name);
+  const JetPages pages(ByteView(bytes_->data(), bytes_->size()));
+  const JetTableDefinition definition = ReadTableDefinition(pages, entry.definitionPage);
+  Table table;
+  table.name = entry.name;
+  for (const JetColumn& column : definition.columns) {
+    if (!Supported(column.type)) {
+      throw JetError("table " + ToUtf8(entry.name) + ": column " + ToUtf8(column.name) + " has unsupported type " +
+                     std::to_string(column.type));
+    }
+    table.columns.push_back(ToColumnDef(column));
+  }
+  table.rows = ReadRows(pages, definition);
+  return table;
+}
+
+}  // namespace lanvero::db
