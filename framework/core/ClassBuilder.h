@@ -1,0 +1,172 @@
+// Builds the ClassInfo of a class from its accessor methods, so that each
+// class lists its published properties in one readable block:
+//
+//   static const ClassInfo info = ClassBuilder<TButton>("TButton", &TWinControl::StaticClassInfo())
+//       .Creatable()
+//       .Boolean("Default", &TButton::Default, &TButton::SetDefault)
+//       .Build();
+#pragma once
+
+#include <functional>
+#include <string>
+#include <typeinfo>
+#include <utility>
+
+#include "framework/core/FrameworkError.h"
+#include "framework/core/Object.h"
+
+namespace lanvero::framework {
+
+
+
+template <class T>
+class ClassBuilder {
+ public:
+  ClassBuilder(std::string name, const ClassInfo* parent) {
+    info_.name = std::move(name);
+    info_.parent = parent;
+  }
+
+  ClassBuilder& Creatable() {
+    info_.create = [](TComponent* owner) -> TComponent* { return new T(owner); };
+    return *this;
+  }
+
+  template <class V, class S>
+  ClassBuilder& Integer(std::string name, V (T::*get)() const, void (T::*set)(S),
+                        const IdentifierMap* identifiers = nullptr) {
+    PropertyInfo& p = Add(std::move(name), PropertyKind::Integer);
+    p.identifiers = identifiers;
+    p.getInteger = [get](TPersistent& o) { return static_cast<int64_t>((Self(o).*get)()); };
+    p.setInteger = [set](TPersistent& o, int64_t v) { (Self(o).*set)(static_cast<std::decay_t<S>>(v)); };
+    return *this;
+  }
+
+  template <class E, class S>
+  ClassBuilder& Enumeration(std::string name, const EnumInfo& enumInfo, E (T::*get)() const, void (T::*set)(S)) {
+    return Ordinal(std::move(name), PropertyKind::Enumeration, enumInfo, get, set);
+  }
+
+  ClassBuilder& Boolean(std::string name, bool (T::*get)() const, void (T::*set)(bool)) {
+    return Enumeration(std::move(name), kBooleanEnum, get, set);
+  }
+
+  // A set is held as a bit mask: bit n stands for element n of `elements`.
+  template <class V, class S>
+  ClassBuilder& Set(std::string name, const EnumInfo& elements, V (T::*get)() const, void (T::*set)(S)) {
+    return Ordinal(std::move(name), PropertyKind::Set, elements, get, set);
+  }
+
+  template <class V>
+  ClassBuilder& String(std::string name, V (T::*get)() const, void (T::*set)(const std::wstring&)) {
+    PropertyInfo& p = Add(std::move(name), PropertyKind::String);
+    p.getString = [get](TPersistent& o) { return std::wstring((Self(o).*get)()); };
+    p.setString = [set](TPersistent& o, const std::wstring& v) { (Self(o).*set)(v); };
+    return *this;
+  }
+
+  ClassBuilder& Float(std::string name, double (T::*get)() const, void (T::*set)(double)) {
+    PropertyInfo& p = Add(std::move(name), PropertyKind::Float);
+    p.getFloat = [get](TPersistent& o) { return (Self(o).*get)(); };
+    p.setFloat = [set](TPersistent& o, double v) { (Self(o).*set)(v); };
+    return *this;
+  }
+
+  // A sub-object that the class owns (a font, a string list, a collection).
+  template <class O>
+  ClassBuilder& Object(std::string name, O* (T::*get)() const) {
+    PropertyInfo& p = Add(std::move(name), PropertyKind::Object);
+    p.getObject = [get](TPersistent& o) -> TPersistent* { return (Self(o).*get)(); };
+    return *this;
+  }
+
+  // A reference to another component, written as its name in a layout.
+  template <class O>
+  ClassBuilder& Reference(std::string name, O* (T::*get)() const, void (T::*set)(O*)) {
+    PropertyInfo& p = Add(std::move(name), PropertyKind::Object);
+    p.reference = true;
+    p.getObject = [get](TPersistent& o) -> TPersistent* { return (Self(o).*get)(); };
+    std::string propertyName = p.name;
+    p.setObject = [set, propertyName](TPersistent& o, TPersistent* value) {
+      O* typed = value ? dynamic_cast<O*>(value) : nullptr;
+      if (value && !typed) {
+        throw FrameworkError(L"Invalid property value: " + value->ClassName() + L" cannot be assigned to " +
+                             AsciiToWide(propertyName));
+      }
+      (Self(o).*set)(typed);
+    };
+    return *this;
+  }
+
+  // An event: a std::function member bound to a published method by name.
+  template <class Sig>
+  ClassBuilder& Event(std::string name, std::function<Sig> T::*member, std::string T::*boundName = nullptr) {
+    PropertyInfo& p = Add(std::move(name), PropertyKind::Method);
+    std::string propertyName = p.name;
+    p.setMethod = [member, boundName, propertyName](TPersistent& o, const MethodBinding& method) {
+      const auto* callable = std::any_cast<std::function<Sig>>(&method.callable);
+      if (!callable) {
+        throw FrameworkError(L"Method " + AsciiToWide(method.name) + L" does not fit event " +
+                             AsciiToWide(propertyName));
+      }
+      Self(o).*member = *callable;
+      if (boundName) Self(o).*boundName = method.name;
+    };
+    if (boundName) p.getMethodName = [boundName](TPersistent& o) { return Self(o).*boundName; };
+    return *this;
+  }
+
+  ClassBuilder& Strings(std::string name, std::vector<std::wstring> (T::*get)() const,
+                        void (T::*set)(const std::vector<std::wstring>&)) {
+    PropertyInfo& p = Add(std::move(name), PropertyKind::StringList);
+    p.getStrings = [get](TPersistent& o) { return (Self(o).*get)(); };
+    p.setStrings = [set](TPersistent& o, const std::vector<std::wstring>& v) { (Self(o).*set)(v); };
+    return *this;
+  }
+
+  ClassBuilder& Binary(std::string name, std::vector<uint8_t> (T::*get)() const,
+                       void (T::*set)(const std::vector<uint8_t>&)) {
+    PropertyInfo& p = Add(std::move(name), PropertyKind::Binary);
+    p.getBytes = [get](TPersistent& o) { return (Self(o).*get)(); };
+    p.setBytes = [set](TPersistent& o, const std::vector<uint8_t>& v) { (Self(o).*set)(v); };
+    return *this;
+  }
+
+  // A published method that event bindings of a stored layout can name.
+  template <class... Args>
+  ClassBuilder& Method(std::string name, void (T::*method)(Args...)) {
+    info_.methods.push_back(MethodInfo{std::move(name), [method](TObject& o) -> std::any {
+                                         T& self = static_cast<T&>(o);
+                                         return std::function<void(Args...)>(
+                                             [&self, method](Args... args) { (self.*method)(std::forward<Args>(args)...); });
+                                       }});
+    return *this;
+  }
+
+  ClassInfo Build() { return std::move(info_); }
+
+ private:
+  template <class V, class S>
+  ClassBuilder& Ordinal(std::string name, PropertyKind kind, const EnumInfo& enumInfo, V (T::*get)() const,
+                        void (T::*set)(S)) {
+    PropertyInfo& p = Add(std::move(name), kind);
+    p.enumInfo = &enumInfo;
+    p.getInteger = [get](TPersistent& o) { return static_cast<int64_t>((Self(o).*get)()); };
+    p.setInteger = [set](TPersistent& o, int64_t v) { (Self(o).*set)(static_cast<std::decay_t<S>>(v)); };
+    return *this;
+  }
+
+  static T& Self(TPersistent& o) { return static_cast<T&>(o); }
+
+  PropertyInfo& Add(std::string name, PropertyKind kind) {
+    info_.properties.push_back(PropertyInfo{});
+    PropertyInfo& p = info_.properties.back();
+    p.name = std::move(name);
+    p.kind = kind;
+    return p;
+  }
+
+  ClassInfo info_;
+};
+
+}  // namespace lanvero::framework
