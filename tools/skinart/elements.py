@@ -112,7 +112,7 @@ def build_text_back(b):
             ("Textbackground", 1), ("TXTBackleft", left), ("TXTBackRight", right)]
 
 
-MENU_BAND_HEIGHT = 19
+MENU_BAND_HEIGHT = 18
 
 
 def menu_band_colour(t, active):
