@@ -306,6 +306,7 @@ class ContactSheet(unittest.TestCase):
     def test_ini_reader_keeps_the_first_key_and_skips_comments(self):
         sections = skinini.parse(b"; note\r\n[A]\r\nKey=1\r\nkey=2\r\n\r\n[B]\nx = y z \n")
         self.assertEqual(sections, [("A", {"key": "1"}), ("B", {"x": "y z"})])
+        self.assertEqual(skinini.image_member("Skins\\Blue\\Close.bmp"), "close.bmp")
 
 
 if __name__ == "__main__":

@@ -62,7 +62,7 @@ def entries(sections, images):
         for key, value in values.items():
             if not value.lower().endswith(".bmp"):
                 continue
-            image = images.get(value.lower())
+            image = images.get(skinini.image_member(value))
             if image is None:
                 raise SystemExit("%s/%s names %s, which is not in the folder" % (section, key, value))
             frames, vertical, meaning = layout.strip_for(section, key, values,

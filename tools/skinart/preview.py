@@ -7,6 +7,7 @@ routines closely enough for that.
 """
 
 from raster import Canvas, MAGENTA, split_frames
+import skinini
 import tinyfont
 
 CLIENT_W, CLIENT_H = 665, 612
@@ -34,7 +35,7 @@ class Skin:
 
     def image(self, section, key):
         name = self.value(section, key)
-        return self.images.get(name.lower()) if name else None
+        return self.images.get(skinini.image_member(name)) if name else None
 
     def colour(self, key, default=(0, 0, 0)):
         text = self.value("Colours", key)

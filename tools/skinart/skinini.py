@@ -26,3 +26,8 @@ def parse(data):
             key, value = line.split("=", 1)
             sections[-1][1].setdefault(key.strip().lower(), value.strip())
     return sections
+
+
+def image_member(value):
+    """The member an image value names: folders are ignored, case too."""
+    return value.replace("\\", "/").rsplit("/", 1)[-1].lower()
