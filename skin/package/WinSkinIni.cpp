@@ -32,6 +32,17 @@ void RequireList(const std::vector<std::string>* Strings) {
   if (Strings == nullptr) throw AssertionFailure(kStringsUnassigned);
 }
 
+// Built by appending: the "[" + name + "]" form trips a false -Wrestrict
+// warning of GCC 12.
+std::string HeaderFor(std::string_view Section) {
+  std::string header;
+  header.reserve(Section.size() + 2);
+  header += '[';
+  header += Section;
+  header += ']';
+  return header;
+}
+
 std::string KeyLine(std::string_view Ident, std::string_view Value) {
   std::string line(Ident);
   line += '=';
@@ -87,7 +98,7 @@ void TQuickIni::SavetoZip(const std::filesystem::path& FileName) const {
 }
 
 int32_t TQuickIni::FindSection(std::string_view Section) const {
-  const std::string wanted = "[" + std::string(Section) + "]";
+  const std::string wanted = HeaderFor(Section);
   for (const IniSectionEntry& entry : FSections) {
     if (SameTextIgnoringCase(entry.header, wanted)) return entry.line;
   }
@@ -159,7 +170,7 @@ bool TQuickIni::ReadBool(std::string_view Section, std::string_view Ident, bool 
 void TQuickIni::WriteString(std::string_view Section, std::string_view Ident, std::string_view Value) {
   const int32_t header = FindSection(Section);
   if (header < 0) {
-    FIniFile.push_back("[" + std::string(Section) + "]");
+    FIniFile.push_back(HeaderFor(Section));
     if (!Ident.empty()) FIniFile.push_back(KeyLine(Ident, Value));
     RebuildSections();
     return;
