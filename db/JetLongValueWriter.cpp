@@ -49,9 +49,9 @@ std::uint32_t JetLongValueWriter::StoreChain(const std::vector<std::uint8_t>& va
   for (std::size_t i = 0; i < links; ++i) {
     const std::size_t offset = i * kChunkLength;
     const std::size_t length = std::min(kChunkLength, value.size() - offset);
-    std::vector<std::uint8_t> link;
-    PutU32(link, i + 1 < links ? StoredPointer(linkPages[i + 1], 0) : 0);
-    link.insert(link.end(), value.begin() + offset, value.begin() + offset + length);
+    std::vector<std::uint8_t> link(kChainLinkHeader + length);
+    SetU32(link, 0, i + 1 < links ? StoredPointer(linkPages[i + 1], 0) : 0);
+    std::copy_n(value.begin() + static_cast<std::ptrdiff_t>(offset), length, link.begin() + kChainLinkHeader);
     AddRow(pages_[linkPages[i]], linkPages[i], link);
   }
   return StoredPointer(linkPages.front(), 0);

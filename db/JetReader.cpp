@@ -5,6 +5,7 @@
 #include "db/JetFileLock.h"
 #include "db/JetHeader.h"
 #include "db/JetRowDecoder.h"
+#include "db/JetText.h"
 #include "db/JetUsageMap.h"
 
 namespace lanvero::db {
@@ -15,23 +16,6 @@ char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<
 bool SameNameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return AsciiLower(x) == AsciiLower(y); });
-}
-
-std::string ToUtf8(std::u16string_view text) {
-  std::string out;
-  for (const char16_t c : text) {
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
-  return out;
 }
 
 // Rows of a table in physical order: the pages of its usage map that are

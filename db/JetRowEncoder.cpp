@@ -19,9 +19,8 @@ std::size_t FixedAreaLength(const std::vector<JetColumn>& columns) {
 // the end backwards the null mask, the variable-column count, the start of
 // each variable column (slot 0 nearest the count) and the end of the data.
 std::vector<std::uint8_t> EncodeRow(const std::vector<JetColumn>& columns, const StoredCells& cells) {
-  std::vector<std::uint8_t> row;
-  PutU16(row, static_cast<unsigned>(columns.size()));
-  row.resize(2 + FixedAreaLength(columns), 0);
+  std::vector<std::uint8_t> row(2 + FixedAreaLength(columns), 0);
+  SetU16(row, 0, static_cast<unsigned>(columns.size()));
   std::vector<std::uint8_t> nullMask((columns.size() + 7) / 8, 0);
 
   std::vector<const JetColumn*> variable;

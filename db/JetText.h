@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "db/JetBytes.h"
@@ -19,5 +20,9 @@ std::u16string DecodeJetText(ByteView bytes);
 // unambiguously (no character whose low byte is zero) and it saves space;
 // plain UTF-16LE otherwise.
 std::vector<std::uint8_t> EncodeJetText(const std::u16string& text, bool allowCompression);
+
+// UTF-8 form of names and values, for messages and comparisons with other
+// tools' output.
+std::string ToUtf8(std::u16string_view text);
 
 }  // namespace lanvero::db

@@ -98,20 +98,6 @@ JetTableDefinition CatalogDefinition(std::uint16_t sortOrder) {
   return definition;
 }
 
-std::string Utf8(const std::u16string& text) {
-  std::string out;
-  for (const char16_t c : text) {
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else {
-      out += c < 0x800 ? std::string{static_cast<char>(0xC0 | (c >> 6))}
-                       : std::string{static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F))};
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
-  return out;
-}
-
 JetTableDefinition UserDefinition(const Table& table, std::uint16_t sortOrder) {
   if (table.columns.empty() || table.columns.size() > 255) throw JetError("a table needs between 1 and 255 columns");
   ColumnListBuilder b(sortOrder);
@@ -122,7 +108,7 @@ JetTableDefinition UserDefinition(const Table& table, std::uint16_t sortOrder) {
         break;
       case ColumnType::Text:
         if (column.maxChars < 1 || column.maxChars > static_cast<int>(kMaxTextChars)) {
-          throw JetError("text column " + Utf8(column.name) + " must hold 1 to 255 characters");
+          throw JetError("text column " + ToUtf8(column.name) + " must hold 1 to 255 characters");
         }
         b.Variable(column.name, jet::kTypeText, static_cast<std::uint16_t>(2 * column.maxChars), true);
         break;
@@ -171,19 +157,19 @@ class UserRowEncoder {
  private:
   std::optional<std::vector<std::uint8_t>> Cell(const ColumnDef& column, const Value& value, std::size_t rowIndex) const {
     if (std::holds_alternative<std::monostate>(value)) {
-      if (column.autoNumber) Fail(rowIndex, "has no value for AutoNumber column " + Utf8(column.name));
+      if (column.autoNumber) Fail(rowIndex, "has no value for AutoNumber column " + ToUtf8(column.name));
       return std::nullopt;
     }
     if (column.type == ColumnType::Long) {
       const auto* number = std::get_if<std::int32_t>(&value);
-      if (!number) Fail(rowIndex, "has text in Long column " + Utf8(column.name));
+      if (!number) Fail(rowIndex, "has text in Long column " + ToUtf8(column.name));
       return LongBytes(*number);
     }
     const auto* text = std::get_if<std::u16string>(&value);
-    if (!text) Fail(rowIndex, "has a number in text column " + Utf8(column.name));
+    if (!text) Fail(rowIndex, "has a number in text column " + ToUtf8(column.name));
     if (column.type == ColumnType::Text) {
       if (text->size() > static_cast<std::size_t>(column.maxChars)) {
-        Fail(rowIndex, "has more than " + std::to_string(column.maxChars) + " characters in " + Utf8(column.name));
+        Fail(rowIndex, "has more than " + std::to_string(column.maxChars) + " characters in " + ToUtf8(column.name));
       }
       return EncodeJetText(*text, true);
     }

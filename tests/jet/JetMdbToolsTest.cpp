@@ -10,13 +10,13 @@
 #include <string>
 #include <unistd.h>
 
+#include "db/JetText.h"
 #include "db/JetWriter.h"
 #include "tests/jet/SampleTables.h"
 
 namespace lanvero::db {
 namespace {
 
-using testing::ToUtf8;
 
 bool HaveMdbTools() { return std::system("command -v mdb-export >/dev/null 2>&1") == 0; }
 

@@ -18,6 +18,4 @@ Table MakeRecordTable(std::size_t rows);
 // A table with `columns` Long columns, so that its definition spans pages.
 Table MakeWideTable(std::size_t columns, std::size_t rows);
 
-std::string ToUtf8(const std::u16string& text);
-
 }  // namespace lanvero::db::testing
