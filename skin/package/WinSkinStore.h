@@ -26,6 +26,9 @@ class TSkinCollection;
 class TSkinCollectionItem {
 public:
   TSkinCollectionItem(TSkinCollection& collection, int32_t id);
+  // Items live in their collection; copy one with Assign.
+  TSkinCollectionItem(const TSkinCollectionItem&) = delete;
+  TSkinCollectionItem& operator=(const TSkinCollectionItem&) = delete;
 
   int32_t ID() const { return id_; }
   const std::string& Name() const { return FName; }
