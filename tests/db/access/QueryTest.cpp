@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -40,6 +41,7 @@ class DatabaseFile {
                                                  static_cast<std::streamsize>(bytes.size()));
   }
   ~DatabaseFile() { std::remove(path_.c_str()); }
+  const std::string& Path() const { return path_; }
   std::u16string ConnectionString() const {
     return u"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + Utf8ToUtf16(path_) + u";Persist Security Info=False";
   }
@@ -161,6 +163,29 @@ TEST_F(QueryOverFile, ClosingTheConnectionClosesItsQueries) {
   query.Close();  // closing again does nothing
   EXPECT_EQ(recorder.events.size(), 2u);
 }
+
+#ifdef __linux__
+// How many of this process's open descriptors refer to `path`.
+int OpenHandlesTo(const std::string& path) {
+  const auto target = std::filesystem::canonical(path);
+  int count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+    std::error_code error;
+    if (std::filesystem::read_symlink(entry.path(), error) == target) ++count;
+  }
+  return count;
+}
+
+TEST(Connection, HoldsTheFileWhileOpenAndReleasesItOnClose) {
+  DatabaseFile file(SampleTable());
+  Connection connection(file.ConnectionString());
+  EXPECT_EQ(OpenHandlesTo(file.Path()), 0);
+  connection.Open();
+  EXPECT_EQ(OpenHandlesTo(file.Path()), 1);
+  connection.Close();
+  EXPECT_EQ(OpenHandlesTo(file.Path()), 0);
+}
+#endif
 
 TEST(Connection, RefusesBadSettingsAndFiles) {
   Connection noString;
