@@ -1,5 +1,6 @@
 // Exceptions of the record store's access layer. Every message is plain
-// text meant to be shown to the user as it stands.
+// UTF-8 text meant to be shown to the user as it stands (names and
+// literals from the statement appear in it as written).
 #pragma once
 
 #include <stdexcept>

@@ -6,7 +6,9 @@
 // other characters exactly as they are. Full-width letters and digits are
 // therefore distinct from their ASCII forms and from each other's case
 // ("ＡＢ" matches neither "ab" nor "ａｂ"). There is no escape character and
-// no "[...]" class: "[" is an ordinary character.
+// no "[...]" class: "[" is an ordinary character. These are the wildcards
+// of the Jet OLE DB provider (ANSI-92 mode); the older "*" and "?" are
+// ordinary characters here.
 #pragma once
 
 #include <string_view>
