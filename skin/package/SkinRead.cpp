@@ -74,14 +74,16 @@ PackageStatus TSkinReader::ReadPackage(std::span<const uint8_t> package) {
   }
   const auto dirBytes = package.subspan(dirOffset, static_cast<std::size_t>(read.DirLen));
   const std::string dirText(dirBytes.begin(), dirBytes.end());
-  std::vector<std::string> names = SplitLines(AsciiLower(dirText));
+  std::vector<std::string> names = SplitLines(dirText);
   if (names.size() > skinformat::kMaxMembers) return PackageStatus::TooManyMembers;
   const uint64_t tableOffset = dirOffset + static_cast<uint64_t>(read.DirLen);
   const uint64_t dataOffset = tableOffset + 4 * names.size();
   if (dataOffset > package.size()) return PackageStatus::Truncated;
 
   header = read;
-  Dir = std::move(names);
+  DirAsStored = std::move(names);
+  Dir.clear();
+  for (const std::string& name : DirAsStored) Dir.push_back(AsciiLower(name));
   Num = static_cast<int32_t>(Dir.size());
   sizes.fill(0);
   for (int32_t i = 0; i < Num; ++i) {

@@ -57,6 +57,8 @@ public:
   std::span<const uint8_t> MemberBytes(int index) const;
 
   std::vector<std::string> Dir;
+  // The member names as the directory spells them (Dir is lower-cased).
+  std::vector<std::string> DirAsStored;
   int32_t Num = 0;
   std::array<int32_t, skinformat::kMaxMembers> sizes{};
   ByteStream ms;

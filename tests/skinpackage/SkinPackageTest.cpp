@@ -81,6 +81,18 @@ TEST(SkinReader, DirectoryLineEnds) {
   EXPECT_EQ(Text(member), "zzz");
 }
 
+TEST(SkinReader, LowerCasingLeavesDoubleByteCharactersIntact) {
+  // "\x81\x41" is one code page 936 character whose trail byte is 'A'.
+  TSkinReader reader;
+  ASSERT_TRUE(Load(reader, RawPackage("\x81\x41X.BMP\r\n", {2}, "ok")));
+  EXPECT_EQ(reader.Dir.front(), "\x81\x41x.bmp");
+  ByteStream member;
+  reader.readfile("\x81\x41x.Bmp", member);
+  EXPECT_EQ(Text(member), "ok");
+  reader.readfile("\x81\x61x.bmp", member);
+  EXPECT_EQ(member.Size(), 0u);
+}
+
 TEST(SkinReader, RefusesUnknownVersionsAndKeepsItsContent) {
   NotifierCapture capture;
   TSkinReader reader;

@@ -10,7 +10,6 @@
 #include "tools/skintool/BitmapCheck.h"
 #include "tools/skintool/PackageCheck.h"
 #include "tools/skintool/SkinToolCommands.h"
-#include "skin/package/AnsiText.h"
 
 namespace lanvero::skintool {
 namespace {
@@ -41,8 +40,7 @@ TEST(Skintool, PackThenUnpackReturnsEveryMember) {
   ASSERT_EQ(RunSkintool("pack " + (scratch.Path() / "in").string() + " -o " + skin.string() + " --version 60000"), 0);
   ASSERT_EQ(RunSkintool("unpack " + skin.string() + " -o " + (scratch.Path() / "out").string()), 0);
   for (const PackageMember& member : members) {
-    // Member names come back lower-cased, as the reader keeps them.
-    EXPECT_EQ(ReadFileBytes(scratch.Path() / "out" / lanvero::AsciiLower(member.name)), member.data) << member.name;
+    EXPECT_EQ(ReadFileBytes(scratch.Path() / "out" / member.name), member.data) << member.name;
   }
   EXPECT_FALSE(fs::exists(scratch.Path() / "out" / "readme.txt"));
   EXPECT_EQ(OpenSkin(skin).header.Version, 60000);

@@ -82,7 +82,7 @@ int UnpackSkin(const fs::path& skinFile, const fs::path& folder, std::ostream& n
   fs::create_directories(folder);
   int written = 0;
   for (int i = 0; i < reader.Num; ++i) {
-    const std::string& name = reader.Dir[static_cast<std::size_t>(i)];
+    const std::string& name = reader.DirAsStored[static_cast<std::size_t>(i)];
     if (!IsSafeMemberName(name)) {
       notes << "refused member name \"" << name << "\" (not a plain file name)\n";
       continue;
@@ -100,7 +100,7 @@ void ListSkin(const fs::path& skinFile, std::ostream& out) {
       << "package " << PackageSize(reader) << " bytes\n"
       << "file    " << fs::file_size(skinFile) << " bytes\n";
   for (int i = 0; i < reader.Num; ++i) {
-    out << "  " << reader.sizes[static_cast<std::size_t>(i)] << "\t" << reader.Dir[static_cast<std::size_t>(i)] << "\n";
+    out << "  " << reader.sizes[static_cast<std::size_t>(i)] << "\t" << reader.DirAsStored[static_cast<std::size_t>(i)] << "\n";
   }
 }
 

@@ -25,7 +25,8 @@ std::vector<PackageMember> ReadMemberFolder(const std::filesystem::path& folder,
 
 void PackFolder(const std::filesystem::path& folder, const std::filesystem::path& skinFile, int32_t version,
                 std::ostream& notes);
-// Writes every member into the folder; returns the number written. Member
+// Writes every member into the folder under the name the package stores;
+// returns the number written. Member
 // names that could leave the folder are refused with a note.
 int UnpackSkin(const std::filesystem::path& skinFile, const std::filesystem::path& folder, std::ostream& notes);
 void ListSkin(const std::filesystem::path& skinFile, std::ostream& out);
