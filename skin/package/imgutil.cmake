@@ -1,0 +1,20 @@
+# Image utilities of the skin engine. `skinimage` is portable (pixel image,
+# transforms, colours, gradients, nine-slice layout, software renderer,
+# bitmap decoder); `skinimage_win` draws on device contexts.
+# System colours come from the platform in the Windows build and from the
+# classic default scheme natively.
+if(WIN32)
+  set(skinimage_syscolors SysColorsWin.cpp)
+else()
+  set(skinimage_syscolors SysColorsDefault.cpp)
+endif()
+
+lanvero_library(NAME skinimage SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/SkinImage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImgUtil.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GradientTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NineSlice.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinRaster.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BmpDecoder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/${skinimage_syscolors}
+  LIBS skinpackage)
