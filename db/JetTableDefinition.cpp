@@ -39,6 +39,21 @@ JetColumn ParseColumnEntry(ByteView entry) {
   return column;
 }
 
+constexpr std::size_t kIndexColumnSlots = 10;
+
+// Per index: 4 unknown bytes, ten (column number, order) slots with 0xFFFF
+// for unused ones, the index's usage map, its root page and its flags.
+JetIndexDefinition ParseRealIndex(ByteView entry) {
+  JetIndexDefinition index;
+  for (std::size_t slot = 0; slot < kIndexColumnSlots; ++slot) {
+    const std::uint16_t column = entry.U16(4 + 3 * slot);
+    if (column != 0xFFFF) index.columnNumbers.push_back(column);
+  }
+  index.rootPage = entry.U32(4 + 3 * kIndexColumnSlots + 4);
+  index.flags = entry.U8(4 + 3 * kIndexColumnSlots + 8);
+  return index;
+}
+
 }  // namespace
 
 JetTableDefinition ReadTableDefinition(const JetPages& pages, std::uint32_t page) {
@@ -63,6 +78,9 @@ JetTableDefinition ReadTableDefinition(const JetPages& pages, std::uint32_t page
     const std::size_t nameLength = block.U16(position);
     column.name = DecodeJetText(block.Sub(position + 2, nameLength));
     position += 2 + nameLength;
+  }
+  for (std::size_t i = 0; i < realIndexCount; ++i, position += jet::kRealIndexDefinitionSize) {
+    definition.indexes.push_back(ParseRealIndex(block.Sub(position, jet::kRealIndexDefinitionSize)));
   }
   std::stable_sort(definition.columns.begin(), definition.columns.end(),
                    [](const JetColumn& a, const JetColumn& b) { return a.number < b.number; });

@@ -24,6 +24,13 @@ struct JetColumn {
   bool IsFixed() const { return (flags & jet::kColumnFixedFlag) != 0; }
 };
 
+// A physical index: the columns it sorts by and the root of its tree.
+struct JetIndexDefinition {
+  std::vector<std::uint16_t> columnNumbers;
+  std::uint32_t rootPage = 0;
+  std::uint8_t flags = 0;
+};
+
 struct JetTableDefinition {
   std::uint32_t page = 0;
   std::uint32_t rowCount = 0;
@@ -32,6 +39,7 @@ struct JetTableDefinition {
   std::uint16_t varColumnCount = 0;
   std::uint32_t usedPagesPointer = 0;
   std::vector<JetColumn> columns;  // ordered by column number
+  std::vector<JetIndexDefinition> indexes;
 };
 
 // Reads the definition starting at `page`, following continuation pages.

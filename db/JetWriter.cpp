@@ -1,14 +1,15 @@
 // File layout written here: page 0 header, page 1 the usage-map rows, page 2
 // the catalog MSysObjects (definition), page 3 its rows, page 4 the user
-// table's definition, page 5 its primary-key index root, then the user
-// table's data pages interleaved with long-value pages in the order they
-// fill, then any map pages and definition continuation pages.
+// table's definition, then the user table's data pages interleaved with
+// long-value pages in the order they fill, then the primary-key index pages,
+// any map pages and definition continuation pages.
 #include "db/JetWriter.h"
 
 #include <algorithm>
 #include <string>
 
 #include "db/JetHeader.h"
+#include "db/JetIndexWriter.h"
 #include "db/JetLongValueWriter.h"
 #include "db/JetRowEncoder.h"
 #include "db/JetTableDefinitionWriter.h"
@@ -20,7 +21,6 @@ namespace {
 constexpr std::uint32_t kMapsPage = 1;
 constexpr std::uint32_t kCatalogDataPage = 3;
 constexpr std::uint32_t kUserDefinitionPage = 4;
-constexpr std::uint32_t kIndexRootPage = 5;
 constexpr std::size_t kInlineMapBitmapBytes = 59;
 constexpr std::size_t kMaxTextChars = 255;
 // Jet compresses long text only up to this many characters.
@@ -250,14 +250,6 @@ void WriteHeader(PageBytes& page, std::uint16_t sortOrder) {
   ApplyRc4(jet::kHeaderMaskKey, sizeof(jet::kHeaderMaskKey), page.data() + jet::kMaskedHeaderOffset, jet::kMaskedHeaderLength);
 }
 
-void InitEmptyIndexLeaf(PageBytes& page, std::uint32_t tablePage) {
-  constexpr std::size_t kFirstEntryOffset = 0x1E0;
-  page[0] = jet::kIndexLeafPage;
-  page[1] = 0x01;
-  SetU16(page, 2, static_cast<unsigned>(jet::kPageSize - kFirstEntryOffset));
-  SetU32(page, 4, tablePage);
-}
-
 std::vector<std::uint8_t> CatalogRow(const JetTableDefinition& catalog, std::int32_t id, std::int32_t parent,
                                      const std::u16string& name, std::int32_t type, std::uint32_t flags) {
   StoredCells cells(catalog.columns.size());
@@ -273,7 +265,7 @@ std::vector<std::uint8_t> CatalogRow(const JetTableDefinition& catalog, std::int
 
 std::vector<std::uint8_t> WriteJetDatabase(const Table& table, const JetWriteOptions& options) {
   PageList pages;
-  for (std::uint32_t page = 0; page <= kIndexRootPage; ++page) pages.Add();
+  for (std::uint32_t page = 0; page <= kUserDefinitionPage; ++page) pages.Add();
 
   JetTableDefinitionSpec user;
   user.definition = UserDefinition(table, options.sortOrder);
@@ -285,13 +277,15 @@ std::vector<std::uint8_t> WriteJetDatabase(const Table& table, const JetWriteOpt
   JetLongValueWriter longValues(pages);
   const UserRowEncoder encoder(table, user.definition, longValues);
   std::vector<std::uint32_t> dataPages;
+  std::vector<LongIndexEntry> keys;
   for (std::size_t i = 0; i < table.rows.size(); ++i) {
     const std::vector<std::uint8_t> row = encoder.Encode(table.rows[i], i);
     if (dataPages.empty() || !RowFits(pages[dataPages.back()], row.size())) {
       dataPages.push_back(pages.Add());
       InitDataPage(pages[dataPages.back()], kUserDefinitionPage);
     }
-    AddRow(pages[dataPages.back()], dataPages.back(), row);
+    const std::uint32_t pointer = AddRow(pages[dataPages.back()], dataPages.back(), row);
+    if (keyColumn) keys.push_back({std::get<std::int32_t>(table.rows[i][*keyColumn]), pointer});
   }
 
   JetTableDefinitionSpec catalog;
@@ -310,11 +304,11 @@ std::vector<std::uint8_t> WriteJetDatabase(const Table& table, const JetWriteOpt
   user.definition.usedPagesPointer = AddRow(pages[kMapsPage], kMapsPage, UsageMap(pages, dataPages));
   user.freePagesPointer = AddRow(pages[kMapsPage], kMapsPage, noPages);
   if (keyColumn) {
-    InitEmptyIndexLeaf(pages[kIndexRootPage], kUserDefinitionPage);
+    const WrittenIndex index = WriteLongIndex(pages, kUserDefinitionPage, std::move(keys));
     JetPrimaryKey key;
     key.columnNumber = *keyColumn;
-    key.rootPage = kIndexRootPage;
-    key.usedPagesPointer = AddRow(pages[kMapsPage], kMapsPage, InlineMap(kIndexRootPage, {kIndexRootPage}));
+    key.rootPage = index.rootPage;
+    key.usedPagesPointer = AddRow(pages[kMapsPage], kMapsPage, UsageMap(pages, index.pages));
     user.primaryKey = key;
   }
 

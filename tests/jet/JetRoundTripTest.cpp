@@ -99,9 +99,9 @@ TEST(JetRoundTrip, EmptyTableHasNoRows) {
 
 TEST(JetRoundTrip, DeletedRowsAreSkipped) {
   std::vector<std::uint8_t> file = WriteJetDatabase(MakeRecordTable(6), {});
-  // The first data page of the table follows the fixed pages 0..5.
-  const std::size_t rowTable = 6 * jet::kPageSize + jet::kDataRowTableOffset;
-  ASSERT_EQ(file[6 * jet::kPageSize], jet::kDataPage);
+  // The first data page of the table follows the fixed pages 0..4.
+  const std::size_t rowTable = 5 * jet::kPageSize + jet::kDataRowTableOffset;
+  ASSERT_EQ(file[5 * jet::kPageSize], jet::kDataPage);
   file[rowTable + 2 * 1 + 1] |= 0x80;  // row 1
   const Table back = JetDatabase::FromBytes(file).ReadTable(u"data");
   ASSERT_EQ(back.rows.size(), 5u);
