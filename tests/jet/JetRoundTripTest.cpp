@@ -7,6 +7,7 @@
 
 #include "db/JetBytes.h"
 #include "db/JetFormat.h"
+#include "db/JetPageBuilder.h"
 #include "db/JetPages.h"
 #include "db/JetReader.h"
 #include "db/JetTableDefinition.h"
@@ -106,6 +107,29 @@ TEST(JetRoundTrip, DeletedRowsAreSkipped) {
   const Table back = JetDatabase::FromBytes(file).ReadTable(u"data");
   ASSERT_EQ(back.rows.size(), 5u);
   EXPECT_EQ(back.rows[1][0], Value{std::int32_t{7}});
+}
+
+// A row that outgrew its page is left behind as a pointer to its new place
+// (a page outside the table's map); it still reads at its old position.
+TEST(JetRoundTrip, OverflowRowsAreFollowed) {
+  const Table table = MakeRecordTable(6);
+  std::vector<std::uint8_t> file = WriteJetDatabase(table, {});
+  constexpr std::uint32_t kDataPage = 5;
+  PageBytes moved(jet::kPageSize);
+  InitDataPage(moved, 0);
+  const std::uint32_t newPage = static_cast<std::uint32_t>(file.size() / jet::kPageSize);
+  {
+    const JetPages pages(ByteView(file.data(), file.size()));
+    const ByteView row = pages.Row(pages.Page(kDataPage), 2).bytes;
+    AddRow(moved, newPage, std::vector<std::uint8_t>(row.data(), row.data() + row.size()));
+  }
+  const std::size_t slot = kDataPage * jet::kPageSize + jet::kDataRowTableOffset + 2 * 2;
+  const std::size_t rowStart = file[slot] | ((file[slot + 1] & 0x1F) << 8);
+  file[slot + 1] |= 0x40;
+  SetU32(file, kDataPage * jet::kPageSize + rowStart, StoredPointer(newPage, 0));
+  std::fill_n(file.begin() + static_cast<std::ptrdiff_t>(kDataPage * jet::kPageSize + rowStart + 4), 8, 0xEE);
+  file.insert(file.end(), moved.begin(), moved.end());
+  EXPECT_EQ(JetDatabase::FromBytes(file).ReadTable(u"data").rows, table.rows);
 }
 
 TEST(JetWriter, RejectsValuesTheSchemaCannotHold) {
