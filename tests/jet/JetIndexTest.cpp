@@ -68,7 +68,9 @@ TEST(JetIndex, TreeCoversEveryRowInKeyOrder) {
   ASSERT_EQ(entries.size(), table.rows.size());
   const JetRowDecoder decoder(pages, definition);
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (i > 0) EXPECT_LT(entries[i - 1].key, entries[i].key);
+    if (i > 0) {
+      EXPECT_LT(entries[i - 1].key, entries[i].key);
+    }
     EXPECT_EQ(decoder.Decode(pages.ResolveRow(entries[i].row))[0], Value{entries[i].key});
   }
   EXPECT_EQ(entries.front().key, -5);
