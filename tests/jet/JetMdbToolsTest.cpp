@@ -10,6 +10,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "db/JetReader.h"
 #include "db/JetText.h"
 #include "db/JetWriter.h"
 #include "tests/jet/SampleTables.h"
@@ -84,6 +85,16 @@ TEST_F(MdbToolsReadBack, MultiPageDefinitionExportsTheSameRows) {
   const std::string file = WriteFile(table, "wide");
   EXPECT_EQ(RunCommand("mdb-tables -1 '" + file + "'"), "wide\n");
   EXPECT_EQ(RunCommand("mdb-export -Q -d '\t' '" + file + "' wide"), ExpectedExport(table));
+}
+
+// The database the build ships, read by both readers.
+TEST_F(MdbToolsReadBack, ShippedDatabaseReadsTheSameInBothReaders) {
+  const char* binaryDir = std::getenv("LANVERO_BINARY_DIR");
+  const std::string file = std::string(binaryDir ? binaryDir : ".") + "/assets/data/lanvero.mdb";
+  if (!std::ifstream(file).good()) GTEST_SKIP() << "no built database at " << file << " (build target lanvero_database)";
+  const Table table = JetDatabase::FromFile(file).ReadTable(u"data");
+  EXPECT_GT(table.rows.size(), 100u);
+  EXPECT_EQ(RunCommand("mdb-export -Q -d '\t' '" + file + "' data"), ExpectedExport(table));
 }
 
 }  // namespace
