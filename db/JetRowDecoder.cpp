@@ -109,6 +109,7 @@ std::vector<std::uint8_t> JetRowDecoder::ReadLongValue(ByteView header) const {
   } else if (kind == jet::kLongValueSinglePage) {
     const ByteView data = pages_.ResolveRow(RowPointer::FromStored(firstRow));
     if (data.size() < length) throw JetError("corrupt database: long value shorter than its stated length");
+    ChargeLongValue(length);
     value.assign(data.data(), data.data() + length);
   } else if (kind == 0) {
     std::unordered_set<std::uint32_t> seen;
@@ -116,6 +117,7 @@ std::vector<std::uint8_t> JetRowDecoder::ReadLongValue(ByteView header) const {
       if (pointer == 0 || !seen.insert(pointer).second) throw JetError("corrupt database: long value chain ends early or loops");
       const ByteView link = pages_.ResolveRow(RowPointer::FromStored(pointer));
       const ByteView chunk = link.From(4);
+      ChargeLongValue(chunk.size());
       value.insert(value.end(), chunk.data(), chunk.data() + chunk.size());
       pointer = link.U32(0);
     }
@@ -124,6 +126,11 @@ std::vector<std::uint8_t> JetRowDecoder::ReadLongValue(ByteView header) const {
     throw JetError("corrupt database: unknown long value storage kind");
   }
   return value;
+}
+
+void JetRowDecoder::ChargeLongValue(std::size_t bytes) const {
+  if (bytes > longValueBudget_) throw JetError("corrupt database: long values add up to more than the file holds");
+  longValueBudget_ -= bytes;
 }
 
 }  // namespace lanvero::db

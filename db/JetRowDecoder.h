@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "db/JetFormat.h"
 #include "db/JetTableDefinition.h"
 #include "db/Table.h"
 
@@ -10,7 +11,8 @@ namespace lanvero::db {
 
 class JetRowDecoder {
  public:
-  JetRowDecoder(const JetPages& pages, const JetTableDefinition& definition) : pages_(pages), definition_(definition) {}
+  JetRowDecoder(const JetPages& pages, const JetTableDefinition& definition)
+      : pages_(pages), definition_(definition), longValueBudget_(2 * std::size_t{pages.PageCount()} * jet::kPageSize) {}
 
   // One value per column of the definition, in its order. Columns of types
   // other than Byte/Integer/Long, Text and Memo decode as NULL.
@@ -20,9 +22,15 @@ class JetRowDecoder {
   Value DecodeFixed(const JetColumn& column, ByteView fixedBytes) const;
   Value DecodeVariable(const JetColumn& column, ByteView valueBytes) const;
   std::vector<std::uint8_t> ReadLongValue(ByteView header) const;
+  void ChargeLongValue(std::size_t bytes) const;
 
   const JetPages& pages_;
   const JetTableDefinition& definition_;
+  // Every long-value row of a sound file belongs to one value, so the values
+  // of a table never add up to more than the file. Rows of a hostile file
+  // could all point at one long chain; the budget stops that from
+  // multiplying memory use.
+  mutable std::size_t longValueBudget_;
 };
 
 }  // namespace lanvero::db

@@ -6,7 +6,9 @@
 #include <cstring>
 #include <optional>
 
+#include "db/JetBytes.h"
 #include "db/JetFormat.h"
+#include "db/JetPages.h"
 #include "db/JetReader.h"
 #include "db/JetWriter.h"
 #include "tests/jet/SampleTables.h"
@@ -96,6 +98,38 @@ TEST(JetCorruption, LoopingLongValueChainIsRefused) {
   const std::uint32_t self = static_cast<std::uint32_t>(firstLinkPage) << 8;
   for (int i = 0; i < 4; ++i) file[rowStart + i] = static_cast<std::uint8_t>(self >> (8 * i));
   EXPECT_FALSE(ReadsCleanly(file));
+}
+
+// Start of the memo value (variable slot 1) of row `row` on the first data
+// page of the user table (definition on page 4).
+std::size_t MemoValueOffset(const std::vector<std::uint8_t>& file, std::uint32_t row) {
+  const JetPages pages(ByteView(file.data(), file.size()));
+  std::uint32_t page = 5;
+  while (pages.Page(page).U8(0) != jet::kDataPage || pages.Page(page).U32(jet::kDataOwnerOffset) != 4) ++page;
+  const ByteView bytes = pages.Row(pages.Page(page), row).bytes;
+  const std::size_t varTableEnd = bytes.size() - 1 - 2;  // one null-mask byte, then the slot count
+  return static_cast<std::size_t>(bytes.data() - file.data()) + bytes.U16(varTableEnd - 4);
+}
+
+// Many rows whose memo headers all name the same long chain would make a
+// small file decode into gigabytes; the reader refuses instead.
+TEST(JetCorruption, SharedLongValueChainsAreRefused) {
+  Table table = testing::MakeRecordTable(60);
+  for (auto& row : table.rows) row[2] = std::u16string(u"short");
+  table.rows[0][2] = std::u16string(3000, u'A');
+  std::vector<std::uint8_t> file = WriteJetDatabase(table, {});
+  ASSERT_TRUE(ReadsCleanly(file));
+  const std::size_t chainHeader = MemoValueOffset(file, 0);
+  for (std::uint32_t row = 1; row < table.rows.size(); ++row) {
+    std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(chainHeader), jet::kLongValueHeaderSize,
+                file.begin() + static_cast<std::ptrdiff_t>(MemoValueOffset(file, row)));
+  }
+  try {
+    JetDatabase::FromBytes(file).ReadTable(u"data");
+    ADD_FAILURE() << "shared chains were read";
+  } catch (const JetError& error) {
+    EXPECT_NE(std::string(error.what()).find("more than the file holds"), std::string::npos) << error.what();
+  }
 }
 
 }  // namespace
