@@ -18,3 +18,13 @@ lanvero_library(NAME skinimage SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/BmpDecoder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/${skinimage_syscolors}
   LIBS skinpackage)
+
+# Drawing on device contexts, bitmaps as DIB sections, text and window
+# routines. Uses the control framework's GDI handle owners, which live in a
+# header of their own (framework/base/GdiObject.h), so nothing of the
+# framework library needs to be linked.
+lanvero_library(NAME skinimage_win WINDOWS_ONLY SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/DibSection.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinDraw.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SkinText.cpp
+  LIBS skinimage gdi32 user32)
