@@ -11,13 +11,6 @@
 namespace lanvero::db {
 namespace {
 
-char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c; }
-
-bool SameNameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return AsciiLower(x) == AsciiLower(y); });
-}
-
 // Rows of a table in physical order: the pages of its usage map that are
 // data pages owned by the table, each read slot by slot.
 std::vector<std::vector<Value>> ReadRows(const JetPages& pages, const JetTableDefinition& definition) {

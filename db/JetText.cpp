@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "db/AsciiCase.h"
+
 #include "db/JetFormat.h"
 
 namespace lanvero::db {
@@ -70,6 +72,11 @@ std::vector<std::uint8_t> EncodeJetText(const std::u16string& text, bool allowCo
   }
   for (const char16_t c : text) PutU16(out, c);
   return out;
+}
+
+bool SameNameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return FoldAsciiCase(x) == FoldAsciiCase(y); });
 }
 
 std::string ToUtf8(std::u16string_view text) {

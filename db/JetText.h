@@ -21,6 +21,9 @@ std::u16string DecodeJetText(ByteView bytes);
 // plain UTF-16LE otherwise.
 std::vector<std::uint8_t> EncodeJetText(const std::u16string& text, bool allowCompression);
 
+// Jet compares object names without regard to the case of ASCII letters.
+bool SameNameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
+
 // UTF-8 form of names and values, for messages and comparisons with other
 // tools' output.
 std::string ToUtf8(std::u16string_view text);

@@ -98,8 +98,22 @@ JetTableDefinition CatalogDefinition(std::uint16_t sortOrder) {
   return definition;
 }
 
+// Jet object names: 1 to 64 characters.
+void CheckName(const std::u16string& name, const char* what) {
+  if (name.empty() || name.size() > 64) throw JetError(std::string(what) + " names must have 1 to 64 characters");
+}
+
 JetTableDefinition UserDefinition(const Table& table, std::uint16_t sortOrder) {
   if (table.columns.empty() || table.columns.size() > 255) throw JetError("a table needs between 1 and 255 columns");
+  CheckName(table.name, "table");
+  for (std::size_t c = 0; c < table.columns.size(); ++c) {
+    CheckName(table.columns[c].name, "column");
+    for (std::size_t other = 0; other < c; ++other) {
+      if (SameNameIgnoringAsciiCase(table.columns[other].name, table.columns[c].name)) {
+        throw JetError("column name " + ToUtf8(table.columns[c].name) + " is used twice");
+      }
+    }
+  }
   ColumnListBuilder b(sortOrder);
   for (const ColumnDef& column : table.columns) {
     switch (column.type) {

@@ -145,6 +145,12 @@ TEST(JetWriter, RejectsValuesTheSchemaCannotHold) {
   table = MakeRecordTable(2);
   table.rows[0].pop_back();
   EXPECT_THROW(WriteJetDatabase(table, {}), JetError);
+  table = MakeRecordTable(2);
+  table.columns[2].name = u"标题";  // the name of column 1
+  EXPECT_THROW(WriteJetDatabase(table, {}), JetError);
+  table = MakeRecordTable(2);
+  table.name.clear();
+  EXPECT_THROW(WriteJetDatabase(table, {}), JetError);
 }
 
 TEST(JetReader, UnknownTableIsAnError) {
