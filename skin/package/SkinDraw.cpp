@@ -48,12 +48,38 @@ void TileFrom(HDC dc, const Rect& area, HDC source, const Rect& tile) {
   }
 }
 
-void DrawPieces(HDC dc, std::span<const SlicePiece> pieces, HDC source, int32_t origin_x = 0, int32_t origin_y = 0) {
+// Tiles inside a scratch bitmap of our own (no clipping, nothing else drawn
+// there yet): one tile from the source, then the filled part copied onto
+// the rest, doubling each time. Same pixels as tile-by-tile, in a
+// logarithmic number of calls.
+void TileByDoubling(HDC scratch, const Rect& area, HDC source, const Rect& tile) {
+  if (tile.Width() <= 0 || tile.Height() <= 0 || area.IsEmpty()) return;
+  const int32_t full_width = (area.Width() + tile.Width() - 1) / tile.Width() * tile.Width();
+  const int32_t full_height = (area.Height() + tile.Height() - 1) / tile.Height() * tile.Height();
+  BitBlt(scratch, area.left, area.top, tile.Width(), tile.Height(), source, tile.left, tile.top, SRCCOPY);
+  for (int32_t filled = tile.Width(); filled < full_width; filled *= 2) {
+    BitBlt(scratch, area.left + filled, area.top, std::min(filled, full_width - filled), tile.Height(), scratch,
+           area.left, area.top, SRCCOPY);
+  }
+  for (int32_t filled = tile.Height(); filled < full_height; filled *= 2) {
+    BitBlt(scratch, area.left, area.top + filled, full_width, std::min(filled, full_height - filled), scratch,
+           area.left, area.top, SRCCOPY);
+  }
+}
+
+enum class Tiling { TileByTile, Doubling };
+
+void DrawPieces(HDC dc, std::span<const SlicePiece> pieces, HDC source, Tiling tiling, int32_t origin_x = 0,
+                int32_t origin_y = 0) {
   for (const SlicePiece& piece : pieces) {
     const Rect to = piece.target.Offset(origin_x, origin_y);
     const Rect& from = piece.source;
     if (piece.fill == PieceFill::Tile) {
-      TileFrom(dc, to, source, from);
+      if (tiling == Tiling::Doubling) {
+        TileByDoubling(dc, to, source, from);
+      } else {
+        TileFrom(dc, to, source, from);
+      }
     } else {
       StretchBlt(dc, to.left, to.top, to.Width(), to.Height(), source, from.left, from.top, from.Width(),
                  from.Height(), SRCCOPY);
@@ -67,7 +93,7 @@ DibSection ComposeLayout(int32_t width, int32_t height, std::span<const SlicePie
   if (scratch.IsEmpty()) return scratch;
   const BitmapDC scratch_dc(scratch.Handle());
   SetStretchBltMode(scratch_dc.Get(), COLORONCOLOR);
-  DrawPieces(scratch_dc.Get(), pieces, strip);
+  DrawPieces(scratch_dc.Get(), pieces, strip, Tiling::Doubling);
   return scratch;
 }
 
@@ -222,7 +248,7 @@ void DrawSkinFrame3(HDC dc, const Rect& destination, HBITMAP strip, const Margin
     const auto pieces =
         StretchedThreePartPieces(destination.Width(), destination.Height(), frame, margins, size.cx, size.cy);
     const BitmapDC strip_dc(strip);
-    DrawPieces(dc, pieces, strip_dc.Get(), destination.left, destination.top);
+    DrawPieces(dc, pieces, strip_dc.Get(), Tiling::TileByTile, destination.left, destination.top);
   });
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "skin/package/SysColors.h"
+
 namespace lanvero {
 namespace {
 
@@ -38,6 +40,15 @@ void StretchCopy(SkinImage& to, const Rect& target, const PixelView& from, const
   if (!SourceInside(from, source) || target.IsEmpty()) return;
   const Rect visible = Intersect(target, to.Bounds());
   if (visible.IsEmpty()) return;
+  if (target.Width() == source.Width() && target.Height() == source.Height()) {
+    // Unscaled (corners, tiles): whole row pieces.
+    for (int32_t y = visible.top; y < visible.bottom; ++y) {
+      const Pixel* row = from.pixels + static_cast<std::size_t>(source.top + y - target.top) * from.stride +
+                         (source.left + visible.left - target.left);
+      std::copy(row, row + visible.Width(), to.Row(y).begin() + visible.left);
+    }
+    return;
+  }
   std::vector<int32_t> columns(static_cast<std::size_t>(visible.Width()));
   for (int32_t x = visible.left; x < visible.right; ++x) {
     columns[static_cast<std::size_t>(x - visible.left)] =
@@ -63,7 +74,7 @@ void TransparentCopy(SkinImage& to, const Rect& area, const PixelView& from, Col
   const Rect covered{area.left, area.top, area.left + std::min(area.Width(), from.width),
                      area.top + std::min(area.Height(), from.height)};
   const Rect visible = Intersect(covered, to.Bounds());
-  const Pixel key_pixel = PixelFromColor(key & 0x00FFFFFF);
+  const Pixel key_pixel = PixelFromColor(ResolveColor(key));
   for (int32_t y = visible.top; y < visible.bottom; ++y) {
     for (int32_t x = visible.left; x < visible.right; ++x) {
       const Pixel p = from.At(x - area.left, y - area.top) & 0x00FFFFFF;

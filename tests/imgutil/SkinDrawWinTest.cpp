@@ -75,6 +75,7 @@ TEST(BuildSkinBitmap, MatchesTheSoftwareRendererPixelForPixel) {
       {{0, 0, 9, 4}, {1, 0, 1, 0}, 1, true},    // tiled centre running under the right edge
       {{3, 7, 13, 11}, {6, 0, 6, 0}, 1, false},  // margins wider than the destination
       {{0, 0, 5, 4}, {0, 0, 0, 0}, 2, true},    // one tile, unscaled
+      {{0, 0, 40, 16}, {1, 0, 1, 0}, 2, true},  // many tiles in both directions
   };
   for (const Case& c : cases) {
     const DibSection built = BuildSkinBitmap(c.destination, strip_dib.Handle(), c.margins, c.index, 2, c.tile, false);
