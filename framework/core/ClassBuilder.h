@@ -32,8 +32,8 @@ class ClassBuilder {
     return *this;
   }
 
-  template <class V, class S>
-  ClassBuilder& Integer(std::string name, V (T::*get)() const, void (T::*set)(S),
+  template <class V, class S, class G, class P>
+  ClassBuilder& Integer(std::string name, V (G::*get)() const, void (P::*set)(S),
                         const IdentifierMap* identifiers = nullptr) {
     PropertyInfo& p = Add(std::move(name), PropertyKind::Integer);
     p.identifiers = identifiers;
@@ -42,30 +42,32 @@ class ClassBuilder {
     return *this;
   }
 
-  template <class E, class S>
-  ClassBuilder& Enumeration(std::string name, const EnumInfo& enumInfo, E (T::*get)() const, void (T::*set)(S)) {
+  template <class E, class S, class G, class P>
+  ClassBuilder& Enumeration(std::string name, const EnumInfo& enumInfo, E (G::*get)() const, void (P::*set)(S)) {
     return Ordinal(std::move(name), PropertyKind::Enumeration, enumInfo, get, set);
   }
 
-  ClassBuilder& Boolean(std::string name, bool (T::*get)() const, void (T::*set)(bool)) {
+  template <class G, class P>
+  ClassBuilder& Boolean(std::string name, bool (G::*get)() const, void (P::*set)(bool)) {
     return Enumeration(std::move(name), kBooleanEnum, get, set);
   }
 
   // A set is held as a bit mask: bit n stands for element n of `elements`.
-  template <class V, class S>
-  ClassBuilder& Set(std::string name, const EnumInfo& elements, V (T::*get)() const, void (T::*set)(S)) {
+  template <class V, class S, class G, class P>
+  ClassBuilder& Set(std::string name, const EnumInfo& elements, V (G::*get)() const, void (P::*set)(S)) {
     return Ordinal(std::move(name), PropertyKind::Set, elements, get, set);
   }
 
-  template <class V>
-  ClassBuilder& String(std::string name, V (T::*get)() const, void (T::*set)(const std::wstring&)) {
+  template <class V, class G, class P>
+  ClassBuilder& String(std::string name, V (G::*get)() const, void (P::*set)(const std::wstring&)) {
     PropertyInfo& p = Add(std::move(name), PropertyKind::String);
     p.getString = [get](TPersistent& o) { return std::wstring((Self(o).*get)()); };
     p.setString = [set](TPersistent& o, const std::wstring& v) { (Self(o).*set)(v); };
     return *this;
   }
 
-  ClassBuilder& Float(std::string name, double (T::*get)() const, void (T::*set)(double)) {
+  template <class G, class P>
+  ClassBuilder& Float(std::string name, double (G::*get)() const, void (P::*set)(double)) {
     PropertyInfo& p = Add(std::move(name), PropertyKind::Float);
     p.getFloat = [get](TPersistent& o) { return (Self(o).*get)(); };
     p.setFloat = [set](TPersistent& o, double v) { (Self(o).*set)(v); };
@@ -73,16 +75,16 @@ class ClassBuilder {
   }
 
   // A sub-object that the class owns (a font, a string list, a collection).
-  template <class O>
-  ClassBuilder& Object(std::string name, O* (T::*get)() const) {
+  template <class O, class G>
+  ClassBuilder& Object(std::string name, O* (G::*get)() const) {
     PropertyInfo& p = Add(std::move(name), PropertyKind::Object);
     p.getObject = [get](TPersistent& o) -> TPersistent* { return (Self(o).*get)(); };
     return *this;
   }
 
   // A reference to another component, written as its name in a layout.
-  template <class O>
-  ClassBuilder& Reference(std::string name, O* (T::*get)() const, void (T::*set)(O*)) {
+  template <class O, class G, class P>
+  ClassBuilder& Reference(std::string name, O* (G::*get)() const, void (P::*set)(O*)) {
     PropertyInfo& p = Add(std::move(name), PropertyKind::Object);
     p.reference = true;
     p.getObject = [get](TPersistent& o) -> TPersistent* { return (Self(o).*get)(); };
@@ -99,8 +101,8 @@ class ClassBuilder {
   }
 
   // An event: a std::function member bound to a published method by name.
-  template <class Sig>
-  ClassBuilder& Event(std::string name, std::function<Sig> T::*member, std::string T::*boundName = nullptr) {
+  template <class Sig, class M, class N = M>
+  ClassBuilder& Event(std::string name, std::function<Sig> M::*member, std::string N::*boundName = nullptr) {
     PropertyInfo& p = Add(std::move(name), PropertyKind::Method);
     std::string propertyName = p.name;
     p.setMethod = [member, boundName, propertyName](TPersistent& o, const MethodBinding& method) {
@@ -116,16 +118,18 @@ class ClassBuilder {
     return *this;
   }
 
-  ClassBuilder& Strings(std::string name, std::vector<std::wstring> (T::*get)() const,
-                        void (T::*set)(const std::vector<std::wstring>&)) {
+  template <class G, class P>
+  ClassBuilder& Strings(std::string name, std::vector<std::wstring> (G::*get)() const,
+                        void (P::*set)(const std::vector<std::wstring>&)) {
     PropertyInfo& p = Add(std::move(name), PropertyKind::StringList);
     p.getStrings = [get](TPersistent& o) { return (Self(o).*get)(); };
     p.setStrings = [set](TPersistent& o, const std::vector<std::wstring>& v) { (Self(o).*set)(v); };
     return *this;
   }
 
-  ClassBuilder& Binary(std::string name, std::vector<uint8_t> (T::*get)() const,
-                       void (T::*set)(const std::vector<uint8_t>&)) {
+  template <class G, class P>
+  ClassBuilder& Binary(std::string name, std::vector<uint8_t> (G::*get)() const,
+                       void (P::*set)(const std::vector<uint8_t>&)) {
     PropertyInfo& p = Add(std::move(name), PropertyKind::Binary);
     p.getBytes = [get](TPersistent& o) { return (Self(o).*get)(); };
     p.setBytes = [set](TPersistent& o, const std::vector<uint8_t>& v) { (Self(o).*set)(v); };
@@ -146,9 +150,9 @@ class ClassBuilder {
   ClassInfo Build() { return std::move(info_); }
 
  private:
-  template <class V, class S>
-  ClassBuilder& Ordinal(std::string name, PropertyKind kind, const EnumInfo& enumInfo, V (T::*get)() const,
-                        void (T::*set)(S)) {
+  template <class V, class S, class G, class P>
+  ClassBuilder& Ordinal(std::string name, PropertyKind kind, const EnumInfo& enumInfo, V (G::*get)() const,
+                        void (P::*set)(S)) {
     PropertyInfo& p = Add(std::move(name), kind);
     p.enumInfo = &enumInfo;
     p.getInteger = [get](TPersistent& o) { return static_cast<int64_t>((Self(o).*get)()); };

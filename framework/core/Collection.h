@@ -16,7 +16,7 @@ class TCollectionItem : public TPersistent {
  public:
   explicit TCollectionItem(TCollection* collection) : collection_(collection) {}
   static const ClassInfo& StaticClassInfo();
-  const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
 
   TCollection* Collection() const { return collection_; }
   int Index() const;
@@ -35,7 +35,7 @@ class TCollection : public TPersistent {
 
   explicit TCollection(ItemFactory factory) : factory_(std::move(factory)) {}
   static const ClassInfo& StaticClassInfo();
-  const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
 
   int Count() const { return static_cast<int>(items_.size()); }
   TCollectionItem* Item(int index) const;

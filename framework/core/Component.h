@@ -19,7 +19,7 @@ class TComponent : public TPersistent {
   ~TComponent() override;
 
   static const ClassInfo& StaticClassInfo();
-  const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
 
   TComponent* Owner() const { return owner_; }
   const std::vector<TComponent*>& Components() const { return components_; }

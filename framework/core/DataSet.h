@@ -43,7 +43,7 @@ class TDataSet : public TComponent {
   explicit TDataSet(TComponent* owner) : TComponent(owner) {}
   ~TDataSet() override;
   static const ClassInfo& StaticClassInfo();
-  const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
 
   virtual bool Active() const = 0;
   virtual int FieldCount() const = 0;
@@ -82,7 +82,7 @@ class TDataSource : public TComponent {
   explicit TDataSource(TComponent* owner) : TComponent(owner) {}
   ~TDataSource() override;
   static const ClassInfo& StaticClassInfo();
-  const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
 
   TDataSet* DataSet() const { return dataSet_; }
   void SetDataSet(TDataSet* dataSet);

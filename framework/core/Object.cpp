@@ -9,7 +9,7 @@ const ClassInfo& TObject::StaticClassInfo() {
   return info;
 }
 
-std::wstring TObject::ClassName() const { return AsciiToWide(GetClassInfo().name); }
+std::wstring TObject::ClassName() const { return AsciiToWide(ClassType().name); }
 
 const ClassInfo& TPersistent::StaticClassInfo() {
   static const ClassInfo info{.name = "TPersistent", .parent = &TObject::StaticClassInfo()};

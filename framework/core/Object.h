@@ -15,11 +15,11 @@ class TObject {
   virtual ~TObject() = default;
 
   static const ClassInfo& StaticClassInfo();
-  virtual const ClassInfo& GetClassInfo() const { return StaticClassInfo(); }
+  virtual const ClassInfo& ClassType() const { return StaticClassInfo(); }
 
   // The class name as the stored layout and the window class use it.
   std::wstring ClassName() const;
-  bool InheritsFrom(const ClassInfo& info) const { return GetClassInfo().InheritsFrom(info); }
+  bool InheritsFrom(const ClassInfo& info) const { return ClassType().InheritsFrom(info); }
 };
 
 // An object with published properties; sub-objects such as fonts, string
@@ -27,7 +27,7 @@ class TObject {
 class TPersistent : public TObject {
  public:
   static const ClassInfo& StaticClassInfo();
-  const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
 
   // Copies the state of another object of a compatible class; the default
   // refuses, as nothing is known about the source.

@@ -67,7 +67,7 @@ std::wstring SetText(const EnumInfo& elements, int64_t mask) {
 PropertyTarget FindPropertyPath(TPersistent* object, std::string_view path) {
   while (object) {
     const size_t dot = path.find('.');
-    const PropertyInfo* property = object->GetClassInfo().FindProperty(path.substr(0, dot));
+    const PropertyInfo* property = object->ClassType().FindProperty(path.substr(0, dot));
     if (!property) return {};
     if (dot == std::string_view::npos) return {object, property};
     if (property->kind != PropertyKind::Object || property->reference) return {};

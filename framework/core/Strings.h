@@ -13,7 +13,7 @@ namespace lanvero::framework {
 class TStrings : public TPersistent {
  public:
   static const ClassInfo& StaticClassInfo();
-  const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
 
   virtual int Count() const = 0;
   virtual std::wstring Get(int index) const = 0;
@@ -39,7 +39,7 @@ class TStrings : public TPersistent {
 class TStringList : public TStrings {
  public:
   static const ClassInfo& StaticClassInfo();
-  const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
 
   int Count() const override { return static_cast<int>(items_.size()); }
   std::wstring Get(int index) const override;

@@ -18,7 +18,7 @@ class Reader {
   explicit Reader(TComponent& root) : root_(root) {}
 
   void Read(const LayoutObject& layout) {
-    if (!EqualsIgnoreCase(root_.GetClassInfo().name, layout.className)) {
+    if (!EqualsIgnoreCase(root_.ClassType().name, layout.className)) {
       throw LayoutError(L"the layout describes a " + Wide(layout.className) + L", not a " + root_.ClassName(),
                         layout.line);
     }
@@ -56,7 +56,7 @@ class Reader {
   [[noreturn]] void Fail(const std::wstring& message) const { throw LayoutError(message, line_); }
 
   const PropertyInfo* Find(TPersistent& object, std::string_view name) const {
-    const PropertyInfo* property = object.GetClassInfo().FindProperty(name);
+    const PropertyInfo* property = object.ClassType().FindProperty(name);
     if (!property) Fail(L"property " + Wide(name) + L" does not exist in class " + object.ClassName());
     return property;
   }
@@ -155,7 +155,7 @@ class Reader {
   }
 
   void BindMethod(TPersistent& object, const PropertyInfo& property, const std::string& name) {
-    const MethodInfo* method = root_.GetClassInfo().FindMethod(name);
+    const MethodInfo* method = root_.ClassType().FindMethod(name);
     if (!method) Fail(L"method " + Wide(name) + L" not found in class " + root_.ClassName());
     property.setMethod(object, MethodBinding{method->name, method->bind(root_)});
   }

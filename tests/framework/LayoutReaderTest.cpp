@@ -25,7 +25,7 @@ class TPanelItem : public TCollectionItem {
                                       .Build();
     return info;
   }
-  const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
   int Width() const { return width_; }
   void SetWidth(int width) { width_ = width; }
 
@@ -54,7 +54,7 @@ class TWidget : public TComponent {
             .Build();
     return info;
   }
-  const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
 
   int Width() const { return width_; }
   void SetWidth(int w) { width_ = w; }
@@ -108,7 +108,7 @@ class TTestForm : public TWidget {
                                       .Build();
     return info;
   }
-  const ClassInfo& GetClassInfo() const override { return StaticClassInfo(); }
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
   void ButtonClick(TObject* sender) { clickedBy = sender; }
   void Resized(int) {}
   TObject* clickedBy = nullptr;

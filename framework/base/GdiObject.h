@@ -1,0 +1,118 @@
+// RAII owners of GDI and USER handles. Each owner frees its handle with the
+// call that matches how the handle was obtained.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace lanvero::framework {
+
+// Handles freed with DeleteObject: bitmaps, brushes, fonts, pens, regions.
+template <class Handle>
+class GdiObject {
+ public:
+  GdiObject() = default;
+  explicit GdiObject(Handle handle) : handle_(handle) {}
+  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  GdiObject& operator=(GdiObject&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    return *this;
+  }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  ~GdiObject() { Reset(); }
+
+  Handle Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  // Gives up ownership, for handles handed to the platform (a window region).
+  Handle Release() { return std::exchange(handle_, nullptr); }
+  void Reset(Handle handle = nullptr) {
+    if (handle_) DeleteObject(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = nullptr;
+};
+
+using UniqueBitmap = GdiObject<HBITMAP>;
+using UniqueBrush = GdiObject<HBRUSH>;
+using UniqueFont = GdiObject<HFONT>;
+using UniquePen = GdiObject<HPEN>;
+using UniqueRegion = GdiObject<HRGN>;
+
+// A memory or other created device context, freed with DeleteDC.
+class UniqueDC {
+ public:
+  UniqueDC() = default;
+  explicit UniqueDC(HDC dc) : dc_(dc) {}
+  UniqueDC(UniqueDC&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
+  UniqueDC& operator=(UniqueDC&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      dc_ = std::exchange(other.dc_, nullptr);
+    }
+    return *this;
+  }
+  UniqueDC(const UniqueDC&) = delete;
+  UniqueDC& operator=(const UniqueDC&) = delete;
+  ~UniqueDC() { Reset(); }
+
+  HDC Get() const { return dc_; }
+  explicit operator bool() const { return dc_ != nullptr; }
+  void Reset() {
+    if (dc_) DeleteDC(dc_);
+    dc_ = nullptr;
+  }
+
+ private:
+  HDC dc_ = nullptr;
+};
+
+// A window's device context from GetDC or GetWindowDC, given back with ReleaseDC.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND window, bool wholeWindow = false)
+      : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  ~WindowDC() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// Selects an object into a DC for the lifetime of the guard.
+class SelectGuard {
+ public:
+  SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
+  SelectGuard(const SelectGuard&) = delete;
+  SelectGuard& operator=(const SelectGuard&) = delete;
+  ~SelectGuard() {
+    if (old_) SelectObject(dc_, old_);
+  }
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// Saves the DC state (clipping, origin, selected objects) and restores it.
+class SavedDC {
+ public:
+  explicit SavedDC(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+  SavedDC(const SavedDC&) = delete;
+  SavedDC& operator=(const SavedDC&) = delete;
+  ~SavedDC() { RestoreDC(dc_, saved_); }
+
+ private:
+  HDC dc_;
+  int saved_;
+};
+
+}  // namespace lanvero::framework

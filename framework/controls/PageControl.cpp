@@ -1,0 +1,238 @@
+#include "framework/controls/PageControl.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "framework/core/ClassBuilder.h"
+
+namespace lanvero::framework {
+
+namespace {
+
+const EnumInfo& TabStyleEnum() {
+  static const EnumInfo info{"TTabStyle", {"tsTabs", "tsButtons", "tsFlatButtons"}};
+  return info;
+}
+
+}  // namespace
+
+// ----- TTabSheet ------------------------------------------------------------
+
+const ClassInfo& TTabSheet::StaticClassInfo() {
+  static const ClassInfo info = ClassBuilder<TTabSheet>("TTabSheet", &TWinControl::StaticClassInfo())
+                                    .Creatable()
+                                    .String("Caption", &TTabSheet::Caption, &TTabSheet::SetCaption)
+                                    .Boolean("TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible)
+                                    .Integer("PageIndex", &TTabSheet::PageIndex, &TTabSheet::SetPageIndex)
+                                    .Integer("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex)
+                                    .Build();
+  return info;
+}
+
+TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {
+  SetControlStyle(Style() | csAcceptsControls);
+  SetVisible(false);
+}
+
+TTabSheet::~TTabSheet() {
+  MarkDestroying();
+  DestroyComponents();
+  SetParent(nullptr);
+}
+
+TPageControl* TTabSheet::PageControl() const { return dynamic_cast<TPageControl*>(Parent()); }
+
+void TTabSheet::SetPageControl(TPageControl* control) { SetParent(control); }
+
+void TTabSheet::SetTabVisible(bool value) {
+  tabVisible_ = value;
+  if (TPageControl* pages = PageControl()) pages->UpdateTabs();
+}
+
+int TTabSheet::PageIndex() const {
+  TPageControl* pages = PageControl();
+  if (!pages) return -1;
+  for (int i = 0; i < pages->PageCount(); ++i) {
+    if (pages->Pages(i) == this) return i;
+  }
+  return -1;
+}
+
+void TTabSheet::SetPageIndex(int index) {
+  if (TPageControl* pages = PageControl()) pages->MovePage(this, index);
+}
+
+int TTabSheet::TabIndex() const {
+  TPageControl* pages = PageControl();
+  if (!pages || !tabVisible_) return -1;
+  int index = 0;
+  for (int i = 0; i < pages->PageCount() && pages->Pages(i) != this; ++i) {
+    if (pages->Pages(i)->TabVisible()) ++index;
+  }
+  return index;
+}
+
+void TTabSheet::CMTextChanged(TMessage& message) {
+  TWinControl::CMTextChanged(message);
+  if (TPageControl* pages = PageControl()) pages->UpdateTabs();
+}
+
+// ----- TPageControl ---------------------------------------------------------
+
+const ClassInfo& TPageControl::StaticClassInfo() {
+  static const ClassInfo info =
+      ClassBuilder<TPageControl>("TPageControl", &TWinControl::StaticClassInfo())
+          .Creatable()
+          .Reference("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage)
+          .Enumeration("Style", TabStyleEnum(), &TPageControl::TabStyle, &TPageControl::SetTabStyle)
+          .Event("OnChange", &TPageControl::OnChange)
+          .Event("OnChanging", &TPageControl::OnChanging)
+          .Build();
+  return info;
+}
+
+TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
+  SetTabStop(true);
+  SetBounds(0, 0, 289, 193);
+}
+
+void TPageControl::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.systemClass = WC_TABCONTROLW;
+  params.style |= WS_CLIPCHILDREN;
+  if (style_ == TTabStyle::tsButtons) params.style |= TCS_BUTTONS;
+  if (style_ == TTabStyle::tsFlatButtons) params.style |= TCS_BUTTONS | TCS_FLATBUTTONS;
+}
+
+void TPageControl::CreateHandleState() {
+  TWinControl::CreateHandleState();
+  UpdateTabs();
+}
+
+void TPageControl::SetTabStyle(TTabStyle style) {
+  if (style == style_) return;
+  style_ = style;
+  RecreateWnd();
+}
+
+void TPageControl::Loaded() {
+  TWinControl::Loaded();
+  if (!activePage_ && !pages_.empty()) SetActivePage(pages_.front());
+}
+
+void TPageControl::ControlInserted(TControl* control) {
+  auto* page = dynamic_cast<TTabSheet*>(control);
+  if (!page) return;
+  pages_.push_back(page);
+  UpdateTabs();
+  if (!activePage_ && !IsLoading()) SetActivePage(page);
+}
+
+void TPageControl::ControlRemoved(TControl* control) {
+  auto* page = dynamic_cast<TTabSheet*>(control);
+  if (!page) return;
+  pages_.erase(std::remove(pages_.begin(), pages_.end(), page), pages_.end());
+  if (activePage_ == page) activePage_ = nullptr;
+  if (!IsDestroying()) UpdateTabs();
+}
+
+void TPageControl::MovePage(TTabSheet* page, int index) {
+  auto it = std::find(pages_.begin(), pages_.end(), page);
+  if (it == pages_.end()) return;
+  pages_.erase(it);
+  index = std::clamp(index, 0, static_cast<int>(pages_.size()));
+  pages_.insert(pages_.begin() + index, page);
+  UpdateTabs();
+}
+
+void TPageControl::UpdateTabs() {
+  if (!HandleAllocated()) return;
+  SendToWindow(TCM_DELETEALLITEMS, 0, 0);
+  int index = 0;
+  for (TTabSheet* page : pages_) {
+    if (!page->TabVisible()) continue;
+    std::wstring caption = page->Caption();
+    TCITEMW item{};
+    item.mask = TCIF_TEXT | TCIF_PARAM | (page->ImageIndex() >= 0 ? TCIF_IMAGE : 0);
+    item.pszText = caption.data();
+    item.iImage = page->ImageIndex();
+    item.lParam = reinterpret_cast<LPARAM>(page);
+    SendToWindow(TCM_INSERTITEMW, static_cast<WPARAM>(index++), reinterpret_cast<LPARAM>(&item));
+  }
+  if (activePage_) SendToWindow(TCM_SETCURSEL, static_cast<WPARAM>(activePage_->TabIndex()), 0);
+  Realign();
+}
+
+RECT TPageControl::DisplayRect() const {
+  RECT rect = ClientRect();
+  if (HandleAllocated()) {
+    SendToWindow(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rect));
+  } else {
+    // Before the window exists: the usual tab height and border.
+    rect.left += 4;
+    rect.top += 25;
+    rect.right -= 4;
+    rect.bottom -= 4;
+  }
+  return rect;
+}
+
+void TPageControl::AlignControls(RECT& rect) {
+  for (TTabSheet* page : pages_) page->SetBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  TWinControl::AlignControls(rect);
+}
+
+void TPageControl::SetActivePage(TTabSheet* page) {
+  if (page && page->Parent() != this) return;
+  activePage_ = page;
+  ShowActivePage();
+}
+
+int TPageControl::ActivePageIndex() const { return activePage_ ? activePage_->PageIndex() : -1; }
+
+void TPageControl::SetActivePageIndex(int index) {
+  SetActivePage(index >= 0 && index < PageCount() ? Pages(index) : nullptr);
+}
+
+void TPageControl::ShowActivePage() {
+  // The newly active page shows before the old one hides, so the area never
+  // flashes empty.
+  if (activePage_) {
+    activePage_->SetVisible(true);
+    activePage_->BringToFront();
+  }
+  for (TTabSheet* page : pages_) {
+    if (page != activePage_) page->SetVisible(false);
+  }
+  if (HandleAllocated() && activePage_) {
+    SendToWindow(TCM_SETCURSEL, static_cast<WPARAM>(activePage_->TabIndex()), 0);
+  }
+}
+
+void TPageControl::Dispatch(TMessage& message) {
+  if (message.Msg == CN_NOTIFY) return CNNotify(message);
+  TWinControl::Dispatch(message);
+}
+
+void TPageControl::CNNotify(TMessage& message) {
+  const auto* header = reinterpret_cast<NMHDR*>(message.LParam);
+  if (header->code == TCN_SELCHANGING) {
+    bool allow = true;
+    if (OnChanging) OnChanging(this, allow);
+    message.Result = allow ? 0 : 1;
+    return;
+  }
+  if (header->code == TCN_SELCHANGE) {
+    const int tab = static_cast<int>(SendToWindow(TCM_GETCURSEL, 0, 0));
+    for (TTabSheet* page : pages_) {
+      if (page->TabIndex() == tab) {
+        SetActivePage(page);
+        break;
+      }
+    }
+    if (OnChange) OnChange(this);
+  }
+}
+
+}  // namespace lanvero::framework

@@ -1,0 +1,36 @@
+#include "framework/forms/StandardClasses.h"
+
+#include "framework/controls/Buttons.h"
+#include "framework/controls/Containers.h"
+#include "framework/controls/Edits.h"
+#include "framework/controls/Labels.h"
+#include "framework/controls/ListControls.h"
+#include "framework/controls/PageControl.h"
+#include "framework/controls/RangeControls.h"
+#include "framework/controls/StatusBar.h"
+#include "framework/core/DataSet.h"
+#include "framework/forms/Form.h"
+#include "framework/menus/Menus.h"
+
+namespace lanvero::framework {
+
+void RegisterStandardClasses() {
+  static const bool registered = [] {
+    for (const ClassInfo* info : {
+             &TForm::StaticClassInfo(),       &TButton::StaticClassInfo(),     &TCheckBox::StaticClassInfo(),
+             &TRadioButton::StaticClassInfo(), &TEdit::StaticClassInfo(),      &TMemo::StaticClassInfo(),
+             &TGroupBox::StaticClassInfo(),   &TPanel::StaticClassInfo(),      &TLabel::StaticClassInfo(),
+             &TImage::StaticClassInfo(),      &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
+             &TStatusBar::StaticClassInfo(),  &TScrollBar::StaticClassInfo(),  &TProgressBar::StaticClassInfo(),
+             &TTrackBar::StaticClassInfo(),   &TComboBox::StaticClassInfo(),   &TListBox::StaticClassInfo(),
+             &TMainMenu::StaticClassInfo(),   &TPopupMenu::StaticClassInfo(),  &TMenuItem::StaticClassInfo(),
+             &TAction::StaticClassInfo(),     &TDataSource::StaticClassInfo(),
+         }) {
+      ClassRegistry::Register(*info);
+    }
+    return true;
+  }();
+  (void)registered;
+}
+
+}  // namespace lanvero::framework

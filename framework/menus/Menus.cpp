@@ -1,0 +1,382 @@
+#include "framework/menus/Menus.h"
+
+#include <algorithm>
+
+#include "framework/core/ClassBuilder.h"
+#include "framework/forms/Application.h"
+#include "framework/forms/Form.h"
+
+namespace lanvero::framework {
+
+namespace {
+
+UINT NextCommand() {
+  static UINT command = 0x100;
+  if (++command >= 0xF000) command = 0x101;  // stay below the system commands
+  return command;
+}
+
+}  // namespace
+
+// ----- TAction --------------------------------------------------------------
+
+const ClassInfo& TAction::StaticClassInfo() {
+  static const ClassInfo info = ClassBuilder<TAction>("TAction", &TComponent::StaticClassInfo())
+                                    .Creatable()
+                                    .String("Caption", &TAction::Caption, &TAction::SetCaption)
+                                    .Boolean("Enabled", &TAction::Enabled, &TAction::SetEnabled)
+                                    .Boolean("Checked", &TAction::Checked, &TAction::SetChecked)
+                                    .Boolean("Visible", &TAction::Visible, &TAction::SetVisible)
+                                    .Event("OnExecute", &TAction::OnExecute)
+                                    .Event("OnUpdate", &TAction::OnUpdate)
+                                    .Build();
+  return info;
+}
+
+TAction::~TAction() {
+  MarkDestroying();
+  for (TMenuItem* client : std::vector<TMenuItem*>(clients_)) client->SetAction(nullptr);
+}
+
+void TAction::SetCaption(const std::wstring& caption) {
+  caption_ = caption;
+  Changed();
+}
+void TAction::SetEnabled(bool value) {
+  enabled_ = value;
+  Changed();
+}
+void TAction::SetChecked(bool value) {
+  checked_ = value;
+  Changed();
+}
+void TAction::SetVisible(bool value) {
+  visible_ = value;
+  Changed();
+}
+
+void TAction::Changed() {
+  for (TMenuItem* client : clients_) {
+    client->caption_ = caption_;
+    client->enabled_ = enabled_;
+    client->checked_ = checked_;
+    client->visible_ = visible_;
+    client->Changed();
+  }
+}
+
+void TAction::Update() {
+  if (OnUpdate) OnUpdate(this);
+}
+
+void TAction::Execute() {
+  if (OnExecute) OnExecute(this);
+}
+
+// ----- TMenuItem ------------------------------------------------------------
+
+const ClassInfo& TMenuItem::StaticClassInfo() {
+  static const ClassInfo info = ClassBuilder<TMenuItem>("TMenuItem", &TComponent::StaticClassInfo())
+                                    .Creatable()
+                                    .String("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
+                                    .Boolean("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
+                                    .Boolean("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible)
+                                    .Boolean("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
+                                    .Reference("Action", &TMenuItem::Action, &TMenuItem::SetAction)
+                                    .Event("OnClick", &TMenuItem::OnClick, &TMenuItem::onClickName)
+                                    .Event("OnDrawItem", &TMenuItem::OnDrawItem)
+                                    .Event("OnMeasureItem", &TMenuItem::OnMeasureItem)
+                                    .Build();
+  return info;
+}
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(NextCommand()) {}
+
+TMenuItem::~TMenuItem() {
+  MarkDestroying();
+  SetAction(nullptr);
+  // Sub-items owned elsewhere leave the tree; the native menu is rebuilt.
+  for (TMenuItem* item : std::vector<TMenuItem*>(items_)) item->parent_ = nullptr;
+  items_.clear();
+  if (parent_) parent_->Remove(this);
+}
+
+void TMenuItem::SetCaption(const std::wstring& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  Changed();
+}
+
+void TMenuItem::SetEnabled(bool value) {
+  if (value == enabled_) return;
+  enabled_ = value;
+  Changed();
+}
+
+void TMenuItem::SetVisible(bool value) {
+  if (value == visible_) return;
+  visible_ = value;
+  Changed();
+}
+
+void TMenuItem::SetChecked(bool value) {
+  if (value == checked_) return;
+  checked_ = value;
+  Changed();
+}
+
+void TMenuItem::SetAction(TAction* action) {
+  if (action == action_) return;
+  if (action_) {
+    auto& clients = action_->clients_;
+    clients.erase(std::remove(clients.begin(), clients.end(), this), clients.end());
+    RemoveFreeNotification(action_);
+  }
+  action_ = action;
+  if (action_) {
+    action_->clients_.push_back(this);
+    FreeNotification(action_);
+    action_->Changed();
+  }
+}
+
+void TMenuItem::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == action_) action_ = nullptr;
+}
+
+TMenu* TMenuItem::Menu() const {
+  const TMenuItem* item = this;
+  while (item->parent_) item = item->parent_;
+  return item->menu_;
+}
+
+void TMenuItem::Changed() {
+  if (TMenu* menu = Menu()) menu->MenuChanged();
+}
+
+int TMenuItem::MenuIndex() const {
+  if (!parent_) return -1;
+  auto it = std::find(parent_->items_.begin(), parent_->items_.end(), this);
+  return static_cast<int>(it - parent_->items_.begin());
+}
+
+void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
+
+void TMenuItem::Insert(int index, TMenuItem* item) {
+  if (!item || item == this) return;
+  if (item->parent_) item->parent_->Remove(item);
+  index = std::clamp(index, 0, Count());
+  items_.insert(items_.begin() + index, item);
+  item->parent_ = this;
+  Changed();
+}
+
+void TMenuItem::Remove(TMenuItem* item) {
+  auto it = std::find(items_.begin(), items_.end(), item);
+  if (it == items_.end()) return;
+  items_.erase(it);
+  item->parent_ = nullptr;
+  Changed();
+}
+
+TMenuItem* TMenuItem::Find(UINT value, TFindItemKind kind) {
+  for (TMenuItem* item : items_) {
+    if (kind == TFindItemKind::fkCommand && item->command_ == value) return item;
+    if (kind == TFindItemKind::fkHandle && item->handle_ &&
+        reinterpret_cast<UINT_PTR>(item->handle_) == static_cast<UINT_PTR>(value)) {
+      return item;
+    }
+    if (TMenuItem* found = item->Find(value, kind)) return found;
+  }
+  return nullptr;
+}
+
+TMenuItem* TMenuItem::FindByCaption(const std::wstring& caption) const {
+  for (TMenuItem* item : items_) {
+    if (item->caption_ == caption) return item;
+  }
+  return nullptr;
+}
+
+void TMenuItem::SetParentComponent(TComponent* parent) {
+  if (auto* menu = dynamic_cast<TMenu*>(parent)) {
+    menu->Items()->Add(this);
+  } else if (auto* item = dynamic_cast<TMenuItem*>(parent)) {
+    item->Add(this);
+  }
+}
+
+void TMenuItem::Click() {
+  if (action_) {
+    action_->Execute();
+  } else if (OnClick) {
+    OnClick(this);
+  }
+}
+
+void TMenuItem::DrawItem(const DRAWITEMSTRUCT& draw) {
+  TCanvas canvas;
+  canvas.SetHandle(draw.hDC);
+  const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+  if (OnDrawItem) {
+    OnDrawItem(this, canvas, draw.rcItem, selected);
+  } else {
+    canvas.Brush().SetColor(selected ? clHighlight : clMenu);
+    canvas.Font().SetColor(selected ? clHighlightText : (enabled_ ? clMenuText : clGrayText));
+    canvas.FillRect(draw.rcItem);
+    RECT text = draw.rcItem;
+    text.left += 16;
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    canvas.DrawText(caption_, text, DT_SINGLELINE | DT_VCENTER);
+  }
+  canvas.SetHandle(nullptr);
+}
+
+void TMenuItem::MeasureItem(MEASUREITEMSTRUCT& measure) {
+  TCanvas canvas;
+  HDC screen = GetDC(nullptr);
+  canvas.SetHandle(screen);
+  int width = canvas.TextWidth(caption_) + 32;
+  int height = IsSeparator() ? 8 : std::max(canvas.TextHeight(L"W") + 6, GetSystemMetrics(SM_CYMENU));
+  if (OnMeasureItem) OnMeasureItem(this, canvas, width, height);
+  canvas.SetHandle(nullptr);
+  ReleaseDC(nullptr, screen);
+  measure.itemWidth = static_cast<UINT>(width);
+  measure.itemHeight = static_cast<UINT>(height);
+}
+
+void TMenuItem::AppendTo(HMENU menu, bool ownerDraw) {
+  if (!visible_) return;
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_DATA;
+  info.wID = command_;
+  info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
+  info.fState = (enabled_ ? MFS_ENABLED : MFS_DISABLED) | (checked_ ? MFS_CHECKED : 0);
+  if (IsSeparator()) {
+    info.fType = MFT_SEPARATOR;
+  } else if (ownerDraw || HasOwnerDrawEvents()) {
+    info.fType = MFT_OWNERDRAW;
+    info.fMask |= MIIM_STRING;  // the text stays readable to menu-bar painters
+    info.dwTypeData = const_cast<wchar_t*>(caption_.c_str());
+  } else {
+    info.fType = MFT_STRING;
+    info.fMask |= MIIM_STRING;
+    info.dwTypeData = const_cast<wchar_t*>(caption_.c_str());
+  }
+  if (!items_.empty()) {
+    handle_ = CreatePopupMenu();
+    BuildItems(handle_, ownerDraw);
+    info.fMask |= MIIM_SUBMENU;
+    info.hSubMenu = handle_;
+  }
+  InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
+}
+
+void TMenuItem::BuildItems(HMENU menu, bool ownerDraw) {
+  for (TMenuItem* item : items_) item->AppendTo(menu, ownerDraw);
+}
+
+void TMenuItem::DropHandles() {
+  handle_ = nullptr;
+  for (TMenuItem* item : items_) item->DropHandles();
+}
+
+// ----- TMenu ----------------------------------------------------------------
+
+const ClassInfo& TMenu::StaticClassInfo() {
+  static const ClassInfo info = ClassBuilder<TMenu>("TMenu", &TComponent::StaticClassInfo())
+                                    .Boolean("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw)
+                                    .Build();
+  return info;
+}
+
+TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(std::make_unique<TMenuItem>(nullptr)) {
+  items_->menu_ = this;
+}
+
+TMenu::~TMenu() {
+  MarkDestroying();
+  items_->menu_ = nullptr;
+  ReleaseStaleHandle();
+  if (handle_) DestroyMenu(handle_);
+}
+
+void TMenu::SetOwnerDraw(bool value) {
+  if (value == ownerDraw_) return;
+  ownerDraw_ = value;
+  MenuChanged();
+}
+
+HMENU TMenu::Handle() {
+  if (!handle_ || rebuildPending_) Rebuild();
+  return handle_;
+}
+
+void TMenu::Rebuild() {
+  // DestroyMenu frees the sub-menus too.
+  HMENU old = handle_;
+  items_->DropHandles();
+  handle_ = IsPopup() ? CreatePopupMenu() : CreateMenu();
+  items_->handle_ = handle_;
+  items_->BuildItems(handle_, ownerDraw_);
+  rebuildPending_ = false;
+  // A menu bar may still show the old menu: it is freed once the window has
+  // been given the new one.
+  if (staleHandle_) DestroyMenu(staleHandle_);
+  staleHandle_ = old;
+  if (IsPopup()) ReleaseStaleHandle();
+}
+
+void TMenu::ReleaseStaleHandle() {
+  if (staleHandle_) DestroyMenu(staleHandle_);
+  staleHandle_ = nullptr;
+}
+
+void TMenu::MenuChanged() {
+  rebuildPending_ = true;
+}
+
+void TMenu::Loaded() {
+  TComponent::Loaded();
+  MenuChanged();
+}
+
+bool TMenu::DispatchCommand(UINT command) {
+  TMenuItem* item = items_->Find(command, TFindItemKind::fkCommand);
+  if (!item) return false;
+  item->Click();
+  return true;
+}
+
+const ClassInfo& TMainMenu::StaticClassInfo() {
+  static const ClassInfo info = ClassBuilder<TMainMenu>("TMainMenu", &TMenu::StaticClassInfo()).Creatable().Build();
+  return info;
+}
+
+void TMainMenu::MenuChanged() {
+  TMenu::MenuChanged();
+  if (IsLoading() || IsDestroying()) return;
+  if (form_ && form_->HandleAllocated() && form_->Menu() == this) form_->Perform(CM_MENUCHANGED);
+}
+
+const ClassInfo& TPopupMenu::StaticClassInfo() {
+  static const ClassInfo info = ClassBuilder<TPopupMenu>("TPopupMenu", &TMenu::StaticClassInfo())
+                                    .Creatable()
+                                    .Event("OnPopup", &TPopupMenu::OnPopup)
+                                    .Build();
+  return info;
+}
+
+void TPopupMenu::Popup(int x, int y) {
+  if (OnPopup) OnPopup(this);
+  HWND owner = nullptr;
+  if (auto* windowed = dynamic_cast<TWinControl*>(popupComponent_)) owner = windowed->Handle();
+  if (!owner && Application()) owner = Application()->Handle();
+  const UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | (BiDiModeRightToLeft() ? TPM_RIGHTALIGN : TPM_LEFTALIGN);
+  const UINT command = static_cast<UINT>(TrackPopupMenuEx(Handle(), flags, x, y, owner, nullptr));
+  if (command) DispatchCommand(command);
+}
+
+}  // namespace lanvero::framework

@@ -1,0 +1,61 @@
+// Shared pieces of the Windows tests of the framework: one application
+// object for the test program, a form class with published handlers, and a
+// recorder of the messages a control's handler sees.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/controls/WinControl.h"
+#include "framework/core/FrameworkError.h"
+#include "framework/forms/Application.h"
+#include "framework/forms/Form.h"
+
+namespace lanvero::framework::testing {
+
+class TTestForm : public TForm {
+ public:
+  explicit TTestForm(TComponent* owner) : TForm(owner) {}
+  static const ClassInfo& StaticClassInfo();
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
+
+  void FormCreate(TObject*) { calls.push_back(L"FormCreate"); }
+  void ButtonClick(TObject* sender) { calls.push_back(L"click " + static_cast<TComponent*>(sender)->Name()); }
+  void EditEnter(TObject* sender) { calls.push_back(L"enter " + static_cast<TComponent*>(sender)->Name()); }
+  void Throwing(TObject*) { throw FrameworkError(L"handler failed"); }
+
+  std::vector<std::wstring> calls;
+};
+
+// Creates a TTestForm from layout text (whose root must be "object X: TTestForm").
+std::unique_ptr<TTestForm> MakeForm(const std::string& layout);
+
+// The text of the last exception the application reported.
+std::wstring LastReportedException();
+void ClearReportedException();
+
+// Lets queued and sent messages run.
+void Pump();
+
+// Installs itself as a control's handler, records each message and passes
+// it on; restores the previous handler when it goes.
+class MessageRecorder {
+ public:
+  explicit MessageRecorder(TControl& control, bool consume = false);
+  ~MessageRecorder();
+  const std::vector<UINT>& Messages() const { return messages_; }
+  // True when `expected` occurs in the recording in this order (other
+  // messages may come between).
+  bool SawInOrder(const std::vector<UINT>& expected) const;
+  void Clear() { messages_.clear(); }
+
+ private:
+  TControl& control_;
+  TWndMethod previous_;
+  std::vector<UINT> messages_;
+};
+
+}  // namespace lanvero::framework::testing
