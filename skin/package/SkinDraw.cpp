@@ -18,15 +18,20 @@ using framework::UniqueDC;
 
 constexpr DWORD kKeepDestinationWhereMaskSet = 0xCCAA0029;  // MAKEROP4(SRCCOPY, destination)
 
-// A memory device context with one bitmap selected for its lifetime.
+// A memory device context with one bitmap selected for its lifetime. It is
+// false when the bitmap could not be selected (a null or invalid handle, or
+// a bitmap selected into another device context at the time): drawing from
+// it would copy the context's default one-pixel bitmap instead.
 class BitmapDC {
 public:
-  explicit BitmapDC(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr)), selected_(dc_.Get(), bitmap) {}
+  explicit BitmapDC(HBITMAP bitmap)
+      : dc_(CreateCompatibleDC(nullptr)), bitmap_(bitmap), selected_(dc_.Get(), bitmap) {}
   HDC Get() const { return dc_.Get(); }
-  explicit operator bool() const { return static_cast<bool>(dc_); }
+  explicit operator bool() const { return dc_ && bitmap_ && GetCurrentObject(dc_.Get(), OBJ_BITMAP) == bitmap_; }
 
 private:
   UniqueDC dc_;
+  HBITMAP bitmap_;
   SelectGuard selected_;
 };
 
@@ -92,6 +97,7 @@ DibSection ComposeLayout(int32_t width, int32_t height, std::span<const SlicePie
   DibSection scratch = DibSection::Create(width, height);
   if (scratch.IsEmpty()) return scratch;
   const BitmapDC scratch_dc(scratch.Handle());
+  if (!scratch_dc) return {};
   SetStretchBltMode(scratch_dc.Get(), COLORONCOLOR);
   DrawPieces(scratch_dc.Get(), pieces, strip, Tiling::Doubling);
   return scratch;
@@ -105,12 +111,13 @@ void Place(HDC dc, const Rect& at, const DibSection& bitmap, bool transparent) {
     return;
   }
   const BitmapDC source(bitmap.Handle());
-  BitBlt(dc, at.left, at.top, bitmap.Width(), bitmap.Height(), source.Get(), 0, 0, SRCCOPY);
+  if (source) BitBlt(dc, at.left, at.top, bitmap.Width(), bitmap.Height(), source.Get(), 0, 0, SRCCOPY);
 }
 
 // Composes a layout of `strip` at the size of `at` and puts it there.
 void ComposeAndPlace(HDC dc, const Rect& at, std::span<const SlicePiece> pieces, HBITMAP strip, bool transparent) {
   const BitmapDC strip_dc(strip);
+  if (!strip_dc) return;
   Place(dc, at, ComposeLayout(at.Width(), at.Height(), pieces, strip_dc.Get()), transparent);
 }
 
@@ -175,7 +182,8 @@ void GradientFill(HDC dc, const Rect& area, Color start, Color end, GradientDire
 }
 
 void TileDraw(HDC dc, const Rect& area, HBITMAP source, const Rect& source_rect) noexcept {
-  if (source_rect.Width() <= 0 || source_rect.Height() <= 0) return;
+  const SIZE size = BitmapSize(source);
+  if (source_rect.IsEmpty() || Intersect(source_rect, {0, 0, size.cx, size.cy}) != source_rect) return;
   const BitmapDC source_dc(source);
   if (source_dc) TileFrom(dc, area, source_dc.Get(), source_rect);
 }
@@ -189,6 +197,7 @@ DibSection BuildSkinBitmap(const Rect& destination, HBITMAP strip, const Margins
     const auto pieces =
         NineSlicePieces(destination.Width(), destination.Height(), frame, margins, tile_centre, size.cx, size.cy);
     const BitmapDC strip_dc(strip);
+    if (!strip_dc) return;
     result = ComposeLayout(destination.Width(), destination.Height(), pieces, strip_dc.Get());
   });
   return result;
@@ -248,6 +257,7 @@ void DrawSkinFrame3(HDC dc, const Rect& destination, HBITMAP strip, const Margin
     const auto pieces =
         StretchedThreePartPieces(destination.Width(), destination.Height(), frame, margins, size.cx, size.cy);
     const BitmapDC strip_dc(strip);
+    if (!strip_dc) return;
     DrawPieces(dc, pieces, strip_dc.Get(), Tiling::TileByTile, destination.left, destination.top);
   });
 }
@@ -260,6 +270,7 @@ void TransparentBlit(HDC dc, const Rect& destination, HBITMAP bitmap, Color key)
                   destination.top + std::min<int32_t>(destination.Height(), size.cy)};
     if (at.IsEmpty()) return;
     const BitmapDC source(bitmap);
+    if (!source) return;
     const UniqueBitmap mask = KeyMask(source.Get(), at.Width(), at.Height(), key);
     if (!mask) return;
     if (!MaskBlt(dc, at.left, at.top, at.Width(), at.Height(), source.Get(), 0, 0, mask.Get(), 0, 0,

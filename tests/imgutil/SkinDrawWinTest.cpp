@@ -140,6 +140,20 @@ TEST(DrawSkinFrameFamily, TiledStretchedCentredAndThreePart) {
             (Rows{".LmmmmR.", ".LmmmmR."}));
 }
 
+TEST(DrawSkinFrame, AStripThatCannotBeSelectedDrawsNothing) {
+  const DibSection strip = DibSection::FromImage(TwoFrameStrip());
+  const framework::UniqueDC holder(CreateCompatibleDC(nullptr));
+  const framework::SelectGuard held(holder.Get(), strip.Handle());  // busy elsewhere
+  EXPECT_TRUE(BuildSkinBitmap({0, 0, 8, 6}, strip.Handle(), {1, 1, 1, 1}, 1, 2, false, false).IsEmpty());
+  EXPECT_EQ(DrawOnDC(Blank(8, 6), [&](HDC dc) {
+              DrawSkinFrame(dc, {0, 0, 8, 6}, strip.Handle(), {1, 1, 1, 1}, 1, 2, false, false, false);
+              DrawSkinFrame3(dc, {0, 0, 8, 6}, strip.Handle(), {1, 1, 1, 1}, 1, 2, false);
+              TransparentBlit(dc, {0, 0, 8, 6}, strip.Handle(), kMagentaKey);
+              TileDraw(dc, {0, 0, 8, 6}, nullptr, {0, 0, 2, 2});
+            }),
+            Blank(8, 6));
+}
+
 TEST(TransparentBlit, SkipsTheKeyColourAndStaysWithinTheBitmap) {
   const SkinImage source = ImageFromRows({"abz", "zzc"});
   const DibSection source_dib = DibSection::FromImage(source);
@@ -159,6 +173,9 @@ TEST(TileDraw, RepeatsTheSourceRectangleLikeTheSoftwareRenderer) {
   TileDraw(expected, {1, 1, 5, 4}, tile.View(), {1, 0, 3, 2});
   EXPECT_EQ(RowsOf(DrawOnDC(Blank(7, 5), [&](HDC dc) { TileDraw(dc, {1, 1, 5, 4}, tile_dib.Handle(), {1, 0, 3, 2}); })),
             RowsOf(expected));
+  // A source rectangle reaching outside the bitmap draws nothing.
+  EXPECT_EQ(DrawOnDC(Blank(7, 5), [&](HDC dc) { TileDraw(dc, {1, 1, 5, 4}, tile_dib.Handle(), {2, 0, 4, 2}); }),
+            Blank(7, 5));
 }
 
 TEST(GradientFill, PaintsOnlyInsideTheClipBoxWithTheFullGradientColours) {
