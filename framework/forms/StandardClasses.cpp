@@ -2,6 +2,7 @@
 
 #include "framework/controls/Buttons.h"
 #include "framework/controls/Containers.h"
+#include "framework/controls/DBGrid.h"
 #include "framework/controls/Edits.h"
 #include "framework/controls/Labels.h"
 #include "framework/controls/ListControls.h"
@@ -24,7 +25,7 @@ void RegisterStandardClasses() {
              &TStatusBar::StaticClassInfo(),  &TScrollBar::StaticClassInfo(),  &TProgressBar::StaticClassInfo(),
              &TTrackBar::StaticClassInfo(),   &TComboBox::StaticClassInfo(),   &TListBox::StaticClassInfo(),
              &TMainMenu::StaticClassInfo(),   &TPopupMenu::StaticClassInfo(),  &TMenuItem::StaticClassInfo(),
-             &TAction::StaticClassInfo(),     &TDataSource::StaticClassInfo(),
+             &TAction::StaticClassInfo(),     &TDataSource::StaticClassInfo(),  &TDBGrid::StaticClassInfo(),
          }) {
       ClassRegistry::Register(*info);
     }

@@ -5,6 +5,7 @@
 #include "framework/core/DataSet.h"
 #include "framework/core/FrameworkError.h"
 #include "framework/core/Strings.h"
+#include "tests/framework/TableDataSet.h"
 
 namespace lanvero::framework {
 namespace {
@@ -66,45 +67,6 @@ TEST(Strings, ListEditsAndSplitsText) {
   EXPECT_GT(changes, 0);
 }
 
-// A data set over a fixed table, as the application's query adapter is.
-class TTableDataSet : public TDataSet {
- public:
-  TTableDataSet(TComponent* owner, std::vector<std::vector<std::wstring>> rows)
-      : TDataSet(owner), rows_(std::move(rows)) {}
-  bool Active() const override { return active_; }
-  int FieldCount() const override { return 2; }
-  std::wstring FieldName(int field) const override { return field ? L"Title" : L"Id"; }
-  int RecordCount() const override { return active_ ? static_cast<int>(rows_.size()) : 0; }
-  int RecNo() const override { return active_ && !rows_.empty() ? row_ : -1; }
-  int MoveBy(int distance) override {
-    const int target = std::clamp(row_ + distance, 0, std::max(0, RecordCount() - 1));
-    const int moved = target - row_;
-    row_ = target;
-    if (moved) NotifyRowChanged();
-    return moved;
-  }
-  std::wstring FieldText(int row, int field) const override { return rows_.at(row).at(field); }
-  bool SetFieldText(int row, int field, const std::wstring& text) override {
-    rows_.at(row).at(field) = text;
-    NotifyDataChanged();
-    return true;
-  }
-  void Open() {
-    active_ = true;
-    row_ = 0;
-    NotifyOpened();
-  }
-  void Close() {
-    active_ = false;
-    NotifyClosed();
-  }
-
- private:
-  std::vector<std::vector<std::wstring>> rows_;
-  bool active_ = false;
-  int row_ = 0;
-};
-
 struct RecordingLink : TDataLink {
   std::vector<std::string> events;
   void DataSetOpened() override { events.push_back("opened"); }
@@ -116,7 +78,7 @@ struct RecordingLink : TDataLink {
 
 TEST(DataSet, LinksHearTheDataSetThroughTheirSource) {
   TComponent owner(nullptr);
-  auto* table = new TTableDataSet(&owner, {{L"1", L"Zhao"}, {L"2", L"Qian"}});
+  auto* table = new testing::TTableDataSet(&owner, {L"Id", L"Title"}, {{L"1", L"Zhao"}, {L"2", L"Qian"}});
   auto* source = new TDataSource(&owner);
   RecordingLink link;
   link.SetDataSource(source);
