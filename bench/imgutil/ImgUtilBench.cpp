@@ -73,12 +73,13 @@ BENCHMARK(BM_BuildSkinImageCaption)->ArgName("tile")->Arg(0)->Arg(1);
 BENCHMARK(BM_CopyBmpBytesBaseline);
 BENCHMARK(BM_DecodeBmp24);
 
-// Prints each run's time as a multiple of its baseline's.
+// Prints each run's CPU time as a multiple of its baseline's (CPU time, so
+// that other work on a shared machine disturbs the ratio less).
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+    for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
   }
   void Finalize() override {
     ConsoleReporter::Finalize();

@@ -62,10 +62,27 @@ void StretchCopy(SkinImage& to, const Rect& target, const PixelView& from, const
 }
 
 void TileDraw(SkinImage& to, const Rect& area, const PixelView& from, const Rect& source) {
-  if (source.Width() <= 0 || source.Height() <= 0 || !SourceInside(from, source)) return;
+  if (source.Width() <= 0 || source.Height() <= 0 || !SourceInside(from, source) || area.IsEmpty()) return;
   const int32_t tw = source.Width(), th = source.Height();
-  for (int32_t x = area.left; x < area.right; x += tw) {
-    for (int32_t y = area.top; y < area.bottom; y += th) StretchCopy(to, {x, y, x + tw, y + th}, from, source);
+  // Whole tiles cover the area, the last ones reaching past it.
+  const Rect covered{area.left, area.top, area.left + (area.Width() + tw - 1) / tw * tw,
+                     area.top + (area.Height() + th - 1) / th * th};
+  const Rect visible = Intersect(covered, to.Bounds());
+  for (int32_t y = visible.top; y < visible.bottom; ++y) {
+    auto row = to.Row(y).subspan(visible.left, visible.Width());
+    if (y - th >= visible.top) {  // same tile row as one already drawn
+      const auto above = to.Row(y - th).subspan(visible.left, visible.Width());
+      std::ranges::copy(above, row.begin());
+      continue;
+    }
+    const Pixel* tile_row = from.pixels + static_cast<std::size_t>(source.top + (y - area.top) % th) * from.stride +
+                            source.left;
+    std::size_t x = 0;
+    for (int32_t phase = (visible.left - area.left) % tw; x < row.size(); phase = 0) {
+      const std::size_t run = std::min(static_cast<std::size_t>(tw - phase), row.size() - x);
+      std::copy(tile_row + phase, tile_row + phase + run, row.begin() + x);
+      x += run;
+    }
   }
 }
 
