@@ -12,6 +12,8 @@
 #include "framework/core/DataSet.h"
 #include "framework/forms/Form.h"
 #include "framework/menus/Menus.h"
+#include "framework/services/ImageList.h"
+#include "framework/services/Timer.h"
 
 namespace lanvero::framework {
 
@@ -26,6 +28,7 @@ void RegisterStandardClasses() {
              &TTrackBar::StaticClassInfo(),   &TComboBox::StaticClassInfo(),   &TListBox::StaticClassInfo(),
              &TMainMenu::StaticClassInfo(),   &TPopupMenu::StaticClassInfo(),  &TMenuItem::StaticClassInfo(),
              &TAction::StaticClassInfo(),     &TDataSource::StaticClassInfo(),  &TDBGrid::StaticClassInfo(),
+             &TTimer::StaticClassInfo(),      &TImageList::StaticClassInfo(),
          }) {
       ClassRegistry::Register(*info);
     }

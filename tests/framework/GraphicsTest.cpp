@@ -1,0 +1,156 @@
+// Bitmaps, canvases, pictures and the GDI owners.
+#include <csetjmp>
+#include <cstdio>
+
+#include "framework/base/GdiObject.h"
+#include "framework/controls/Labels.h"
+#include "framework/graphics/BmpCodec.h"
+#include "framework/graphics/Graphic.h"
+#include "tests/framework/WinTestSupport.h"
+
+extern "C" {
+#include <jpeglib.h>
+}
+
+namespace lanvero::framework::testing {
+namespace {
+
+PixelImage Gradient(int width, int height) {
+  PixelImage image{width, height, {}};
+  image.bgr.resize(static_cast<size_t>(width * height * 3));
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      uint8_t* p = image.Row(y) + x * 3;
+      p[0] = static_cast<uint8_t>(x * 8);
+      p[1] = static_cast<uint8_t>(y * 8);
+      p[2] = 200;
+    }
+  }
+  return image;
+}
+
+// A baseline JPEG made with the same library, for the decoder to read back.
+std::vector<uint8_t> EncodeJpeg(const PixelImage& image) {
+  jpeg_compress_struct info{};
+  jpeg_error_mgr errors{};
+  info.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&info);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&info, &buffer, &size);
+  info.image_width = static_cast<JDIMENSION>(image.width);
+  info.image_height = static_cast<JDIMENSION>(image.height);
+  info.input_components = 3;
+  info.in_color_space = JCS_EXT_BGR;
+  jpeg_set_defaults(&info);
+  jpeg_set_quality(&info, 95, TRUE);
+  jpeg_start_compress(&info, TRUE);
+  while (info.next_scanline < info.image_height) {
+    JSAMPROW row = const_cast<uint8_t*>(image.Row(static_cast<int>(info.next_scanline)));
+    jpeg_write_scanlines(&info, &row, 1);
+  }
+  jpeg_finish_compress(&info);
+  std::vector<uint8_t> bytes(buffer, buffer + size);
+  jpeg_destroy_compress(&info);
+  free(buffer);
+  return bytes;
+}
+
+std::vector<uint8_t> PictureData(const std::string& className, const std::vector<uint8_t>& file) {
+  std::vector<uint8_t> data{static_cast<uint8_t>(className.size())};
+  data.insert(data.end(), className.begin(), className.end());
+  data.insert(data.end(), file.begin(), file.end());
+  return data;
+}
+
+TEST(Graphics, BitmapGivesDirectPixelAccessAndACanvas) {
+  TBitmap bitmap(8, 4);
+  EXPECT_EQ(bitmap.Stride(), 24);
+  TCanvas& canvas = bitmap.Canvas();
+  canvas.Brush().SetColor(clRed);
+  canvas.FillRect(RECT{0, 0, 4, 4});
+  const uint8_t* row = bitmap.ScanLine(2);
+  EXPECT_EQ(row[0], 0);    // blue
+  EXPECT_EQ(row[2], 255);  // red
+  EXPECT_EQ(row[4 * 3 + 2], 0);
+  bitmap.ScanLine(3)[7 * 3 + 1] = 255;  // green pixel bottom right
+  EXPECT_EQ(canvas.Pixel(7, 3), RGB(0, 255, 0));
+  EXPECT_EQ(bitmap.TransparentColor(), RGB(255, 0, 0));
+  EXPECT_THROW(bitmap.ScanLine(4), FrameworkError);
+  UniqueBitmap handle = bitmap.ReleaseHandle();
+  EXPECT_EQ(GetObjectType(handle.Get()), static_cast<DWORD>(OBJ_BITMAP));
+  EXPECT_TRUE(bitmap.Empty());
+  HBITMAP raw = handle.Get();
+  handle.Reset();
+  EXPECT_EQ(GetObjectType(raw), 0u);  // the owner deleted it
+}
+
+TEST(Graphics, BitmapAndJpegFilesDecode) {
+  const PixelImage source = Gradient(24, 16);
+  TBitmap bitmap;
+  bitmap.LoadFromBytes(EncodeBmp(source));
+  EXPECT_EQ(bitmap.ToPixels().bgr, source.bgr);
+  EXPECT_THROW(bitmap.LoadFromBytes({'B', 'M', 0, 0}), FrameworkError);
+
+  TJPEGImage jpeg;
+  jpeg.LoadFromBytes(EncodeJpeg(source));
+  ASSERT_EQ(jpeg.Width(), 24);
+  ASSERT_EQ(jpeg.Height(), 16);
+  const PixelImage decoded = jpeg.Bitmap().ToPixels();
+  int worst = 0;
+  for (size_t i = 0; i < source.bgr.size(); ++i) worst = std::max(worst, std::abs(source.bgr[i] - decoded.bgr[i]));
+  EXPECT_LT(worst, 24);  // lossy, but close
+  auto truncated = EncodeJpeg(source);
+  truncated.resize(40);
+  EXPECT_THROW(jpeg.LoadFromBytes(truncated), FrameworkError);
+  EXPECT_THROW(jpeg.LoadFromBytes({1, 2, 3}), FrameworkError);
+}
+
+TEST(Graphics, PictureDataNamesItsGraphicClass) {
+  TPicture picture;
+  int changes = 0;
+  picture.OnChange = [&] { ++changes; };
+  picture.SetData(PictureData("TJPEGImage", EncodeJpeg(Gradient(16, 8))));
+  ASSERT_NE(dynamic_cast<TJPEGImage*>(picture.Graphic()), nullptr);
+  EXPECT_EQ(picture.Width(), 16);
+  picture.SetData(PictureData("TBitmap", EncodeBmp(Gradient(5, 3))));
+  EXPECT_NE(dynamic_cast<TBitmap*>(picture.Graphic()), nullptr);
+  EXPECT_EQ(changes, 2);
+  EXPECT_THROW(picture.SetData(PictureData("TGIFImage", {1, 2})), FrameworkError);
+  EXPECT_THROW(picture.SetData({9, 'T'}), FrameworkError);
+}
+
+TEST(Graphics, FontMakesItsHandleFromItsDescription) {
+  TFont font;
+  font.SetName(L"\u5B8B\u4F53");
+  font.SetHeight(-13);
+  font.SetStyle(fsBold);
+  LOGFONTW description{};
+  ASSERT_EQ(GetObjectW(font.Handle(), sizeof description, &description), static_cast<int>(sizeof description));
+  EXPECT_EQ(description.lfHeight, -13);
+  EXPECT_EQ(description.lfWeight, FW_BOLD);
+  EXPECT_STREQ(description.lfFaceName, L"\u5B8B\u4F53");
+  HFONT first = font.Handle();
+  font.SetHeight(-20);
+  EXPECT_EQ(GetObjectType(first), 0u);  // the old handle is gone
+  EXPECT_EQ(font.Size(), 15);
+}
+
+TEST(Graphics, ImagePaintsItsPictureOnTheParent) {
+  auto form = MakeForm("object F: TTestForm\n  ClientWidth = 100\n  ClientHeight = 60\n"
+                       "  object Image1: TImage\n    Left = 10\n    Top = 10\n    Width = 20\n    Height = 20\n"
+                       "    Stretch = True\n  end\nend\n");
+  auto* image = dynamic_cast<TImage*>(form->FindComponent(L"Image1"));
+  PixelImage blue{2, 2, std::vector<uint8_t>(12, 0)};
+  for (int i = 0; i < 4; ++i) blue.bgr[static_cast<size_t>(i * 3)] = 255;
+  image->Picture()->SetData(PictureData("TBitmap", EncodeBmp(blue)));
+  form->Show();
+  TBitmap target(100, 60);
+  form->PaintControls(target.Canvas().Handle());
+  EXPECT_EQ(target.Canvas().Pixel(15, 15), RGB(0, 0, 255));
+  EXPECT_EQ(target.Canvas().Pixel(29, 29), RGB(0, 0, 255));
+  EXPECT_NE(target.Canvas().Pixel(31, 31), RGB(0, 0, 255));
+}
+
+}  // namespace
+}  // namespace lanvero::framework::testing
