@@ -130,9 +130,13 @@ class TControl : public TComponent {
   void Repaint();
   void BringToFront();
 
-  // Actions.
+  // Actions. The mouse operations raise the mouse events; code that keeps a
+  // press from reaching the window (a skinner) calls them itself.
   virtual void Click();
   virtual void DblClick();
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
 
   // Events.
   TNotifyEvent OnClick;
@@ -166,9 +170,6 @@ class TControl : public TComponent {
   virtual void CMTextChanged(TMessage& message);
   void CMHitTest(TMessage& message);
 
-  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
-  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-  virtual void MouseMove(TShiftState shift, int x, int y);
   virtual void BoundsChanged() {}
   // The window-less part of invalidation; windowed controls override.
   void InvalidateControl(bool wholeRectangle);

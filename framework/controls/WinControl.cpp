@@ -64,6 +64,17 @@ HWND TWinControl::Handle() {
   return handle_;
 }
 
+void TWinControl::SetParentWindow(HWND window) {
+  if (window == parentWindow_ || parent_) return;
+  parentWindow_ = window;
+  if (!handle_) return;
+  if (window) {
+    ::SetParent(handle_, window);
+  } else {
+    DestroyHandle();
+  }
+}
+
 void TWinControl::HandleNeeded() {
   if (handle_) return;
   if (parent_) parent_->HandleNeeded();
@@ -81,7 +92,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
   params.y = top_;
   params.width = width_;
   params.height = height_;
-  params.parentWindow = parent_ ? parent_->WindowHandle() : nullptr;
+  params.parentWindow = parent_ ? parent_->WindowHandle() : parentWindow_;
   params.menuOrId = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(NextChildId()));
 }
 
@@ -389,7 +400,7 @@ void TWinControl::AlignControls(RECT& rect) {
 
 bool TWinControl::Showing() const {
   if (!Visible()) return false;
-  if (!parent_) return handle_ && IsWindowVisible(handle_);
+  if (!parent_) return handle_ && IsWindowVisible(handle_) != FALSE;
   return parent_->Showing();
 }
 

@@ -48,6 +48,10 @@ class TWinControl : public TControl {
   void DestroyHandle();
   // Re-creates the window, telling hooks first through CM_RECREATEWND.
   void RecreateWnd();
+  // A window of another kind to create this control's window in, for a
+  // control without a parent control (nil: none).
+  HWND ParentWindow() const { return parentWindow_; }
+  void SetParentWindow(HWND window);
   // The original window procedure of the class (the superclassed one).
   WNDPROC DefWndProc() const { return defWndProc_; }
 
@@ -165,6 +169,7 @@ class TWinControl : public TControl {
   LRESULT SendToWindow(UINT msg, WPARAM wParam, LPARAM lParam) const;
 
   HWND handle_ = nullptr;
+  HWND parentWindow_ = nullptr;
   WNDPROC defWndProc_ = DefWindowProcW;
 
  private:

@@ -124,9 +124,16 @@ end
   EXPECT_STREQ(text, L"&File");
 }
 
+class TResourceForm;
+TResourceForm* g_resourceForm = nullptr;
+
 class TResourceForm : public TForm {
  public:
-  explicit TResourceForm(TComponent* owner) : TForm(owner) {}
+  explicit TResourceForm(TComponent* owner) : TForm(owner) {
+    // The program-wide reference is set before the creation handler runs.
+    OnCreate = [this](TObject*) { referenceSetInOnCreate = g_resourceForm == this; };
+  }
+  bool referenceSetInOnCreate = false;
   static const ClassInfo& StaticClassInfo() {
     static const ClassInfo info{.name = "TResourceForm", .parent = &TForm::StaticClassInfo()};
     return info;
@@ -135,9 +142,10 @@ class TResourceForm : public TForm {
 };
 
 TEST(Services, FormReadsTheLayoutNamedAfterItsClassFromTheResources) {
-  TResourceForm* form = nullptr;
-  Application()->CreateForm(form);
+  Application()->CreateForm(g_resourceForm);
+  TResourceForm* form = g_resourceForm;
   ASSERT_NE(form, nullptr);
+  EXPECT_TRUE(form->referenceSetInOnCreate);
   EXPECT_EQ(form->Caption(), L"from resource");
   EXPECT_NE(form->FindComponent(L"Button1"), nullptr);
   EXPECT_EQ(Application()->Forms(Application()->FormCount() - 1), form);
