@@ -10,6 +10,7 @@
 
 #include "skin/package/AnsiText.h"
 #include "skin/package/ByteStream.h"
+#include "tools/skintool/DefsCommand.h"
 #include "tools/skintool/PackageCheck.h"
 #include "tools/skintool/SkinToolCommands.h"
 
@@ -31,6 +32,7 @@ const char* const kHelp =
     "  ini FILE                        print the INI member\n"
     "  check FILE                      read the skin as the engine does and report every problem\n"
     "                                  (exit status 1 when there is any)\n"
+    "  defs FILE                       print every skin definition as the engine builds it\n"
     "  help                            show this text\n";
 
 class UsageError : public std::runtime_error {
@@ -106,6 +108,8 @@ int Run(const Arguments& args) {
     ListSkin(OneInput(args), std::cout);
   } else if (args.command == "ini") {
     PrintIni(OneInput(args), std::cout);
+  } else if (args.command == "defs") {
+    PrintDefinitions(OneInput(args), std::cout);
   } else if (args.command == "check") {
     return RunCheck(OneInput(args));
   } else {

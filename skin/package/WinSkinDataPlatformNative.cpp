@@ -1,0 +1,41 @@
+// The platform answers of native builds, which have no window system: the
+// classic metrics, the engine bitmaps compiled in from assets/engine (so a
+// tool run anywhere builds the same definitions), and no GDI state.
+
+#include <span>
+
+#include "skin/package/BmpDecoder.h"
+#include "skin/package/WinSkinDataBitmap.h"
+#include "skin/package/WinSkinDataPlatform.h"
+#include "skin/package/WinSkinDataReader.h"
+#include "skin_engine_bitmaps.inc"  // kTrackBmp, kTrackVertBmp (generated from assets/engine)
+
+namespace lanvero {
+
+namespace {
+
+constexpr int32_t kClassicScrollButtonWidth = 16;
+
+}  // namespace
+
+int32_t ScrollButtonWidth() { return kClassicScrollButtonWidth; }
+
+// Resource names do not depend on letter case, as on Windows.
+SkinImage EngineBitmap(std::string_view resourceName) {
+  const std::string name = UpperAscii(resourceName);
+  if (name == "TRACK") return DecodeBmp(std::span<const uint8_t>(kTrackBmp));
+  if (name == "TRACKVERT") return DecodeBmp(std::span<const uint8_t>(kTrackVertBmp));
+  return {};
+}
+
+// Natively no DIB section is ever made, so there is nothing to free.
+void DibSectionDeleter::operator()(DibSection*) const noexcept {}
+void TSkinBitmap::Realize() {}
+
+void TSkinDataGdiDeleter::operator()(TSkinDataGdi*) const noexcept {}
+SkinDataGdiPtr CreateSkinDataGdi() { return nullptr; }
+void RemakeBackgroundBrush(TSkinDataGdi*, Color) {}
+void ReadCaptionFont(TSkinDataGdi*) {}
+void GetAppIcon(TSkinBitmap&, SkinWindowHandle) {}
+
+}  // namespace lanvero
