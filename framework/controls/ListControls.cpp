@@ -6,10 +6,10 @@ namespace lanvero::framework {
 
 namespace {
 
-constexpr ItemMessages kComboMessages{CB_GETCOUNT,  CB_GETLBTEXTLEN,  CB_GETLBTEXT, CB_ADDSTRING,
-                                      CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT};
-constexpr ItemMessages kListMessages{LB_GETCOUNT,  LB_GETTEXTLEN,    LB_GETTEXT, LB_ADDSTRING,
-                                     LB_INSERTSTRING, LB_DELETESTRING, LB_RESETCONTENT};
+constexpr ItemMessages kComboMessages{CB_GETCOUNT,     CB_GETLBTEXTLEN, CB_GETLBTEXT,  CB_ADDSTRING, CB_INSERTSTRING,
+                                      CB_DELETESTRING, CB_RESETCONTENT, CB_GETCURSEL, CB_SETCURSEL};
+constexpr ItemMessages kListMessages{LB_GETCOUNT,     LB_GETTEXTLEN,   LB_GETTEXT,   LB_ADDSTRING, LB_INSERTSTRING,
+                                     LB_DELETESTRING, LB_RESETCONTENT, LB_GETCURSEL, LB_SETCURSEL};
 
 const EnumInfo& ComboBoxStyleEnum() {
   static const EnumInfo info{"TComboBoxStyle", {"csDropDown", "csSimple", "csDropDownList"}};
@@ -80,7 +80,7 @@ class TWindowStrings : public TStrings {
 }  // namespace
 
 TCustomListControl::TCustomListControl(TComponent* owner, const ItemMessages& messages)
-    : TWinControl(owner), items_(std::make_unique<TWindowStrings>(*this, messages)) {
+    : TWinControl(owner), messages_(messages), items_(std::make_unique<TWindowStrings>(*this, messages)) {
   SetTabStop(true);
   SetColor(clWindow);
   // Clicks come from the window's notifications, not from the mouse.
@@ -96,7 +96,7 @@ TCustomListControl::~TCustomListControl() {
 void TCustomListControl::CreateHandleState() {
   TWinControl::CreateHandleState();
   static_cast<TWindowStrings*>(items_.get())->WindowCreated();
-  if (itemIndex_ >= 0) SendToWindow(SetCurSelMessage(), static_cast<WPARAM>(itemIndex_), 0);
+  if (itemIndex_ >= 0) SendToWindow(messages_.setCurSel, static_cast<WPARAM>(itemIndex_), 0);
 }
 
 void TCustomListControl::DestroyWnd() {
@@ -106,13 +106,13 @@ void TCustomListControl::DestroyWnd() {
 }
 
 int TCustomListControl::ItemIndex() const {
-  if (HandleAllocated()) itemIndex_ = static_cast<int>(SendToWindow(GetCurSelMessage(), 0, 0));
+  if (HandleAllocated()) itemIndex_ = static_cast<int>(SendToWindow(messages_.getCurSel, 0, 0));
   return itemIndex_;
 }
 
 void TCustomListControl::SetItemIndex(int index) {
   itemIndex_ = index;
-  SendToWindow(SetCurSelMessage(), static_cast<WPARAM>(index), 0);
+  SendToWindow(messages_.setCurSel, static_cast<WPARAM>(index), 0);
 }
 
 // ----- TComboBox ------------------------------------------------------------

@@ -13,7 +13,7 @@ enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList };
 
 // The messages a list-like window understands for its items.
 struct ItemMessages {
-  UINT count, getTextLength, getText, addString, insertString, deleteString, reset;
+  UINT count, getTextLength, getText, addString, insertString, deleteString, reset, getCurSel, setCurSel;
 };
 
 class TCustomListControl : public TWinControl {
@@ -28,10 +28,10 @@ class TCustomListControl : public TWinControl {
  protected:
   void CreateHandleState() override;
   void DestroyWnd() override;
-  virtual UINT GetCurSelMessage() const = 0;
-  virtual UINT SetCurSelMessage() const = 0;
 
  private:
+  // Members, not virtual functions: the base class destructor still needs them.
+  ItemMessages messages_;
   std::unique_ptr<TStrings> items_;
   mutable int itemIndex_ = -1;
 };
@@ -55,8 +55,6 @@ class TComboBox : public TCustomListControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void Dispatch(TMessage& message) override;
-  UINT GetCurSelMessage() const override { return CB_GETCURSEL; }
-  UINT SetCurSelMessage() const override { return CB_SETCURSEL; }
 
  private:
   TComboBoxStyle style_ = TComboBoxStyle::csDropDown;
@@ -76,8 +74,6 @@ class TListBox : public TCustomListControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void Dispatch(TMessage& message) override;
-  UINT GetCurSelMessage() const override { return LB_GETCURSEL; }
-  UINT SetCurSelMessage() const override { return LB_SETCURSEL; }
 
  private:
   bool sorted_ = false;

@@ -113,6 +113,8 @@ TCustomForm::~TCustomForm() {
     }
   }
   MarkDestroying();
+  // The menu goes with the components; the window must not take it along.
+  if (HandleAllocated()) ::SetMenu(WindowHandle(), nullptr);
   DestroyComponents();
   if (TApplication* application = Application()) application->RemoveForm(this);
 }

@@ -1,0 +1,123 @@
+// The small controls on system classes: their window classes, their state
+// kept before and after the window exists, and their notifications.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "framework/controls/Buttons.h"
+#include "framework/controls/ListControls.h"
+#include "framework/controls/RangeControls.h"
+#include "framework/core/PropertyAccess.h"
+#include "tests/framework/WinTestSupport.h"
+
+namespace lanvero::framework::testing {
+namespace {
+
+constexpr char kLayout[] = R"(object F: TTestForm
+  object Check: TCheckBox
+    Checked = True
+    OnClick = ButtonClick
+  end
+  object RadioA: TRadioButton
+    Top = 20
+    Checked = True
+  end
+  object RadioB: TRadioButton
+    Top = 40
+  end
+  object Scroll: TScrollBar
+    Top = 60
+    Max = 10
+    Position = 4
+    SmallChange = 2
+  end
+  object Combo: TComboBox
+    Top = 80
+    Style = csDropDownList
+    Items.Strings = ('one' 'two' 'three')
+    ItemIndex = 1
+  end
+  object List: TListBox
+    Top = 110
+    Items.Strings = ('a' 'b')
+    OnClick = ButtonClick
+  end
+  object Progress: TProgressBar
+    Top = 220
+    Position = 30
+  end
+  object Track: TTrackBar
+    Top = 240
+    Max = 20
+    Position = 5
+  end
+end
+)";
+
+class ControlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = MakeForm(kLayout);
+    form->Show();
+    Pump();
+    form->calls.clear();
+  }
+  template <class T>
+  T* Find(const wchar_t* name) {
+    return dynamic_cast<T*>(form->FindComponent(name));
+  }
+  std::unique_ptr<TTestForm> form;
+};
+
+TEST_F(ControlsTest, StateSurvivesTheWindowAndReachesIt) {
+  auto* check = Find<TCheckBox>(L"Check");
+  EXPECT_EQ(SendMessageW(check->WindowHandle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(GetEnumProperty(check, "State"), "cbChecked");
+  auto* combo = Find<TComboBox>(L"Combo");
+  EXPECT_EQ(combo->Items()->Count(), 3);
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(combo->Text(), L"two");
+  combo->RecreateWnd();  // items and selection move to the new window
+  EXPECT_EQ(combo->Items()->Get(2), L"three");
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(GetIntegerProperty(Find<TProgressBar>(L"Progress"), "Position"), 30);
+  EXPECT_EQ(SendMessageW(Find<TProgressBar>(L"Progress")->WindowHandle(), PBM_GETPOS, 0, 0), 30);
+  EXPECT_EQ(SendMessageW(Find<TTrackBar>(L"Track")->WindowHandle(), TBM_GETRANGEMAX, 0, 0), 20);
+  EXPECT_EQ(Find<TTrackBar>(L"Track")->Position(), 5);
+  for (const wchar_t* name : {L"Check", L"Scroll", L"Combo", L"List", L"Progress", L"Track"}) {
+    wchar_t className[32]{};
+    GetClassNameW(Find<TWinControl>(name)->WindowHandle(), className, 32);
+    EXPECT_EQ(className, Find<TWinControl>(name)->ClassName());
+  }
+}
+
+TEST_F(ControlsTest, NotificationsUpdateTheObjects) {
+  auto* check = Find<TCheckBox>(L"Check");
+  SendMessageW(check->WindowHandle(), BM_CLICK, 0, 0);
+  EXPECT_FALSE(check->Checked());
+  EXPECT_EQ(form->calls, std::vector<std::wstring>{L"click Check"});
+
+  auto* radioB = Find<TRadioButton>(L"RadioB");
+  SendMessageW(radioB->WindowHandle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(radioB->Checked());
+  EXPECT_FALSE(Find<TRadioButton>(L"RadioA")->Checked());
+
+  auto* scroll = Find<TScrollBar>(L"Scroll");
+  int changes = 0;
+  scroll->OnChange = [&](TObject*) { ++changes; };
+  SendMessageW(form->Handle(), WM_HSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(scroll->WindowHandle()));
+  EXPECT_EQ(scroll->Position(), 6);
+  EXPECT_EQ(GetScrollPos(scroll->WindowHandle(), SB_CTL), 6);
+  SendMessageW(form->Handle(), WM_HSCROLL, SB_BOTTOM, reinterpret_cast<LPARAM>(scroll->WindowHandle()));
+  EXPECT_EQ(scroll->Position(), 10);
+  EXPECT_EQ(changes, 2);
+
+  auto* list = Find<TListBox>(L"List");
+  SendMessageW(list->WindowHandle(), LB_SETCURSEL, 1, 0);
+  SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list->WindowHandle()), LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list->WindowHandle()));
+  EXPECT_EQ(list->ItemIndex(), 1);
+  EXPECT_EQ(form->calls.back(), L"click List");
+}
+
+}  // namespace
+}  // namespace lanvero::framework::testing
