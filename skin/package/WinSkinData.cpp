@@ -28,7 +28,9 @@ bool FileExists(const std::filesystem::path& path) {
 }  // namespace
 
 TSkinData::TSkinData(framework::TComponent* AOwner)
-    : framework::TComponent(AOwner), f3rdControls(BuiltinSkin3rd()), gdi_(CreateSkinDataGdi()) {}
+    : framework::TComponent(AOwner), f3rdControls(std::make_unique<framework::TStringList>()), gdi_(CreateSkinDataGdi()) {
+  f3rdControls->SetStrings(BuiltinSkin3rd());
+}
 
 TSkinData::~TSkinData() { g_runtime->Destroying(*this); }
 
@@ -118,7 +120,7 @@ void TSkinData::RestrictMenuControls() {
 Color TSkinData::GetCaptionColor() const { return lanvero::GetCaptionColor(*this); }
 
 std::wstring TSkinData::Skin3rdKind(std::wstring_view className) const {
-  return LookupSkin3rd(f3rdControls, className);
+  return LookupSkin3rd(f3rdControls->ToVector(), className);
 }
 
 void TSkinData::DoSkinChanged() {

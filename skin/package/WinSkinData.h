@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -93,8 +94,10 @@ public:
   void SetSkinControls(TSkinControlTypes value) { FSkinControls = value & kAllSkinControls; }
   TSkinOptions Options() const { return FOptions; }
   void SetOptions(TSkinOptions value) { FOptions = value; }
-  std::vector<std::wstring> Skin3rd() const { return f3rdControls; }
-  void SetSkin3rd(const std::vector<std::wstring>& lines) { f3rdControls = lines; }
+  // Stored as "Skin3rd.Strings"; assigning copies the lines.
+  framework::TStringList* Skin3rdList() const { return f3rdControls.get(); }
+  std::vector<std::wstring> Skin3rd() const { return f3rdControls->ToVector(); }
+  void SetSkin3rd(const std::vector<std::wstring>& lines) { f3rdControls->SetStrings(lines); }
   std::wstring SkinFile() const { return FSkinFile; }
   void SetSkinFile(const std::wstring& value) { LoadFromFile(value); }
   // A display string only: "(none)" at run time; writes are ignored.
@@ -158,7 +161,7 @@ private:
   int32_t FDisableTag = kDefaultDisableTag;
   TSkinControlTypes FSkinControls = kDefaultSkinControls;
   TSkinOptions FOptions = kDefaultSkinOptions;
-  std::vector<std::wstring> f3rdControls;
+  std::unique_ptr<framework::TStringList> f3rdControls;
   std::wstring FSkinFile;
   TSkinFormType FSkinFormtype = sfMainform;
   bool FMenuUpdate = true;

@@ -43,7 +43,7 @@ const framework::ClassInfo& TSkinData::StaticClassInfo() {
           .Integer("DisableTag", &TSkinData::DisableTag, &TSkinData::SetDisableTag)
           .Set("SkinControls", SkinControlTypeEnum(), &TSkinData::SkinControls, &TSkinData::SetSkinControls)
           .Set("Options", SkinOptionEnum(), &TSkinData::Options, &TSkinData::SetOptions)
-          .Strings("Skin3rd", &TSkinData::Skin3rd, &TSkinData::SetSkin3rd)
+          .Object("Skin3rd", &TSkinData::Skin3rdList)
           .String("SkinFile", &TSkinData::SkinFile, &TSkinData::SetSkinFile)
           .String("SkinStore", &TSkinData::SkinStore, &TSkinData::SetSkinStore)
           .Enumeration("SkinFormtype", SkinFormTypeEnum(), &TSkinData::SkinFormtype, &TSkinData::SetSkinFormtype)
