@@ -104,7 +104,7 @@ class TDBGrid::TInplaceEdit : public TCustomEdit {
     SetParent(&grid);
   }
   static const ClassInfo& StaticClassInfo() {
-    static const ClassInfo info{.name = "TInplaceEdit", .parent = &TCustomEdit::StaticClassInfo()};
+    static const ClassInfo info = DescribeClass("TInplaceEdit", &TCustomEdit::StaticClassInfo());
     return info;
   }
   const ClassInfo& ClassType() const override { return StaticClassInfo(); }

@@ -5,7 +5,7 @@
 namespace lanvero::framework {
 
 const ClassInfo& TGraphicControl::StaticClassInfo() {
-  static const ClassInfo info{.name = "TGraphicControl", .parent = &TControl::StaticClassInfo()};
+  static const ClassInfo info = DescribeClass("TGraphicControl", &TControl::StaticClassInfo());
   return info;
 }
 
@@ -30,7 +30,7 @@ void TGraphicControl::WMPaint(TMessage& message) {
 }
 
 const ClassInfo& TCustomControl::StaticClassInfo() {
-  static const ClassInfo info{.name = "TCustomControl", .parent = &TWinControl::StaticClassInfo()};
+  static const ClassInfo info = DescribeClass("TCustomControl", &TWinControl::StaticClassInfo());
   return info;
 }
 

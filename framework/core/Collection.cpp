@@ -5,7 +5,7 @@
 namespace lanvero::framework {
 
 const ClassInfo& TCollectionItem::StaticClassInfo() {
-  static const ClassInfo info{.name = "TCollectionItem", .parent = &TPersistent::StaticClassInfo()};
+  static const ClassInfo info = DescribeClass("TCollectionItem", &TPersistent::StaticClassInfo());
   return info;
 }
 
@@ -16,7 +16,7 @@ void TCollectionItem::Changed() {
 }
 
 const ClassInfo& TCollection::StaticClassInfo() {
-  static const ClassInfo info{.name = "TCollection", .parent = &TPersistent::StaticClassInfo()};
+  static const ClassInfo info = DescribeClass("TCollection", &TPersistent::StaticClassInfo());
   return info;
 }
 

@@ -27,7 +27,7 @@ bool TDataLink::Active() const {
 }
 
 const ClassInfo& TDataSet::StaticClassInfo() {
-  static const ClassInfo info{.name = "TDataSet", .parent = &TComponent::StaticClassInfo()};
+  static const ClassInfo info = DescribeClass("TDataSet", &TComponent::StaticClassInfo());
   return info;
 }
 

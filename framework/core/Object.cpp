@@ -5,14 +5,14 @@
 namespace lanvero::framework {
 
 const ClassInfo& TObject::StaticClassInfo() {
-  static const ClassInfo info{.name = "TObject"};
+  static const ClassInfo info = DescribeClass("TObject", nullptr);
   return info;
 }
 
 std::wstring TObject::ClassName() const { return AsciiToWide(ClassType().name); }
 
 const ClassInfo& TPersistent::StaticClassInfo() {
-  static const ClassInfo info{.name = "TPersistent", .parent = &TObject::StaticClassInfo()};
+  static const ClassInfo info = DescribeClass("TPersistent", &TObject::StaticClassInfo());
   return info;
 }
 

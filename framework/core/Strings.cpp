@@ -74,7 +74,7 @@ void TStrings::Assign(const TPersistent& source) {
 }
 
 const ClassInfo& TStringList::StaticClassInfo() {
-  static const ClassInfo info{.name = "TStringList", .parent = &TStrings::StaticClassInfo()};
+  static const ClassInfo info = DescribeClass("TStringList", &TStrings::StaticClassInfo());
   return info;
 }
 

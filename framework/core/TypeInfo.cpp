@@ -104,6 +104,13 @@ std::vector<const PropertyInfo*> ClassInfo::AllProperties() const {
   return result;
 }
 
+ClassInfo DescribeClass(std::string name, const ClassInfo* parent) {
+  ClassInfo info;
+  info.name = std::move(name);
+  info.parent = parent;
+  return info;
+}
+
 void ClassRegistry::Register(const ClassInfo& info) { Classes()[info.name] = &info; }
 
 const ClassInfo* ClassRegistry::Find(std::string_view className) {

@@ -93,6 +93,9 @@ struct ClassInfo {
   std::vector<const PropertyInfo*> AllProperties() const;
 };
 
+// A class that publishes nothing of its own.
+ClassInfo DescribeClass(std::string name, const ClassInfo* parent);
+
 // Process-wide table of the classes a stored layout may name.
 class ClassRegistry {
  public:

@@ -49,7 +49,7 @@ void HandleUncaughtException(std::exception_ptr exception) {
 }
 
 const ClassInfo& TApplication::StaticClassInfo() {
-  static const ClassInfo info{.name = "TApplication", .parent = &TComponent::StaticClassInfo()};
+  static const ClassInfo info = DescribeClass("TApplication", &TComponent::StaticClassInfo());
   return info;
 }
 

@@ -8,7 +8,7 @@
 namespace lanvero::framework {
 
 const ClassInfo& TBitmap::StaticClassInfo() {
-  static const ClassInfo info{.name = "TBitmap", .parent = &TPersistent::StaticClassInfo()};
+  static const ClassInfo info = DescribeClass("TBitmap", &TPersistent::StaticClassInfo());
   return info;
 }
 

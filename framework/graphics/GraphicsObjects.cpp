@@ -109,8 +109,8 @@ void TFont::AssignLogFont(const LOGFONTW& font) {
   name_ = font.lfFaceName;
   height_ = font.lfHeight;
   charset_ = font.lfCharSet;
-  style_ = (font.lfWeight >= FW_BOLD ? fsBold : 0) | (font.lfItalic ? fsItalic : 0) |
-           (font.lfUnderline ? fsUnderline : 0) | (font.lfStrikeOut ? fsStrikeOut : 0);
+  style_ = (font.lfWeight >= FW_BOLD ? uint32_t{fsBold} : 0u) | (font.lfItalic ? uint32_t{fsItalic} : 0u) |
+           (font.lfUnderline ? uint32_t{fsUnderline} : 0u) | (font.lfStrikeOut ? uint32_t{fsStrikeOut} : 0u);
   Changed();
 }
 

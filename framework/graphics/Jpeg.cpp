@@ -68,7 +68,7 @@ std::optional<PixelImage> DecodeJpeg(const uint8_t* data, size_t size) {
 }
 
 const ClassInfo& TJPEGImage::StaticClassInfo() {
-  static const ClassInfo info{.name = "TJPEGImage", .parent = &TPersistent::StaticClassInfo()};
+  static const ClassInfo info = DescribeClass("TJPEGImage", &TPersistent::StaticClassInfo());
   return info;
 }
 

@@ -10,7 +10,7 @@ constexpr int kMargin = 2;
 }
 
 const ClassInfo& THintWindow::StaticClassInfo() {
-  static const ClassInfo info{.name = "THintWindow", .parent = &TCustomControl::StaticClassInfo()};
+  static const ClassInfo info = DescribeClass("THintWindow", &TCustomControl::StaticClassInfo());
   return info;
 }
 

@@ -135,7 +135,7 @@ class TResourceForm : public TForm {
   }
   bool referenceSetInOnCreate = false;
   static const ClassInfo& StaticClassInfo() {
-    static const ClassInfo info{.name = "TResourceForm", .parent = &TForm::StaticClassInfo()};
+    static const ClassInfo info = DescribeClass("TResourceForm", &TForm::StaticClassInfo());
     return info;
   }
   const ClassInfo& ClassType() const override { return StaticClassInfo(); }
