@@ -105,7 +105,12 @@ void TButton::SetDefault(bool value) {
 
 void TButton::SetButtonStyle(bool active) {
   active_ = active;
-  if (HandleAllocated()) SendToWindow(BM_SETSTYLE, active ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  if (!HandleAllocated()) return;
+  if (OwnerDrawn()) {
+    Invalidate();
+  } else {
+    SendToWindow(BM_SETSTYLE, active ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  }
 }
 
 void TButton::Click() {

@@ -54,6 +54,8 @@ class TButton : public TButtonControl {
   void Dispatch(TMessage& message) override;
   void CMDialogKey(TMessage& message);
   void CMFocusChanged(TMessage& message);
+  // Buttons drawn by the framework keep their style and repaint instead.
+  virtual bool OwnerDrawn() const { return false; }
 
  private:
   void SetButtonStyle(bool active);

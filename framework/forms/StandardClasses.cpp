@@ -4,6 +4,7 @@
 #include "framework/controls/Containers.h"
 #include "framework/controls/DBGrid.h"
 #include "framework/controls/Edits.h"
+#include "framework/controls/GlyphButtons.h"
 #include "framework/controls/Labels.h"
 #include "framework/controls/ListControls.h"
 #include "framework/controls/PageControl.h"
@@ -28,6 +29,7 @@ void RegisterStandardClasses() {
              &TTrackBar::StaticClassInfo(),   &TComboBox::StaticClassInfo(),   &TListBox::StaticClassInfo(),
              &TMainMenu::StaticClassInfo(),   &TPopupMenu::StaticClassInfo(),  &TMenuItem::StaticClassInfo(),
              &TAction::StaticClassInfo(),     &TDataSource::StaticClassInfo(),  &TDBGrid::StaticClassInfo(),
+             &TSpeedButton::StaticClassInfo(), &TBitBtn::StaticClassInfo(),
              &TTimer::StaticClassInfo(),      &TImageList::StaticClassInfo(),
          }) {
       ClassRegistry::Register(*info);

@@ -8,8 +8,21 @@
 namespace lanvero::framework {
 
 const ClassInfo& TBitmap::StaticClassInfo() {
-  static const ClassInfo info = DescribeClass("TBitmap", &TPersistent::StaticClassInfo());
+  static const ClassInfo info = ClassBuilder<TBitmap>("TBitmap", &TPersistent::StaticClassInfo())
+                                    .Binary("Data", &TBitmap::Data, &TBitmap::SetData)
+                                    .Build();
   return info;
+}
+
+std::vector<uint8_t> TBitmap::Data() const { return Empty() ? std::vector<uint8_t>{} : EncodeBmp(ToPixels()); }
+
+void TBitmap::SetData(const std::vector<uint8_t>& bytes) {
+  if (bytes.empty()) {
+    SetSize(0, 0);
+  } else {
+    LoadFromBytes(bytes);
+  }
+  if (OnChange) OnChange();
 }
 
 void TBitmap::SetSize(int width, int height) {

@@ -57,6 +57,11 @@ class TBitmap : public TGraphic {
   void LoadFromBytes(const std::vector<uint8_t>& bytes) override;  // a .bmp file
   void LoadFromPixels(const PixelImage& image);
   PixelImage ToPixels() const;
+  // The picture as the bytes of a .bmp file (the "Data" property); empty
+  // bytes make the bitmap empty.
+  std::vector<uint8_t> Data() const;
+  void SetData(const std::vector<uint8_t>& bytes);
+  std::function<void()> OnChange;
   // The colour drawn transparently when Transparent() is set; by default
   // the bottom-left pixel.
   COLORREF TransparentColor() const;

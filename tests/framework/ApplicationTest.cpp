@@ -15,6 +15,14 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
+BOOL CALLBACK FindVisibleDialog(HWND window, LPARAM found) {
+  wchar_t name[16]{};
+  GetClassNameW(window, name, 16);
+  if (std::wstring(name) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
 TEST(ApplicationTest, TitleIsTheTextOfTheHiddenApplicationWindow) {
   const std::wstring before = Application()->Title();
   Application()->SetTitle(L"Lanvero V1.0");
@@ -59,11 +67,14 @@ TEST(ApplicationTest, DefaultHandlingShowsTheExceptionTextAndGoesOn) {
   auto handler = Application()->OnException;
   Application()->OnException = nullptr;
   std::wstring boxText;
+  const DWORD uiThread = GetCurrentThreadId();
   std::thread watcher([&] {
-    // Find the message box of this process, read its text and press OK.
+    // Find the visible message box of the user-interface thread, read its
+    // text and press OK.
     for (int i = 0; i < 500 && boxText.empty(); ++i) {
       Sleep(10);
-      HWND box = FindWindowW(L"#32770", nullptr);
+      HWND box = nullptr;
+      EnumThreadWindows(uiThread, FindVisibleDialog, reinterpret_cast<LPARAM>(&box));
       if (!box) continue;
       boxText = WindowText(GetDlgItem(box, 0xFFFF));
       PostMessageW(box, WM_COMMAND, IDOK, 0);

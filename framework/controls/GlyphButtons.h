@@ -1,0 +1,110 @@
+// Buttons with a glyph: TSpeedButton (window-less, painted on its parent)
+// and TBitBtn (a push button drawn by the framework). A glyph bitmap holds
+// NumGlyphs cells side by side: 1 up, 2 disabled, 3 pressed, 4 held down;
+// its bottom-left pixel gives the transparent colour.
+#pragma once
+
+#include <memory>
+
+#include "framework/controls/Buttons.h"
+#include "framework/controls/GraphicControl.h"
+#include "framework/graphics/Graphic.h"
+
+namespace lanvero::framework {
+
+enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+enum class TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
+
+// Where the glyph and the caption of a button face go, and their drawing.
+struct ButtonFace {
+  TBitmap* glyph = nullptr;
+  int numGlyphs = 1;
+  TButtonLayout layout = TButtonLayout::blGlyphLeft;
+  int margin = -1;  // -1: glyph and caption centred together
+  int spacing = 4;
+
+  // Draws the glyph cell (0-based) and the caption into `rect`.
+  void Draw(TCanvas& canvas, const RECT& rect, const std::wstring& caption, int cell, bool enabled,
+            UINT textFlags) const;
+};
+
+class TSpeedButton : public TGraphicControl {
+ public:
+  explicit TSpeedButton(TComponent* owner);
+  static const ClassInfo& StaticClassInfo();
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
+
+  std::wstring Caption() const { return GetText(); }
+  void SetCaption(const std::wstring& caption) { SetText(caption); }
+  TBitmap* Glyph() const { return glyph_.get(); }
+  int NumGlyphs() const { return face_.numGlyphs; }
+  void SetNumGlyphs(int count);
+  TButtonLayout Layout() const { return face_.layout; }
+  void SetLayout(TButtonLayout layout);
+  int Margin() const { return face_.margin; }
+  void SetMargin(int margin);
+  int Spacing() const { return face_.spacing; }
+  void SetSpacing(int spacing);
+  bool Flat() const { return flat_; }
+  void SetFlat(bool value);
+  // Speed buttons with the same GroupIndex (not 0) act as radio buttons.
+  int GroupIndex() const { return groupIndex_; }
+  void SetGroupIndex(int index) { groupIndex_ = index; }
+  bool Down() const { return down_; }
+  void SetDown(bool value);
+  bool AllowAllUp() const { return allowAllUp_; }
+  void SetAllowAllUp(bool value) { allowAllUp_ = value; }
+  bool MouseInControl() const { return hot_; }
+
+  void Click() override;
+
+ protected:
+  void Dispatch(TMessage& message) override;
+  void Paint() override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+
+ private:
+  std::unique_ptr<TBitmap> glyph_;
+  ButtonFace face_;
+  bool flat_ = false;
+  int groupIndex_ = 0;
+  bool down_ = false;
+  bool allowAllUp_ = false;
+  bool pressed_ = false;
+  bool hot_ = false;
+};
+
+class TBitBtn : public TButton {
+ public:
+  explicit TBitBtn(TComponent* owner);
+  static const ClassInfo& StaticClassInfo();
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
+
+  TBitmap* Glyph() const { return glyph_.get(); }
+  int NumGlyphs() const { return face_.numGlyphs; }
+  void SetNumGlyphs(int count);
+  TButtonLayout Layout() const { return face_.layout; }
+  void SetLayout(TButtonLayout layout);
+  int Margin() const { return face_.margin; }
+  void SetMargin(int margin);
+  int Spacing() const { return face_.spacing; }
+  void SetSpacing(int spacing);
+  // A standard kind sets the caption, the modal result and the default or
+  // cancel role.
+  TBitBtnKind Kind() const { return kind_; }
+  void SetKind(TBitBtnKind kind);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void Dispatch(TMessage& message) override;
+  void CNDrawItem(TMessage& message);
+  bool OwnerDrawn() const override { return true; }
+
+ private:
+  std::unique_ptr<TBitmap> glyph_;
+  ButtonFace face_;
+  TBitBtnKind kind_ = TBitBtnKind::bkCustom;
+};
+
+}  // namespace lanvero::framework

@@ -1,0 +1,98 @@
+// Speed buttons and bitmap buttons: groups, glyph cells and drawing.
+#include "framework/controls/GlyphButtons.h"
+#include "framework/graphics/BmpCodec.h"
+#include "tests/framework/WinTestSupport.h"
+
+namespace lanvero::framework::testing {
+namespace {
+
+// Two 8 x 8 cells: red and blue, each with a magenta (transparent) bottom-left pixel.
+std::string GlyphHex() {
+  PixelImage image{16, 8, std::vector<uint8_t>(16 * 8 * 3, 0)};
+  for (int y = 0; y < 8; ++y) {
+    for (int x = 0; x < 16; ++x) {
+      uint8_t* p = image.Row(y) + x * 3;
+      const bool corner = y == 7 && (x == 0 || x == 8);
+      p[0] = corner ? 255 : (x < 8 ? 0 : 255);
+      p[1] = 0;
+      p[2] = corner ? 255 : (x < 8 ? 255 : 0);
+    }
+  }
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string hex;
+  for (uint8_t byte : EncodeBmp(image)) {
+    hex += kHex[byte >> 4];
+    hex += kHex[byte & 15];
+  }
+  return hex;
+}
+
+class GlyphButtonsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string glyph = GlyphHex();
+    form = MakeForm("object F: TTestForm\n  ClientWidth = 200\n  ClientHeight = 100\n"
+                    "  object A: TSpeedButton\n    Left = 0\n    GroupIndex = 1\n    Down = True\n"
+                    "    NumGlyphs = 2\n    Glyph.Data = {" + glyph + "}\n    OnClick = ButtonClick\n  end\n"
+                    "  object B: TSpeedButton\n    Left = 30\n    GroupIndex = 1\n    OnClick = ButtonClick\n  end\n"
+                    "  object OK: TBitBtn\n    Left = 80\n    Kind = bkOK\n    Caption = 'OK'\n    NumGlyphs = 2\n"
+                    "    Glyph.Data = {" + glyph + "}\n  end\nend\n");
+    form->Show();
+    Pump();
+  }
+  template <class T>
+  T* Find(const wchar_t* name) {
+    return dynamic_cast<T*>(form->FindComponent(name));
+  }
+  std::unique_ptr<TTestForm> form;
+};
+
+TEST_F(GlyphButtonsTest, SpeedButtonsOfAGroupActAsRadioButtons) {
+  auto* a = Find<TSpeedButton>(L"A");
+  auto* b = Find<TSpeedButton>(L"B");
+  EXPECT_TRUE(a->Down());
+  EXPECT_EQ(a->Glyph()->Width(), 16);
+  SendMessageW(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(35, 5));
+  SendMessageW(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(35, 5));
+  EXPECT_TRUE(b->Down());
+  EXPECT_FALSE(a->Down());
+  EXPECT_EQ(form->calls, std::vector<std::wstring>{L"click B"});
+  b->SetDown(false);  // without AllowAllUp one button of the group stays down
+  EXPECT_TRUE(b->Down());
+}
+
+TEST_F(GlyphButtonsTest, GlyphCellsFollowTheButtonState) {
+  auto* a = Find<TSpeedButton>(L"A");
+  TBitmap target(200, 100);
+  form->PaintControls(target.Canvas().Handle());
+  // A is down: the fourth cell does not exist, so the first (red) is drawn.
+  const RECT bounds = a->BoundsRect();
+  const int cx = (bounds.left + bounds.right) / 2 + 1, cy = (bounds.top + bounds.bottom) / 2 + 1;
+  EXPECT_EQ(target.Canvas().Pixel(cx, cy), RGB(255, 0, 0));
+  a->SetEnabled(false);  // disabled: the second (blue) cell
+  a->Perform(WM_PAINT, 0, 0);
+  TBitmap again(200, 100);
+  form->PaintControls(again.Canvas().Handle());
+  EXPECT_EQ(again.Canvas().Pixel(cx - 1, cy - 1), RGB(0, 0, 255));
+
+  auto* ok = Find<TBitBtn>(L"OK");
+  // Kind read from a layout keeps the stored caption and roles; set later,
+  // it brings its own.
+  EXPECT_FALSE(ok->Default());
+  EXPECT_EQ(ok->Caption(), L"OK");
+  ok->SetKind(TBitBtnKind::bkCancel);
+  EXPECT_TRUE(ok->Cancel());
+  EXPECT_EQ(ok->ModalResult(), IDCANCEL);
+  EXPECT_EQ(ok->Caption(), L"Cancel");
+  EXPECT_TRUE(GetWindowLongPtrW(ok->WindowHandle(), GWL_STYLE) & BS_OWNERDRAW);
+  TBitmap face(ok->Width(), ok->Height());
+  DRAWITEMSTRUCT draw{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, ok->WindowHandle(), face.Canvas().Handle(),
+                      RECT{0, 0, ok->Width(), ok->Height()}, 0};
+  EXPECT_EQ(ok->Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)), 1);
+  bool sawRed = false;
+  for (int x = 0; x < ok->Width() && !sawRed; ++x) sawRed = face.Canvas().Pixel(x, ok->Height() / 2) == RGB(255, 0, 0);
+  EXPECT_TRUE(sawRed);
+}
+
+}  // namespace
+}  // namespace lanvero::framework::testing
