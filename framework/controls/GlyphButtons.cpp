@@ -75,6 +75,33 @@ void ButtonFace::Draw(TCanvas& canvas, const RECT& rect, const std::wstring& cap
   }
 }
 
+// ----- glyph settings -------------------------------------------------------
+
+GlyphSettings::GlyphSettings() : glyph_(std::make_unique<TBitmap>()) {
+  face_.glyph = glyph_.get();
+  glyph_->OnChange = [this] { GlyphChanged(); };
+}
+
+void GlyphSettings::SetNumGlyphs(int count) {
+  face_.numGlyphs = std::clamp(count, 1, 4);
+  GlyphChanged();
+}
+
+void GlyphSettings::SetLayout(TButtonLayout layout) {
+  face_.layout = layout;
+  GlyphChanged();
+}
+
+void GlyphSettings::SetMargin(int margin) {
+  face_.margin = margin;
+  GlyphChanged();
+}
+
+void GlyphSettings::SetSpacing(int spacing) {
+  face_.spacing = spacing;
+  GlyphChanged();
+}
+
 // ----- TSpeedButton ---------------------------------------------------------
 
 const ClassInfo& TSpeedButton::StaticClassInfo() {
@@ -95,31 +122,9 @@ const ClassInfo& TSpeedButton::StaticClassInfo() {
   return info;
 }
 
-TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>()) {
-  face_.glyph = glyph_.get();
-  glyph_->OnChange = [this] { Invalidate(); };
+TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {
   SetControlStyle(Style() & ~static_cast<uint32_t>(csClickEvents | csDoubleClicks));
   SetBounds(0, 0, 23, 22);
-}
-
-void TSpeedButton::SetNumGlyphs(int count) {
-  face_.numGlyphs = std::clamp(count, 1, 4);
-  Invalidate();
-}
-
-void TSpeedButton::SetLayout(TButtonLayout layout) {
-  face_.layout = layout;
-  Invalidate();
-}
-
-void TSpeedButton::SetMargin(int margin) {
-  face_.margin = margin;
-  Invalidate();
-}
-
-void TSpeedButton::SetSpacing(int spacing) {
-  face_.spacing = spacing;
-  Invalidate();
 }
 
 void TSpeedButton::SetFlat(bool value) {
@@ -191,7 +196,7 @@ void TSpeedButton::Paint() {
   }
   if (sunken) OffsetRect(&rect, 1, 1);
   const int cell = !Enabled() ? 1 : down_ ? 3 : pressed_ ? 2 : 0;
-  face_.Draw(canvas, rect, Caption(), cell, Enabled(), DrawTextBiDiModeFlags(0));
+  Face().Draw(canvas, rect, Caption(), cell, Enabled(), DrawTextBiDiModeFlags(0));
 }
 
 // ----- TBitBtn --------------------------------------------------------------
@@ -209,35 +214,12 @@ const ClassInfo& TBitBtn::StaticClassInfo() {
   return info;
 }
 
-TBitBtn::TBitBtn(TComponent* owner) : TButton(owner), glyph_(std::make_unique<TBitmap>()) {
-  face_.glyph = glyph_.get();
-  glyph_->OnChange = [this] { Invalidate(); };
-}
+TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
 
 void TBitBtn::CreateParams(TCreateParams& params) {
   TButton::CreateParams(params);
   params.style &= ~static_cast<DWORD>(BS_DEFPUSHBUTTON | BS_PUSHBUTTON);
   params.style |= BS_OWNERDRAW;
-}
-
-void TBitBtn::SetNumGlyphs(int count) {
-  face_.numGlyphs = std::clamp(count, 1, 4);
-  Invalidate();
-}
-
-void TBitBtn::SetLayout(TButtonLayout layout) {
-  face_.layout = layout;
-  Invalidate();
-}
-
-void TBitBtn::SetMargin(int margin) {
-  face_.margin = margin;
-  Invalidate();
-}
-
-void TBitBtn::SetSpacing(int spacing) {
-  face_.spacing = spacing;
-  Invalidate();
 }
 
 void TBitBtn::SetKind(TBitBtnKind kind) {
@@ -286,7 +268,7 @@ void TBitBtn::CNDrawItem(TMessage& message) {
   DrawFrameControl(draw.hDC, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
   if (pressed) OffsetRect(&rect, 1, 1);
   const int cell = !Enabled() ? 1 : pressed ? 2 : 0;
-  face_.Draw(canvas, rect, Caption(), cell, Enabled(), DrawTextBiDiModeFlags(0));
+  Face().Draw(canvas, rect, Caption(), cell, Enabled(), DrawTextBiDiModeFlags(0));
   if (focused) {
     RECT focus = draw.rcItem;
     InflateRect(&focus, -4, -4);

@@ -28,14 +28,12 @@ struct ButtonFace {
             UINT textFlags) const;
 };
 
-class TSpeedButton : public TGraphicControl {
+// The glyph settings both button kinds publish; a change repaints.
+class GlyphSettings {
  public:
-  explicit TSpeedButton(TComponent* owner);
-  static const ClassInfo& StaticClassInfo();
-  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
+  GlyphSettings();
+  virtual ~GlyphSettings() = default;
 
-  std::wstring Caption() const { return GetText(); }
-  void SetCaption(const std::wstring& caption) { SetText(caption); }
   TBitmap* Glyph() const { return glyph_.get(); }
   int NumGlyphs() const { return face_.numGlyphs; }
   void SetNumGlyphs(int count);
@@ -45,6 +43,24 @@ class TSpeedButton : public TGraphicControl {
   void SetMargin(int margin);
   int Spacing() const { return face_.spacing; }
   void SetSpacing(int spacing);
+
+ protected:
+  virtual void GlyphChanged() = 0;
+  const ButtonFace& Face() const { return face_; }
+
+ private:
+  std::unique_ptr<TBitmap> glyph_;
+  ButtonFace face_;
+};
+
+class TSpeedButton : public TGraphicControl, public GlyphSettings {
+ public:
+  explicit TSpeedButton(TComponent* owner);
+  static const ClassInfo& StaticClassInfo();
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
+
+  std::wstring Caption() const { return GetText(); }
+  void SetCaption(const std::wstring& caption) { SetText(caption); }
   bool Flat() const { return flat_; }
   void SetFlat(bool value);
   // Speed buttons with the same GroupIndex (not 0) act as radio buttons.
@@ -63,10 +79,9 @@ class TSpeedButton : public TGraphicControl {
   void Paint() override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void GlyphChanged() override { Invalidate(); }
 
  private:
-  std::unique_ptr<TBitmap> glyph_;
-  ButtonFace face_;
   bool flat_ = false;
   int groupIndex_ = 0;
   bool down_ = false;
@@ -75,21 +90,12 @@ class TSpeedButton : public TGraphicControl {
   bool hot_ = false;
 };
 
-class TBitBtn : public TButton {
+class TBitBtn : public TButton, public GlyphSettings {
  public:
   explicit TBitBtn(TComponent* owner);
   static const ClassInfo& StaticClassInfo();
   const ClassInfo& ClassType() const override { return StaticClassInfo(); }
 
-  TBitmap* Glyph() const { return glyph_.get(); }
-  int NumGlyphs() const { return face_.numGlyphs; }
-  void SetNumGlyphs(int count);
-  TButtonLayout Layout() const { return face_.layout; }
-  void SetLayout(TButtonLayout layout);
-  int Margin() const { return face_.margin; }
-  void SetMargin(int margin);
-  int Spacing() const { return face_.spacing; }
-  void SetSpacing(int spacing);
   // A standard kind sets the caption, the modal result and the default or
   // cancel role.
   TBitBtnKind Kind() const { return kind_; }
@@ -100,10 +106,9 @@ class TBitBtn : public TButton {
   void Dispatch(TMessage& message) override;
   void CNDrawItem(TMessage& message);
   bool OwnerDrawn() const override { return true; }
+  void GlyphChanged() override { Invalidate(); }
 
  private:
-  std::unique_ptr<TBitmap> glyph_;
-  ButtonFace face_;
   TBitBtnKind kind_ = TBitBtnKind::bkCustom;
 };
 

@@ -63,7 +63,7 @@ class ControlsTest : public ::testing::Test {
   }
   template <class T>
   T* Find(const wchar_t* name) {
-    return dynamic_cast<T*>(form->FindComponent(name));
+    return FindIn<T>(*form, name);
   }
   std::unique_ptr<TTestForm> form;
 };

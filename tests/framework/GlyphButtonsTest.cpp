@@ -42,7 +42,7 @@ class GlyphButtonsTest : public ::testing::Test {
   }
   template <class T>
   T* Find(const wchar_t* name) {
-    return dynamic_cast<T*>(form->FindComponent(name));
+    return FindIn<T>(*form, name);
   }
   std::unique_ptr<TTestForm> form;
 };

@@ -74,7 +74,7 @@ class MessageFlowTest : public ::testing::Test {
   }
   template <class T>
   T* Find(const wchar_t* name) {
-    return dynamic_cast<T*>(form->FindComponent(name));
+    return FindIn<T>(*form, name);
   }
   void Key(HWND window, WPARAM key) {
     PostMessageW(window, WM_KEYDOWN, key, 1);

@@ -30,6 +30,12 @@ class TTestForm : public TForm {
   std::vector<std::wstring> calls;
 };
 
+// The component of a form with that name, as the class asked for.
+template <class T>
+T* FindIn(TComponent& owner, const wchar_t* name) {
+  return dynamic_cast<T*>(owner.FindComponent(name));
+}
+
 // Creates a TTestForm from layout text (whose root must be "object X: TTestForm").
 std::unique_ptr<TTestForm> MakeForm(const std::string& layout);
 
