@@ -83,7 +83,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner), color_(clBtnFace), fo
 TControl::~TControl() {
   MarkDestroying();
   DestroyComponents();
-  TWinControl::UpdateMouseControl(nullptr);
+  TWinControl::ForgetMouseControl(this);
   SetParent(nullptr);
 }
 

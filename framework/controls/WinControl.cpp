@@ -4,6 +4,7 @@
 
 #include "framework/controls/WindowProcedure.h"
 #include "framework/core/ClassBuilder.h"
+#include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
 
 namespace lanvero::framework {
@@ -517,6 +518,7 @@ bool TWinControl::ForwardMouseToChild(TMessage& message) {
   }
   if (!target) return false;
   if (IsButtonDown(message.Msg)) {
+    if (TApplication* application = Application()) application->CancelHint();
     SetCapture(handle_);
     mouseCaptureControl_ = target;
   }
@@ -535,6 +537,15 @@ void TWinControl::UpdateMouseControl(TControl* control) {
   g_mouseControl = control;
   if (previous) previous->Perform(CM_MOUSELEAVE);
   if (control) control->Perform(CM_MOUSEENTER);
+  if (TApplication* application = Application()) {
+    if (previous) application->HintMouseLeave(previous);
+    if (control) application->HintMouseEnter(control);
+  }
+}
+
+void TWinControl::ForgetMouseControl(TControl* control) {
+  if (g_mouseControl == control) g_mouseControl = nullptr;
+  if (TApplication* application = Application()) application->HintMouseLeave(control);
 }
 
 void TWinControl::WMMouseLeave(TMessage& message) {

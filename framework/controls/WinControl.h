@@ -108,6 +108,8 @@ class TWinControl : public TControl {
 
   // The control at the mouse for mouse-enter and mouse-leave notifications.
   static void UpdateMouseControl(TControl* control);
+  // Called by a control that goes away.
+  static void ForgetMouseControl(TControl* control);
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;

@@ -6,6 +6,8 @@
 #include "framework/core/FrameworkError.h"
 #include "framework/forms/Form.h"
 #include "framework/forms/StandardClasses.h"
+#include "framework/services/HintWindow.h"
+#include "framework/services/Timer.h"
 
 namespace lanvero::framework {
 
@@ -76,6 +78,8 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner) {
 
 TApplication::~TApplication() {
   MarkDestroying();
+  hintTimer_.reset();
+  hintWindow_.reset();
   // Forms first (newest first), while the application window still owns them.
   while (!forms_.empty()) delete forms_.back();
   DestroyComponents();
@@ -90,6 +94,42 @@ std::wstring TApplication::Title() const {
 }
 
 void TApplication::SetTitle(const std::wstring& title) { SetWindowTextW(window_, title.c_str()); }
+
+void TApplication::HintMouseEnter(TControl* control) {
+  CancelHint();
+  if (!control || !control->ShowHint() || control->Hint().empty()) return;
+  hintControl_ = control;
+  if (!hintTimer_) {
+    hintTimer_ = std::make_unique<TTimer>(nullptr);
+    hintTimer_->SetOneShot(true);
+    hintTimer_->OnTimer = [this](TObject*) { ShowHintNow(); };
+  }
+  hintTimer_->SetEnabled(false);
+  hintTimer_->SetInterval(hintPause_);
+  hintTimer_->SetEnabled(true);
+}
+
+void TApplication::HintMouseLeave(TControl* control) {
+  if (control == hintControl_) CancelHint();
+}
+
+void TApplication::CancelHint() {
+  hintControl_ = nullptr;
+  if (hintTimer_) hintTimer_->SetEnabled(false);
+  if (hintWindow_) hintWindow_->ReleaseHint();
+}
+
+void TApplication::ShowHintNow() {
+  if (!hintControl_) return;
+  if (!hintWindow_) hintWindow_ = std::make_unique<THintWindow>(nullptr);
+  const std::wstring text = hintControl_->Hint();
+  RECT rect = hintWindow_->CalcHintRect(300, text);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  // Below the cursor, as far as the cursor is tall.
+  OffsetRect(&rect, cursor.x, cursor.y + GetSystemMetrics(SM_CYCURSOR) / 2 + 4);
+  hintWindow_->ActivateHint(rect, text);
+}
 
 void TApplication::AddForm(TCustomForm* form) { forms_.push_back(form); }
 

@@ -8,6 +8,7 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,7 +16,10 @@
 
 namespace lanvero::framework {
 
+class TControl;
 class TCustomForm;
+class THintWindow;
+class TTimer;
 
 class TApplication : public TComponent {
  public:
@@ -66,6 +70,16 @@ class TApplication : public TComponent {
   // A plain information box with an OK button, captioned with the title.
   void ShowInformation(const std::wstring& text);
 
+  // Hints: the control under the mouse shows its Hint after HintPause
+  // milliseconds when its ShowHint is set; leaving it or pressing a button
+  // hides the hint.
+  void HintMouseEnter(TControl* control);
+  void HintMouseLeave(TControl* control);
+  void CancelHint();
+  unsigned HintPause() const { return hintPause_; }
+  void SetHintPause(unsigned milliseconds) { hintPause_ = milliseconds; }
+  THintWindow* HintWindow() const { return hintWindow_.get(); }
+
   // Called by forms as they come and go.
   void AddForm(TCustomForm* form);
   void RemoveForm(TCustomForm* form);
@@ -78,7 +92,13 @@ class TApplication : public TComponent {
   bool IsKeyMessage(const MSG& message);
   HWND MessageBoxOwner() const;
 
+  void ShowHintNow();
+
   HWND window_ = nullptr;
+  std::unique_ptr<THintWindow> hintWindow_;
+  std::unique_ptr<TTimer> hintTimer_;
+  TControl* hintControl_ = nullptr;
+  unsigned hintPause_ = 500;
   std::vector<TCustomForm*> forms_;
   TCustomForm* mainForm_ = nullptr;
   TCustomForm* activeForm_ = nullptr;

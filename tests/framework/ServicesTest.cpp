@@ -61,6 +61,21 @@ TEST(Services, HintWindowShowsWithoutTakingTheMouseOrFocus) {
   EXPECT_FALSE(hint.Showing());
 }
 
+TEST(Services, ControlsShowTheirHintAfterAPause) {
+  auto form = MakeForm("object F: TTestForm\n  ClientWidth = 200\n  ClientHeight = 100\n"
+                       "  object L: TLabel\n    Left = 10\n    Top = 10\n    Caption = 'help'\n"
+                       "    Hint = 'Opens the site'\n    ShowHint = True\n  end\nend\n");
+  form->Show();
+  Application()->SetHintPause(20);
+  SendMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(12, 12));
+  PumpUntil([] { return Application()->HintWindow() && Application()->HintWindow()->Showing(); });
+  ASSERT_NE(Application()->HintWindow(), nullptr);
+  EXPECT_TRUE(Application()->HintWindow()->Showing());
+  EXPECT_EQ(Application()->HintWindow()->GetText(), L"Opens the site");
+  SendMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(150, 80));
+  EXPECT_FALSE(Application()->HintWindow()->Showing());
+}
+
 TEST(Services, ImageListCutsAStripIntoImages) {
   TImageList images(nullptr);
   TBitmap strip(48, 16);
