@@ -153,8 +153,13 @@ class TDBGrid::TInplaceEdit : public TCustomEdit {
 
 // ----- grid -----------------------------------------------------------------
 
+const ClassInfo& TCustomGrid::StaticClassInfo() {
+  static const ClassInfo info = DescribeClass("TCustomGrid", &TCustomControl::StaticClassInfo());
+  return info;
+}
+
 const ClassInfo& TDBGrid::StaticClassInfo() {
-  static const ClassInfo info = ClassBuilder<TDBGrid>("TDBGrid", &TCustomControl::StaticClassInfo())
+  static const ClassInfo info = ClassBuilder<TDBGrid>("TDBGrid", &TCustomGrid::StaticClassInfo())
                                     .Creatable()
                                     .Reference("DataSource", &TDBGrid::DataSource, &TDBGrid::SetDataSource)
                                     .Object("Columns", &TDBGrid::Columns)
@@ -170,7 +175,7 @@ const ClassInfo& TDBGrid::StaticClassInfo() {
 }
 
 TDBGrid::TDBGrid(TComponent* owner)
-    : TCustomControl(owner),
+    : TCustomGrid(owner),
       link_(std::make_unique<TGridDataLink>(*this)),
       columns_(std::make_unique<TOwnedCollection<TColumn>>()),
       titleFont_(std::make_unique<TFont>()),
@@ -203,12 +208,12 @@ void TDBGrid::SetDataSource(TDataSource* source) {
 }
 
 void TDBGrid::Notification(TComponent* component, TOperation operation) {
-  TCustomControl::Notification(component, operation);
+  TCustomGrid::Notification(component, operation);
   if (operation == TOperation::opRemove && component == link_->DataSource()) link_->SetDataSource(nullptr);
 }
 
 void TDBGrid::Loaded() {
-  TCustomControl::Loaded();
+  TCustomGrid::Loaded();
   // Columns stored in the layout stay; otherwise they follow the data set.
   defaultColumns_ = columns_->Count() == 0;
   if (link_->Active()) DataSetOpened();
@@ -226,13 +231,13 @@ void TDBGrid::SetFixedColor(TColor color) {
 }
 
 void TDBGrid::CreateParams(TCreateParams& params) {
-  TCustomControl::CreateParams(params);
+  TCustomGrid::CreateParams(params);
   params.style |= WS_HSCROLL | WS_VSCROLL;
   params.exStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TDBGrid::CreateHandleState() {
-  TCustomControl::CreateHandleState();
+  TCustomGrid::CreateHandleState();
   UpdateScrollBars();
 }
 
@@ -428,7 +433,7 @@ void TDBGrid::UpdateScrollBars() {
 }
 
 void TDBGrid::BoundsChanged() {
-  TCustomControl::BoundsChanged();
+  TCustomGrid::BoundsChanged();
   ScrollToCurrentRow();
   UpdateScrollBars();
 }
@@ -507,10 +512,10 @@ void TDBGrid::Dispatch(TMessage& message) {
       WMLButtonDownGrid(message);
       break;
     case WM_LBUTTONUP:
-      TCustomControl::Dispatch(message);
+      TCustomGrid::Dispatch(message);
       return WMLButtonUpGrid(message);
     case WM_LBUTTONDBLCLK:
-      TCustomControl::Dispatch(message);
+      TCustomGrid::Dispatch(message);
       return ShowEditor();
     case WM_KEYDOWN: return WMKeyDown(message);
     case WM_CHAR: return WMChar(message);
@@ -519,14 +524,14 @@ void TDBGrid::Dispatch(TMessage& message) {
     case WM_MOUSEWHEEL: return WMMouseWheel(message);
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      TCustomControl::Dispatch(message);
+      TCustomGrid::Dispatch(message);
       return Invalidate();
     case CM_FONTCHANGED:
       titleFont_->Assign(*Font());
       break;
     default: break;
   }
-  TCustomControl::Dispatch(message);
+  TCustomGrid::Dispatch(message);
 }
 
 void TDBGrid::WMLButtonDownGrid(TMessage& message) {
@@ -577,13 +582,13 @@ void TDBGrid::WMKeyDown(TMessage& message) {
     case VK_LEFT: SetSelectedIndex(NextVisibleColumn(selectedColumn_, -1)); break;
     case VK_RIGHT: SetSelectedIndex(NextVisibleColumn(selectedColumn_, 1)); break;
     case VK_F2: ShowEditor(); break;
-    default: return TCustomControl::Dispatch(message);
+    default: return TCustomGrid::Dispatch(message);
   }
 }
 
 void TDBGrid::WMChar(TMessage& message) {
   const auto character = static_cast<wchar_t>(message.WParam);
-  if (character < L' ' || EditorVisible()) return TCustomControl::Dispatch(message);
+  if (character < L' ' || EditorVisible()) return TCustomGrid::Dispatch(message);
   ShowEditor();
   if (!EditorVisible()) return;
   // Typing starts a new value with the character typed.

@@ -62,7 +62,15 @@ enum TDBGridOption : uint32_t {
   dgCancelOnExit = 2048, dgMultiSelect = 4096
 };
 
-class TDBGrid : public TCustomControl {
+// The family of grids (drawn by the framework, scrolling with window scroll bars).
+class TCustomGrid : public TCustomControl {
+ public:
+  explicit TCustomGrid(TComponent* owner) : TCustomControl(owner) {}
+  static const ClassInfo& StaticClassInfo();
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
+};
+
+class TDBGrid : public TCustomGrid {
  public:
   explicit TDBGrid(TComponent* owner);
   ~TDBGrid() override;

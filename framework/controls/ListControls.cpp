@@ -182,7 +182,7 @@ const ClassInfo& TListBox::StaticClassInfo() {
   return info;
 }
 
-TListBox::TListBox(TComponent* owner) : TCustomListControl(owner, kListMessages) { SetBounds(0, 0, 121, 97); }
+TListBox::TListBox(TComponent* owner) : TCustomListBox(owner, kListMessages) { SetBounds(0, 0, 121, 97); }
 
 void TListBox::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);

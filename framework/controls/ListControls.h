@@ -61,7 +61,12 @@ class TComboBox : public TCustomListControl {
   int dropDownCount_ = 8;
 };
 
-class TListBox : public TCustomListControl {
+class TCustomListBox : public TCustomListControl {
+ public:
+  using TCustomListControl::TCustomListControl;
+};
+
+class TListBox : public TCustomListBox {
  public:
   explicit TListBox(TComponent* owner);
   static const ClassInfo& StaticClassInfo();

@@ -41,6 +41,11 @@ TTabSheet::~TTabSheet() {
   SetParent(nullptr);
 }
 
+void TTabSheet::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.style |= WS_CLIPCHILDREN;
+}
+
 TPageControl* TTabSheet::PageControl() const { return dynamic_cast<TPageControl*>(Parent()); }
 
 void TTabSheet::SetPageControl(TPageControl* control) { SetParent(control); }
@@ -80,9 +85,14 @@ void TTabSheet::CMTextChanged(TMessage& message) {
 
 // ----- TPageControl ---------------------------------------------------------
 
+const ClassInfo& TCustomTabControl::StaticClassInfo() {
+  static const ClassInfo info = DescribeClass("TCustomTabControl", &TWinControl::StaticClassInfo());
+  return info;
+}
+
 const ClassInfo& TPageControl::StaticClassInfo() {
   static const ClassInfo info =
-      ClassBuilder<TPageControl>("TPageControl", &TWinControl::StaticClassInfo())
+      ClassBuilder<TPageControl>("TPageControl", &TCustomTabControl::StaticClassInfo())
           .Creatable()
           .Reference("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage)
           .Enumeration("Style", TabStyleEnum(), &TPageControl::TabStyle, &TPageControl::SetTabStyle)
@@ -92,7 +102,7 @@ const ClassInfo& TPageControl::StaticClassInfo() {
   return info;
 }
 
-TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
+TPageControl::TPageControl(TComponent* owner) : TCustomTabControl(owner) {
   SetTabStop(true);
   SetBounds(0, 0, 289, 193);
 }

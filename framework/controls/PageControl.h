@@ -33,6 +33,7 @@ class TTabSheet : public TWinControl {
   void SetImageIndex(int index) { imageIndex_ = index; }
 
  protected:
+  void CreateParams(TCreateParams& params) override;
   void CMTextChanged(TMessage& message) override;
 
  private:
@@ -40,7 +41,15 @@ class TTabSheet : public TWinControl {
   int imageIndex_ = -1;
 };
 
-class TPageControl : public TWinControl {
+// The family of controls on the system tab control.
+class TCustomTabControl : public TWinControl {
+ public:
+  explicit TCustomTabControl(TComponent* owner) : TWinControl(owner) {}
+  static const ClassInfo& StaticClassInfo();
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
+};
+
+class TPageControl : public TCustomTabControl {
  public:
   explicit TPageControl(TComponent* owner);
   static const ClassInfo& StaticClassInfo();
