@@ -1,5 +1,7 @@
 #include "skin/package/WinSkinDataComposed.h"
 
+#include <algorithm>
+
 #include "skin/package/GradientTable.h"
 #include "skin/package/ImgUtil.h"
 #include "skin/package/SkinRaster.h"
@@ -17,6 +19,15 @@ constexpr Color kWhite = 0xFFFFFF;
 constexpr int32_t kToolbarBlendWeight = 150;  // per mille: 15 % of the first colour
 constexpr int32_t kSaturatedCaption = 110;
 
+// Margins as the skin gives them may be absurd (negative, or near the
+// 32-bit limit, where adding two overflows). Any margin beyond the cell
+// draws exactly like one of a million pixels, and negative ones count as 0.
+Margins DrawableMargins(const Rect& r) {
+  static constexpr int32_t kLimit = 1 << 20;
+  auto clamp = [](int32_t v) { return std::clamp(v, 0, kLimit); };
+  return {clamp(r.left), clamp(r.top), clamp(r.right), clamp(r.bottom)};
+}
+
 // Frame k of the combo cell: sunk edge over the whole cell, the drop
 // button at the right, the arrow glyph centred on it, the text area keyed
 // out. The cell starts magenta so that the transparent parts of the edge
@@ -25,11 +36,11 @@ void DrawComboCell(SkinImage& cell, const SkinDefinitions& d, int32_t k, int32_t
   const TDataSkinObject& edge = *d.Comboxborder;
   const TDataSkinBorder& button = *d.combox;
   FillSolid(cell, cell.Bounds(), kMagentaKey);
-  DrawSkinFrame(cell, cell.Bounds(), edge.Map.Image().View(), edge.r, k, frames, edge.trans != 0, edge.Tile == 1,
-                false);
+  DrawSkinFrame(cell, cell.Bounds(), edge.Map.Image().View(), DrawableMargins(edge.r), k, frames, edge.trans != 0,
+                edge.Tile == 1, false);
   const Rect buttonArea{kComboCellWidth - buttonWidth, 0, kComboCellWidth, kComboCellHeight};
-  DrawSkinFrame(cell, buttonArea, button.Map.Image().View(), button.r, k, button.frame, true, button.Tile == 1,
-                false);
+  DrawSkinFrame(cell, buttonArea, button.Map.Image().View(), DrawableMargins(button.r), k, button.frame, true,
+                button.Tile == 1, false);
   if (d.ExtraImages) {
     DrawSkinFrameCentered(cell, buttonArea, d.ExtraImages->Map.Image().View(), k, d.ExtraImages->frame, true);
   }

@@ -174,6 +174,20 @@ TEST(ComposedCombo, BorderButtonAndArrowBecomeOneStripEachWay) {
   EXPECT_EQ(d.comboxarrow->Map.Image().At(16, 16), strip.At(47, 18));  // from (50 - 19, 2)
 }
 
+TEST(ComposedCombo, AbsurdMarginsDrawLikeMarginsWiderThanTheCell) {
+  auto compose = [](const std::string& margin) {
+    SkinDefinitions d;
+    const std::string keys = "LeftWidth=" + margin + "\nRightWidth=" + margin + "\nTopHeight=-2147483648\n";
+    ParseOrFail(SkinBuilder("[SunkEdge]\nImage=e.bmp\n" + keys + "[ComboButton]\nImage=b.bmp\n" + keys)
+                    .Image("e.bmp", Framed(48, 21, 0x101010, 0xF0F0F0))
+                    .Bitmap("b.bmp", 72, 21, 0x2060A0)
+                    .SkinFile(),
+                d);
+    return d.combox->Map.Image();
+  };
+  EXPECT_EQ(compose("2147483647"), compose("60"));
+}
+
 TEST(ComposedCombo, ButtonAloneGivesAnArrowOnTheButtonFace) {
   SkinImage button(8, 4, 0x123456);
   button.Set(1, 1, kMagenta);
