@@ -679,12 +679,13 @@ void TWinControl::CNKeyDown(TMessage& message) {
   auto key = static_cast<WORD>(message.WParam);
   const TShiftState shift = (GetKeyState(VK_SHIFT) < 0 ? ssShift : 0) | (GetKeyState(VK_CONTROL) < 0 ? ssCtrl : 0) |
                             (GetKeyState(VK_MENU) < 0 ? ssAlt : 0);
-  if (OnKeyDown) {
-    OnKeyDown(this, key, shift);
-    if (key == 0) {
-      message.Result = 1;
-      return;
-    }
+  // A form with KeyPreview sees the key before the control.
+  TCustomForm* form = GetParentForm(this);
+  if (form && form != this && form->KeyPreview() && form->OnKeyDown) form->OnKeyDown(form, key, shift);
+  if (key != 0 && OnKeyDown) OnKeyDown(this, key, shift);
+  if (key == 0) {
+    message.Result = 1;
+    return;
   }
   // Navigation keys the control does not want go to its form as dialog keys.
   UINT wanted = 0;
@@ -695,7 +696,7 @@ void TWinControl::CNKeyDown(TMessage& message) {
     default: return;
   }
   if (handle_ && (SendMessageW(handle_, WM_GETDLGCODE, key, 0) & wanted)) return;
-  if (TCustomForm* form = GetParentForm(this)) {
+  if (form) {
     message.Result = form->Perform(CM_DIALOGKEY, key, message.LParam) != 0 ? 1 : 0;
   }
 }

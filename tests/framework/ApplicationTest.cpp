@@ -2,6 +2,7 @@
 // default exception reports, clipboard copy, reading order.
 #include <thread>
 
+#include "framework/controls/Buttons.h"
 #include "framework/controls/Edits.h"
 #include "framework/controls/Labels.h"
 #include "tests/framework/WinTestSupport.h"
@@ -86,6 +87,40 @@ TEST(ApplicationTest, DefaultHandlingShowsTheExceptionTextAndGoesOn) {
   EXPECT_EQ(boxText, L"handler failed");
   SendMessageW(dynamic_cast<TWinControl*>(form->FindComponent(L"C"))->WindowHandle(), BM_CLICK, 0, 0);
   EXPECT_EQ(form->calls.back(), L"click C");
+}
+
+TEST(ApplicationTest, ModalFormRunsUntilItHasAResult) {
+  auto owner = MakeForm("object F: TTestForm\nend\n");
+  owner->Show();
+  auto dialog = MakeForm("object D: TTestForm\n  object OK: TButton\n    ModalResult = 1\n  end\nend\n");
+  bool ownerDisabledMeanwhile = false;
+  auto* ok = FindIn<TButton>(*dialog, L"OK");
+  dialog->OnShow = [&](TObject*) {
+    ownerDisabledMeanwhile = !IsWindowEnabled(owner->Handle());
+    PostMessageW(ok->Handle(), BM_CLICK, 0, 0);
+  };
+  EXPECT_EQ(dialog->ShowModal(), 1);
+  EXPECT_TRUE(ownerDisabledMeanwhile);
+  EXPECT_TRUE(IsWindowEnabled(owner->Handle()));
+  EXPECT_FALSE(IsWindowVisible(dialog->Handle()));
+}
+
+TEST(ApplicationTest, KeyPreviewLetsTheFormSeeKeysFirst) {
+  auto form = MakeForm("object F: TTestForm\n  KeyPreview = True\n  object E: TEdit\n  end\nend\n");
+  form->Show();
+  auto* edit = FindIn<TEdit>(*form, L"E");
+  edit->SetFocus();
+  Pump();
+  std::vector<std::wstring> seen;
+  form->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
+    seen.push_back(L"form");
+    if (key == 'X') key = 0;  // swallowed: the edit never sees it
+  };
+  edit->OnKeyDown = [&](TObject*, WORD&, TShiftState) { seen.push_back(L"edit"); };
+  PostMessageW(edit->WindowHandle(), WM_KEYDOWN, 'A', 1);
+  PostMessageW(edit->WindowHandle(), WM_KEYDOWN, 'X', 1);
+  Pump();
+  EXPECT_EQ(seen, (std::vector<std::wstring>{L"form", L"edit", L"form"}));
 }
 
 TEST(ApplicationTest, MemoSelectsAllAndCopiesToTheClipboard) {

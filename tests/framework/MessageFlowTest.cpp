@@ -210,6 +210,39 @@ TEST_F(MessageFlowTest, EnterPressesTheDefaultButtonAndTabMovesOn) {
   EXPECT_TRUE(Find<TButton>(L"Other")->Active());
 }
 
+TEST_F(MessageFlowTest, RecreatedWindowKeepsItsObjectAndState) {
+  auto* edit = Find<TEdit>(L"Edit1");
+  edit->SetText(L"kept");
+  HWND before = edit->WindowHandle();
+  MessageRecorder recorder(*edit);
+  edit->RecreateWnd();
+  EXPECT_EQ(recorder.Messages().front(), CM_RECREATEWND);
+  EXPECT_TRUE(recorder.SawInOrder({CM_RECREATEWND, WM_NCDESTROY, WM_NCCREATE, WM_CREATE}));
+  EXPECT_FALSE(IsWindow(before));
+  ASSERT_TRUE(edit->HandleAllocated());
+  EXPECT_EQ(FindControlFromHandle(edit->WindowHandle()), edit);
+  EXPECT_EQ(edit->Text(), L"kept");
+}
+
+TEST_F(MessageFlowTest, ParentTakesItsChildrenAlongWhenItGoes) {
+  auto* pages = Find<TPageControl>(L"Pages");
+  auto* second = Find<TTabSheet>(L"Second");
+  auto* edit = new TEdit(form.get());  // owned by the form, placed on a page
+  edit->SetName(L"OnPage");
+  edit->SetParent(second);
+  ASSERT_TRUE(edit->HandleAllocated());
+  HWND editWindow = edit->WindowHandle();
+  HWND pagesWindow = pages->WindowHandle();
+  delete pages;
+  EXPECT_EQ(form->FindComponent(L"OnPage"), nullptr);
+  EXPECT_EQ(form->FindComponent(L"Second"), nullptr);
+  EXPECT_FALSE(IsWindow(editWindow));
+  EXPECT_FALSE(IsWindow(pagesWindow));
+  // The form goes on working.
+  SendMessageW(Find<TButton>(L"OK")->WindowHandle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(form->calls.back(), L"click OK");
+}
+
 TEST_F(MessageFlowTest, ExceptionsInHandlersAreReportedAndTheProgramGoesOn) {
   auto* other = Find<TButton>(L"Other");
   SendMessageW(other->WindowHandle(), BM_CLICK, 0, 0);
