@@ -13,7 +13,7 @@
 
 namespace lanvero {
 
-// Width of a scroll bar arrow button (SM_CXHSCROLL): 16 natively.
+// Width of a scroll bar arrow button (SM_CXHSCROLL): 17 natively.
 int32_t ScrollButtonWidth();
 
 // One of the engine's own bitmaps ("TRACK", "TRACKVERT"); empty for an

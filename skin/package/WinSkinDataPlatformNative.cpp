@@ -1,5 +1,5 @@
 // The platform answers of native builds, which have no window system: the
-// classic metrics, the engine bitmaps compiled in from assets/engine (so a
+// usual metrics, the engine bitmaps compiled in from assets/engine (so a
 // tool run anywhere builds the same definitions), and no GDI state.
 
 #include <span>
@@ -14,11 +14,13 @@ namespace lanvero {
 
 namespace {
 
-constexpr int32_t kClassicScrollButtonWidth = 16;
+// SM_CXHSCROLL of Windows (Vista on) and of Wine at 96 dpi, so that native
+// listings of the definitions match what the program builds.
+constexpr int32_t kDefaultScrollButtonWidth = 17;
 
 }  // namespace
 
-int32_t ScrollButtonWidth() { return kClassicScrollButtonWidth; }
+int32_t ScrollButtonWidth() { return kDefaultScrollButtonWidth; }
 
 // Resource names do not depend on letter case, as on Windows.
 SkinImage EngineBitmap(std::string_view resourceName) {
