@@ -136,6 +136,46 @@ TEST(Graphics, FontMakesItsHandleFromItsDescription) {
   EXPECT_EQ(font.Size(), 15);
 }
 
+// An .ico file with one 32-bit image of the given size.
+std::vector<uint8_t> MakeIcon(int size) {
+  std::vector<uint8_t> image(40, 0);
+  auto put32 = [](std::vector<uint8_t>& b, size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + static_cast<size_t>(i)] = static_cast<uint8_t>(v >> (8 * i));
+  };
+  put32(image, 0, 40);
+  put32(image, 4, static_cast<uint32_t>(size));
+  put32(image, 8, static_cast<uint32_t>(size * 2));  // colour and mask rows
+  image[12] = 1;
+  image[14] = 32;
+  for (int i = 0; i < size * size; ++i) image.insert(image.end(), {0, 0, 255, 255});  // opaque red
+  image.resize(image.size() + static_cast<size_t>(size * ((size + 31) / 32) * 4), 0);  // AND mask
+  std::vector<uint8_t> file{0, 0, 1, 0, 1, 0};
+  std::vector<uint8_t> entry(16, 0);
+  entry[0] = static_cast<uint8_t>(size);
+  entry[1] = static_cast<uint8_t>(size);
+  entry[4] = 1;
+  entry[6] = 32;
+  put32(entry, 8, static_cast<uint32_t>(image.size()));
+  put32(entry, 12, 22);
+  file.insert(file.end(), entry.begin(), entry.end());
+  file.insert(file.end(), image.begin(), image.end());
+  return file;
+}
+
+TEST(Graphics, FormIconComesFromIconFileData) {
+  auto form = MakeForm("object F: TTestForm\nend\n");
+  form->Icon()->SetData(MakeIcon(16));
+  EXPECT_EQ(form->Icon()->ImageCount(), 1);
+  ASSERT_NE(form->Icon()->Handle(16), nullptr);
+  EXPECT_EQ(form->Icon()->Handle(32), form->Icon()->Handle(16));  // the nearest image serves
+  form->Show();
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(form->Handle(), WM_GETICON, ICON_SMALL, 0)), form->Icon()->Handle(16));
+  auto damaged = MakeIcon(16);
+  damaged.resize(30);
+  form->Icon()->SetData(damaged);
+  EXPECT_EQ(form->Icon()->ImageCount(), 0);
+}
+
 TEST(Graphics, ImagePaintsItsPictureOnTheParent) {
   auto form = MakeForm("object F: TTestForm\n  ClientWidth = 100\n  ClientHeight = 60\n"
                        "  object Image1: TImage\n    Left = 10\n    Top = 10\n    Width = 20\n    Height = 20\n"
