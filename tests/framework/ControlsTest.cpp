@@ -4,6 +4,8 @@
 #include <commctrl.h>
 
 #include "framework/controls/Buttons.h"
+#include "framework/controls/Containers.h"
+#include "framework/controls/Labels.h"
 #include "framework/controls/ListControls.h"
 #include "framework/controls/RangeControls.h"
 #include "framework/core/PropertyAccess.h"
@@ -49,6 +51,23 @@ constexpr char kLayout[] = R"(object F: TTestForm
     Top = 240
     Max = 20
     Position = 5
+  end
+  object Panel: TPanel
+    Left = 200
+    Top = 0
+    Width = 100
+    Height = 80
+    BevelInner = bvLowered
+    BevelWidth = 2
+    object Inside: TLabel
+      Align = alClient
+      Caption = 'inside'
+    end
+  end
+  object Auto: TLabel
+    Left = 200
+    Top = 100
+    Caption = 'W'
   end
 end
 )";
@@ -117,6 +136,37 @@ TEST_F(ControlsTest, NotificationsUpdateTheObjects) {
                reinterpret_cast<LPARAM>(list->WindowHandle()));
   EXPECT_EQ(list->ItemIndex(), 1);
   EXPECT_EQ(form->calls.back(), L"click List");
+}
+
+TEST_F(ControlsTest, ContainersAndLabelsSizeTheirContents) {
+  auto* inside = Find<TLabel>(L"Inside");
+  // Two bevels of two pixels each side.
+  EXPECT_EQ(inside->Left(), 4);
+  EXPECT_EQ(inside->Width(), 100 - 8);
+  EXPECT_EQ(inside->Height(), 80 - 8);
+  auto* label = Find<TLabel>(L"Auto");
+  const int narrow = label->Width();
+  EXPECT_GT(narrow, 0);
+  label->SetCaption(L"WWWWWWWW");
+  EXPECT_GT(label->Width(), narrow * 4);
+  label->SetAlignment(TAlignment::taRightJustify);
+  const int right = label->Left() + label->Width();
+  label->SetCaption(L"W");
+  EXPECT_EQ(label->Left() + label->Width(), right);  // right-aligned labels keep their right edge
+}
+
+TEST_F(ControlsTest, ComboReportsSelectionChanges) {
+  auto* combo = Find<TComboBox>(L"Combo");
+  std::vector<std::wstring> seen;
+  combo->OnSelect = [&](TObject*) { seen.push_back(L"select " + combo->Text()); };
+  combo->OnChange = [&](TObject*) { seen.push_back(L"change"); };
+  SendMessageW(combo->WindowHandle(), CB_SETCURSEL, 2, 0);
+  SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo->WindowHandle()), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo->WindowHandle()));
+  EXPECT_EQ(seen, (std::vector<std::wstring>{L"select three", L"change"}));
+  combo->Items()->Delete(0);
+  EXPECT_EQ(combo->Items()->Get(0), L"two");
+  EXPECT_THROW(combo->Items()->Get(5), FrameworkError);
 }
 
 }  // namespace

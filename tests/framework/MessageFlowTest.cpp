@@ -36,6 +36,14 @@ constexpr char kLayout[] = R"(object Form1: TTestForm
     TabOrder = 2
     OnClick = Throwing
   end
+  object Quit: TButton
+    Left = 200
+    Top = 40
+    Caption = 'Quit'
+    Cancel = True
+    TabOrder = 4
+    OnClick = ButtonClick
+  end
   object Link: TLabel
     Left = 10
     Top = 100
@@ -241,6 +249,50 @@ TEST_F(MessageFlowTest, ParentTakesItsChildrenAlongWhenItGoes) {
   // The form goes on working.
   SendMessageW(Find<TButton>(L"OK")->WindowHandle(), BM_CLICK, 0, 0);
   EXPECT_EQ(form->calls.back(), L"click OK");
+}
+
+TEST_F(MessageFlowTest, EscapeAltLettersAndTabWrapReachTheirButtons) {
+  auto* edit = Find<TEdit>(L"Edit1");
+  Key(edit->WindowHandle(), VK_ESCAPE);
+  EXPECT_EQ(form->calls.back(), L"click Quit");
+  PostMessageW(edit->WindowHandle(), WM_SYSCHAR, L'o', 1 << 29);
+  Pump();
+  EXPECT_EQ(form->calls.back(), L"click OK");  // "&OK"
+  // Tab from the last tab stop wraps around to the first.
+  auto* quit = Find<TButton>(L"Quit");
+  quit->SetFocus();
+  Pump();
+  Key(quit->WindowHandle(), VK_TAB);
+  EXPECT_EQ(GetFocus(), edit->WindowHandle());
+}
+
+TEST_F(MessageFlowTest, VisibilityAndEnablingAreAnnouncedBeforeTheWindowChanges) {
+  auto* button = Find<TButton>(L"Other");
+  MessageRecorder recorder(*button);
+  button->SetVisible(false);
+  EXPECT_TRUE(recorder.SawInOrder({CM_VISIBLECHANGED, WM_SHOWWINDOW}));
+  EXPECT_FALSE(IsWindowVisible(button->WindowHandle()));
+  // A hidden control is no tab stop.
+  EXPECT_NE(form->FindNextControl(Find<TButton>(L"OK"), true, true, false), button);
+  recorder.Clear();
+  button->SetVisible(true);
+  button->SetEnabled(false);
+  EXPECT_TRUE(recorder.SawInOrder({CM_VISIBLECHANGED, WM_SHOWWINDOW, CM_ENABLEDCHANGED, WM_ENABLE}));
+  EXPECT_FALSE(button->CanFocus());
+}
+
+TEST_F(MessageFlowTest, PageChangeCanBeRefused) {
+  auto* pages = Find<TPageControl>(L"Pages");
+  pages->OnChanging = [](TObject*, bool& allow) { allow = false; };
+  NMHDR header{pages->WindowHandle(), 0, static_cast<UINT>(TCN_SELCHANGING)};
+  EXPECT_EQ(SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header)), 1);
+  EXPECT_EQ(pages->ActivePage(), Find<TTabSheet>(L"First"));
+  pages->SetActivePageIndex(1);
+  EXPECT_EQ(SendMessageW(pages->WindowHandle(), TCM_GETCURSEL, 0, 0), 1);
+  EXPECT_TRUE(Find<TTabSheet>(L"Second")->Visible());
+  Find<TTabSheet>(L"First")->SetTabVisible(false);
+  EXPECT_EQ(SendMessageW(pages->WindowHandle(), TCM_GETITEMCOUNT, 0, 0), 1);
+  EXPECT_EQ(Find<TTabSheet>(L"Second")->TabIndex(), 0);
 }
 
 TEST_F(MessageFlowTest, ExceptionsInHandlersAreReportedAndTheProgramGoesOn) {

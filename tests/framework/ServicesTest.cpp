@@ -139,6 +139,24 @@ end
   EXPECT_STREQ(text, L"&File");
 }
 
+TEST(Services, ActionsKeepTheirMenuItemsInStep) {
+  TPopupMenu menu(nullptr);
+  auto* item = new TMenuItem(&menu);
+  menu.Items()->Add(item);
+  TAction action(nullptr);
+  int runs = 0;
+  action.OnExecute = [&](TObject*) { ++runs; };
+  action.SetCaption(L"&Copy");
+  item->SetAction(&action);
+  EXPECT_EQ(item->Caption(), L"&Copy");
+  action.SetEnabled(false);
+  EXPECT_FALSE(item->Enabled());
+  EXPECT_TRUE(GetMenuState(menu.Handle(), item->Command(), MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_TRUE(menu.DispatchCommand(item->Command()));
+  EXPECT_EQ(runs, 1);
+  EXPECT_FALSE(menu.DispatchCommand(0xEFFF));
+}
+
 class TResourceForm;
 TResourceForm* g_resourceForm = nullptr;
 
