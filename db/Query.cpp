@@ -123,21 +123,35 @@ std::u16string Query::FieldName(std::size_t field) const {
 
 std::u16string Query::FieldText(std::size_t field) const {
   RequireRow();
-  if (field >= FieldCount()) throw DbError("There is no field " + std::to_string(field) + ".");
-  return ValueText(result_.table.rows[current_][field]);
+  return FieldText(current_, field);
+}
+
+std::u16string Query::FieldText(std::size_t row, std::size_t field) const {
+  RequireCell(row, field);
+  return ValueText(result_.table.rows[row][field]);
 }
 
 void Query::SetFieldText(std::size_t field, std::u16string_view text) {
   RequireRow();
-  if (field >= FieldCount()) throw DbError("There is no field " + std::to_string(field) + ".");
+  SetFieldText(current_, field, text);
+}
+
+void Query::SetFieldText(std::size_t row, std::size_t field, std::u16string_view text) {
+  RequireCell(row, field);
   const ColumnDef& column = result_.table.columns[field];
   Value value = ParseFieldText(column, text);
   Table& source = connection_->TableNamed(result_.table.name);
   const int sourceColumn = FindColumn(source, column.name);
-  const std::size_t sourceRow = result_.sourceRows[current_];
+  const std::size_t sourceRow = result_.sourceRows[row];
   if (sourceColumn >= 0 && sourceRow < source.rows.size()) source.rows[sourceRow][sourceColumn] = value;
-  result_.table.rows[current_][field] = std::move(value);
-  Notify([this, field](QueryListener& l) { l.FieldEdited(*this, current_, field); });
+  result_.table.rows[row][field] = std::move(value);
+  Notify([this, row, field](QueryListener& l) { l.FieldEdited(*this, row, field); });
+}
+
+void Query::RequireCell(std::size_t row, std::size_t field) const {
+  if (!active_) throw DbError("The query is not open.");
+  if (row >= RecordCount()) throw DbError("There is no row " + std::to_string(row) + ".");
+  if (field >= FieldCount()) throw DbError("There is no field " + std::to_string(field) + ".");
 }
 
 void Query::AddListener(QueryListener& listener) { listeners_.push_back(&listener); }

@@ -55,11 +55,16 @@ class Query {
   // Throws DbError when the query is closed or empty, or the index is
   // out of range.
   std::u16string FieldText(std::size_t field) const;
+  // Field of any row of the result, for views that show every row.
+  // Throws DbError when the query is closed or an index is out of range.
+  std::u16string FieldText(std::size_t row, std::size_t field) const;
   // Changes a field of the current row in memory (this query's row and
   // the connection's copy of the table), never in the file. Throws
   // DbError for an AutoNumber field, a non-number in a number field or
   // text longer than a Text field holds.
   void SetFieldText(std::size_t field, std::u16string_view text);
+  // The same for any row of the result.
+  void SetFieldText(std::size_t row, std::size_t field, std::u16string_view text);
 
   // Listeners are not owned and must be removed before they die.
   void AddListener(QueryListener& listener);
@@ -69,6 +74,7 @@ class Query {
   friend class Connection;
   void ConnectionGone();
   void RequireRow() const;
+  void RequireCell(std::size_t row, std::size_t field) const;
   template <typename Event>
   void Notify(Event event);
 

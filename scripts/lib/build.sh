@@ -14,7 +14,7 @@ build_native() {
 build_windows() {
   cmake -S "$ROOT" -B "$BUILD/win32" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_BUILD_TYPE=Release \
     -DLANVERO_HOST_TOOLS="$BUILD/native" >/dev/null
   cmake --build "$BUILD/win32" -j2
 }
