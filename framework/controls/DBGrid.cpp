@@ -702,7 +702,7 @@ void TDBGrid::PaintRows(TCanvas& canvas) {
         canvas.Brush().SetColor(clBlack);
         canvas.Pen().SetColor(clBlack);
         POINT arrow[3] = {{cx - 2, cy - 4}, {cx + 2, cy}, {cx - 2, cy + 4}};
-        Polygon(dc, arrow, 3);
+        canvas.Polygon(arrow, 3);
       }
     }
     SavedDC saved(dc);

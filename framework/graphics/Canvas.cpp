@@ -4,7 +4,11 @@
 
 namespace lanvero::framework {
 
-TCanvas::TCanvas() { brush_.SetColor(clWhite); }
+TCanvas::TCanvas() {
+  brush_.SetColor(clWhite);
+  // Put the DC's own objects back before one of ours is replaced.
+  font_.OnChanging = brush_.OnChanging = pen_.OnChanging = [this] { RestoreObjects(); };
+}
 
 TCanvas::~TCanvas() { RestoreObjects(); }
 
@@ -53,6 +57,11 @@ void TCanvas::FrameRect(const RECT& rect) {
 void TCanvas::Rectangle(const RECT& rect) {
   Prepare();
   ::Rectangle(dc_, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void TCanvas::Polygon(const POINT* points, int count) {
+  Prepare();
+  ::Polygon(dc_, points, count);
 }
 
 void TCanvas::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }

@@ -30,6 +30,7 @@ class TCanvas : public TPersistent {
   void FillRect(const RECT& rect);
   void FrameRect(const RECT& rect);
   void Rectangle(const RECT& rect);
+  void Polygon(const POINT* points, int count);
   void MoveTo(int x, int y);
   void LineTo(int x, int y);
   void DrawFocusRect(const RECT& rect);

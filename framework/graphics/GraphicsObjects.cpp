@@ -18,6 +18,7 @@ const EnumInfo& FontStyleElements() {
 }
 
 void TGraphicsObject::Changed() {
+  if (OnChanging) OnChanging();
   DropHandle();
   if (OnChange) OnChange();
 }

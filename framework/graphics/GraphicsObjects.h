@@ -15,6 +15,9 @@ enum TFontStyle : uint32_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrike
 
 class TGraphicsObject : public TPersistent {
  public:
+  // OnChanging runs before the GDI object goes (a canvas takes it out of its
+  // DC then, as a selected object cannot be deleted); OnChange after.
+  std::function<void()> OnChanging;
   std::function<void()> OnChange;
 
  protected:

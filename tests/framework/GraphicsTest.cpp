@@ -120,6 +120,35 @@ TEST(Graphics, PictureDataNamesItsGraphicClass) {
   EXPECT_THROW(picture.SetData({9, 'T'}), FrameworkError);
 }
 
+TEST(Graphics, CanvasGivesTheDCBackItsOwnObjects) {
+  TBitmap bitmap(64, 32);
+  HDC dc = bitmap.Canvas().Handle();
+  TCanvas canvas;
+  HGDIOBJ originalFont = GetCurrentObject(dc, OBJ_FONT);
+  HGDIOBJ originalBrush = GetCurrentObject(dc, OBJ_BRUSH);
+  canvas.SetHandle(dc);
+  canvas.Font().SetHeight(-20);
+  const SIZE big = canvas.TextExtent(L"Wg");
+  canvas.Font().SetHeight(-10);
+  const SIZE small = canvas.TextExtent(L"Wg");
+  EXPECT_GT(big.cy, small.cy);
+  RECT measured{0, 0, 0, 0};
+  canvas.DrawText(L"Wg", measured, DT_CALCRECT | DT_SINGLELINE);
+  EXPECT_EQ(measured.right, small.cx);
+  canvas.Brush().SetColor(clLime);
+  canvas.FillRect(RECT{0, 0, 8, 8});
+  EXPECT_EQ(canvas.Pixel(4, 4), RGB(0, 255, 0));
+  // Changing a selected brush takes it out of the DC first, so it really goes.
+  HGDIOBJ lime = GetCurrentObject(dc, OBJ_BRUSH);
+  canvas.Brush().SetColor(clBlue);
+  EXPECT_EQ(GetObjectType(lime), 0u);
+  canvas.FillRect(RECT{0, 0, 8, 8});
+  EXPECT_EQ(canvas.Pixel(4, 4), RGB(0, 0, 255));
+  canvas.SetHandle(nullptr);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), originalFont);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), originalBrush);
+}
+
 TEST(Graphics, FontMakesItsHandleFromItsDescription) {
   TFont font;
   font.SetName(L"\u5B8B\u4F53");

@@ -2,6 +2,7 @@
 // clicks and in-place editing.
 #include "framework/controls/Buttons.h"
 #include "framework/controls/DBGrid.h"
+#include "framework/graphics/Graphic.h"
 #include "tests/framework/TableDataSet.h"
 #include "tests/framework/WinTestSupport.h"
 
@@ -145,6 +146,28 @@ TEST_F(GridTest, InPlaceEditStoresTheValueInTheDataSet) {
   grid->SetReadOnly(true);
   Key(grid->WindowHandle(), VK_F2);
   EXPECT_FALSE(grid->EditorVisible());
+}
+
+TEST_F(GridTest, PaintsTitlesIndicatorSelectionAndLines) {
+  grid->SetOptions(grid->Options() | dgAlwaysShowSelection);
+  table->MoveBy(1);
+  TBitmap face(grid->ClientWidth(), grid->ClientHeight());
+  grid->Perform(WM_PAINT, reinterpret_cast<WPARAM>(face.Canvas().Handle()), 0);
+  TCanvas& canvas = face.Canvas();
+  const RECT title = grid->CellRect(0, -1);
+  EXPECT_EQ(canvas.Pixel(title.right - 3, title.top + 3), ColorToRGB(clBtnFace));
+  const RECT current = grid->CellRect(0, 1);
+  EXPECT_EQ(canvas.Pixel(current.right - 3, current.top + 3), ColorToRGB(clHighlight));
+  const RECT other = grid->CellRect(0, 2);
+  EXPECT_EQ(canvas.Pixel(other.right - 3, other.top + 3), ColorToRGB(clWindow));
+  EXPECT_EQ(canvas.Pixel(current.right, current.top + 3), ColorToRGB(clSilver));  // line between columns
+  // The arrow of the current row in the indicator column.
+  const RECT indicator = grid->CellRect(-1, 1);
+  bool arrow = false;
+  for (int x = indicator.left + 2; x < indicator.right - 1; ++x) {
+    arrow |= canvas.Pixel(x, (indicator.top + indicator.bottom) / 2) == RGB(0, 0, 0);
+  }
+  EXPECT_TRUE(arrow);
 }
 
 TEST_F(GridTest, ReplacedHandlerCanTakeTheWheel) {
