@@ -147,6 +147,18 @@ class ClassBuilder {
     return *this;
   }
 
+  // A field that the layout reader fills with the component of that name:
+  //   .Field("Button_Search", &TForm1::Button_Search)
+  template <class C, class F>
+  ClassBuilder& Field(std::string name, C* F::*member) {
+    info_.fields.push_back(FieldInfo{std::move(name), [member](TObject& root, TComponent* component) {
+                                       C* typed = dynamic_cast<C*>(component);
+                                       static_cast<T&>(root).*member = typed;
+                                       return typed != nullptr || component == nullptr;
+                                     }});
+    return *this;
+  }
+
   ClassInfo Build() { return std::move(info_); }
 
  private:

@@ -80,6 +80,15 @@ const MethodInfo* ClassInfo::FindMethod(std::string_view methodName) const {
   return nullptr;
 }
 
+const FieldInfo* ClassInfo::FindField(std::string_view fieldName) const {
+  for (const ClassInfo* info = this; info; info = info->parent) {
+    for (const FieldInfo& field : info->fields) {
+      if (EqualsIgnoreCase(field.name, fieldName)) return &field;
+    }
+  }
+  return nullptr;
+}
+
 bool ClassInfo::InheritsFrom(const ClassInfo& other) const {
   for (const ClassInfo* info = this; info; info = info->parent) {
     if (info == &other) return true;

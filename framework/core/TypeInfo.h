@@ -78,16 +78,25 @@ struct MethodInfo {
   std::function<std::any(TObject&)> bind;
 };
 
+// A published field of a form class: the reader stores the component of
+// that name in it (null when the component's class does not fit).
+struct FieldInfo {
+  std::string name;
+  std::function<bool(TObject& root, TComponent* component)> assign;
+};
+
 struct ClassInfo {
   std::string name;
   const ClassInfo* parent = nullptr;
   std::function<TComponent*(TComponent* owner)> create;  // empty for abstract classes
   std::vector<PropertyInfo> properties;
   std::vector<MethodInfo> methods;
+  std::vector<FieldInfo> fields;
 
   // Case-insensitive lookups that include the inherited lists.
   const PropertyInfo* FindProperty(std::string_view propertyName) const;
   const MethodInfo* FindMethod(std::string_view methodName) const;
+  const FieldInfo* FindField(std::string_view fieldName) const;
   bool InheritsFrom(const ClassInfo& other) const;
   // Own and inherited properties, the parent's first.
   std::vector<const PropertyInfo*> AllProperties() const;

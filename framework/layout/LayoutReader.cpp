@@ -69,10 +69,21 @@ class Reader {
     TComponent* component = info->create(&root_);
     component->BeginLoading();
     loaded_.push_back(component);
-    if (!layout.name.empty()) component->SetName(Wide(layout.name));
+    if (!layout.name.empty()) {
+      component->SetName(Wide(layout.name));
+      BindField(layout.name, component);
+    }
     component->SetParentComponent(&parent);
     for (const auto& property : layout.properties) Apply(*component, property);
     for (const auto& child : layout.children) ReadChild(child, *component);
+  }
+
+  // Stores the component in the root's published field of the same name.
+  void BindField(const std::string& name, TComponent* component) {
+    const FieldInfo* field = root_.ClassType().FindField(name);
+    if (field && !field->assign(root_, component)) {
+      Fail(L"field " + Wide(name) + L" of " + root_.ClassName() + L" cannot hold a " + component->ClassName());
+    }
   }
 
   [[noreturn]] void WrongValue(const PropertyInfo& property) const {

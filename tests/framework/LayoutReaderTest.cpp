@@ -105,6 +105,8 @@ class TTestForm : public TWidget {
     static const ClassInfo info = ClassBuilder<TTestForm>("TTestForm", &TWidget::StaticClassInfo())
                                       .Method("ButtonClick", &TTestForm::ButtonClick)
                                       .Method("Resized", &TTestForm::Resized)
+                                      .Field("First", &TTestForm::First)
+                                      .Field("Wrong", &TTestForm::WrongItems)
                                       .Build();
     return info;
   }
@@ -112,6 +114,8 @@ class TTestForm : public TWidget {
   void ButtonClick(TObject* sender) { clickedBy = sender; }
   void Resized(int) {}
   TObject* clickedBy = nullptr;
+  TWidget* First = nullptr;
+  TStringList* WrongItems = nullptr;  // a field of the wrong class
 };
 
 class LayoutReaderTest : public ::testing::Test {
@@ -146,6 +150,18 @@ constexpr char kLayout[] = R"(object Main: TTestForm
   end
 end
 )";
+
+TEST_F(LayoutReaderTest, PublishedFieldsReceiveTheirComponents) {
+  ReadLayoutText(form, "object Main: TTestForm\n  object First: TWidget\n  end\nend\n");
+  EXPECT_EQ(form.First, form.FindComponent(L"First"));
+  TTestForm other(nullptr);
+  try {
+    ReadLayoutText(other, "object Main: TTestForm\n  object Wrong: TWidget\n  end\nend\n");
+    FAIL() << "no error";
+  } catch (const LayoutError& error) {
+    EXPECT_NE(error.Message().find(L"field Wrong of TTestForm cannot hold a TWidget"), std::wstring::npos);
+  }
+}
 
 TEST_F(LayoutReaderTest, BuildsOwnedComponentsWithTheirProperties) {
   ReadLayoutText(form, kLayout);
