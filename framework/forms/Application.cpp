@@ -65,7 +65,10 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner) {
   windowClass.lpfnWndProc = ApplicationWindowProc;
   windowClass.hInstance = instance;
   windowClass.lpszClassName = kApplicationClass;
-  windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+  // The program's main icon (resource "MAINICON") stands for the
+  // application on the taskbar; programs without one get the system's.
+  windowClass.hIcon = LoadIconW(instance, L"MAINICON");
+  if (!windowClass.hIcon) windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
   RegisterClassExW(&windowClass);
   // A zero-sized popup with a caption: invisible on the screen, but shown,
   // so that the taskbar shows its text as the application title.

@@ -209,14 +209,25 @@ std::optional<MessageBoxInfo> WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
   return info;
 }
 
-bool AnswerMessageBox(const MessageBoxInfo& box, const std::wstring& buttonText) {
-  HWND button = FindChild(box.hwnd, L"Button", buttonText.c_str());
+namespace {
+
+bool ClickDialogButton(HWND dialog, HWND button) {
   if (!button) return false;
   RECT rect{};
   GetClientRect(button, &rect);
-  Activate(box.hwnd);
+  Activate(dialog);
   Click(button, POINT{rect.right / 2, rect.bottom / 2});
   return true;
+}
+
+}  // namespace
+
+bool AnswerMessageBox(const MessageBoxInfo& box, const std::wstring& buttonText) {
+  return ClickDialogButton(box.hwnd, FindChild(box.hwnd, L"Button", buttonText.c_str()));
+}
+
+bool PressDialogButton(HWND dialog, int controlId) {
+  return ClickDialogButton(dialog, GetDlgItem(dialog, controlId));
 }
 
 bool WaitForNoMessageBox(DWORD pid, DWORD timeoutMs) {

@@ -53,6 +53,9 @@ struct MessageBoxInfo {
 std::optional<MessageBoxInfo> WaitForMessageBox(DWORD pid, DWORD timeoutMs = 10000);
 // Presses the dialog's button with the given text (for example L"OK") by a click.
 bool AnswerMessageBox(const MessageBoxInfo& box, const std::wstring& buttonText);
+// Presses the dialog's button with the control id (IDOK, IDCANCEL, ...) by a
+// click; captions depend on the system's language, ids do not.
+bool PressDialogButton(HWND dialog, int controlId);
 // Waits until no standard dialog of the process is open; false on time-out.
 bool WaitForNoMessageBox(DWORD pid, DWORD timeoutMs = 5000);
 
