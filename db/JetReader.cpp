@@ -6,6 +6,7 @@
 #include "db/JetHeader.h"
 #include "db/JetRowDecoder.h"
 #include "db/JetText.h"
+#include "db/UnicodeText.h"
 #include "db/JetUsageMap.h"
 
 namespace lanvero::db {
@@ -34,7 +35,7 @@ std::ptrdiff_t ColumnIndex(const JetTableDefinition& definition, std::u16string_
   for (std::size_t i = 0; i < definition.columns.size(); ++i) {
     if (SameNameIgnoringAsciiCase(definition.columns[i].name, name)) return static_cast<std::ptrdiff_t>(i);
   }
-  throw JetError("corrupt database: the catalog lacks its column " + ToUtf8(name));
+  throw JetError("corrupt database: the catalog lacks its column " + Utf16ToUtf8(name));
 }
 
 std::int32_t IntegerOrZero(const Value& value) {
@@ -111,7 +112,7 @@ const JetDatabase::CatalogEntry& JetDatabase::FindTable(std::u16string_view name
   for (const CatalogEntry& entry : tables_) {
     if (SameNameIgnoringAsciiCase(entry.name, name)) return entry;
   }
-  throw JetError("no table named " + ToUtf8(name) + " in the database");
+  throw JetError("no table named " + Utf16ToUtf8(name) + " in the database");
 }
 
 Table JetDatabase::ReadTable(std::u16string_view name) const {
@@ -122,7 +123,7 @@ Table JetDatabase::ReadTable(std::u16string_view name) const {
   table.name = entry.name;
   for (const JetColumn& column : definition.columns) {
     if (!Supported(column.type)) {
-      throw JetError("table " + ToUtf8(entry.name) + ": column " + ToUtf8(column.name) + " has unsupported type " +
+      throw JetError("table " + Utf16ToUtf8(entry.name) + ": column " + Utf16ToUtf8(column.name) + " has unsupported type " +
                      std::to_string(column.type));
     }
     table.columns.push_back(ToColumnDef(column));

@@ -24,8 +24,5 @@ std::vector<std::uint8_t> EncodeJetText(const std::u16string& text, bool allowCo
 // Jet compares object names without regard to the case of ASCII letters.
 bool SameNameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
 
-// UTF-8 form of names and values, for messages and comparisons with other
-// tools' output.
-std::string ToUtf8(std::u16string_view text);
 
 }  // namespace lanvero::db

@@ -14,6 +14,7 @@
 #include "db/JetRowEncoder.h"
 #include "db/JetTableDefinitionWriter.h"
 #include "db/JetText.h"
+#include "db/UnicodeText.h"
 
 namespace lanvero::db {
 namespace {
@@ -110,7 +111,7 @@ JetTableDefinition UserDefinition(const Table& table, std::uint16_t sortOrder) {
     CheckName(table.columns[c].name, "column");
     for (std::size_t other = 0; other < c; ++other) {
       if (SameNameIgnoringAsciiCase(table.columns[other].name, table.columns[c].name)) {
-        throw JetError("column name " + ToUtf8(table.columns[c].name) + " is used twice");
+        throw JetError("column name " + Utf16ToUtf8(table.columns[c].name) + " is used twice");
       }
     }
   }
@@ -122,7 +123,7 @@ JetTableDefinition UserDefinition(const Table& table, std::uint16_t sortOrder) {
         break;
       case ColumnType::Text:
         if (column.maxChars < 1 || column.maxChars > static_cast<int>(kMaxTextChars)) {
-          throw JetError("text column " + ToUtf8(column.name) + " must hold 1 to 255 characters");
+          throw JetError("text column " + Utf16ToUtf8(column.name) + " must hold 1 to 255 characters");
         }
         b.Variable(column.name, jet::kTypeText, static_cast<std::uint16_t>(2 * column.maxChars), true);
         break;
@@ -171,19 +172,19 @@ class UserRowEncoder {
  private:
   std::optional<std::vector<std::uint8_t>> Cell(const ColumnDef& column, const Value& value, std::size_t rowIndex) const {
     if (std::holds_alternative<std::monostate>(value)) {
-      if (column.autoNumber) Fail(rowIndex, "has no value for AutoNumber column " + ToUtf8(column.name));
+      if (column.autoNumber) Fail(rowIndex, "has no value for AutoNumber column " + Utf16ToUtf8(column.name));
       return std::nullopt;
     }
     if (column.type == ColumnType::Long) {
       const auto* number = std::get_if<std::int32_t>(&value);
-      if (!number) Fail(rowIndex, "has text in Long column " + ToUtf8(column.name));
+      if (!number) Fail(rowIndex, "has text in Long column " + Utf16ToUtf8(column.name));
       return LongBytes(*number);
     }
     const auto* text = std::get_if<std::u16string>(&value);
-    if (!text) Fail(rowIndex, "has a number in text column " + ToUtf8(column.name));
+    if (!text) Fail(rowIndex, "has a number in text column " + Utf16ToUtf8(column.name));
     if (column.type == ColumnType::Text) {
       if (text->size() > static_cast<std::size_t>(column.maxChars)) {
-        Fail(rowIndex, "has more than " + std::to_string(column.maxChars) + " characters in " + ToUtf8(column.name));
+        Fail(rowIndex, "has more than " + std::to_string(column.maxChars) + " characters in " + Utf16ToUtf8(column.name));
       }
       return EncodeJetText(*text, true);
     }

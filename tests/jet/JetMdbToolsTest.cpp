@@ -12,6 +12,7 @@
 
 #include "db/JetReader.h"
 #include "db/JetText.h"
+#include "db/UnicodeText.h"
 #include "db/JetWriter.h"
 #include "tests/jet/SampleTables.h"
 
@@ -51,13 +52,13 @@ class MdbToolsReadBack : public ::testing::Test {
 
 std::string ExpectedExport(const Table& table) {
   std::ostringstream out;
-  for (std::size_t c = 0; c < table.columns.size(); ++c) out << (c ? "\t" : "") << ToUtf8(table.columns[c].name);
+  for (std::size_t c = 0; c < table.columns.size(); ++c) out << (c ? "\t" : "") << Utf16ToUtf8(table.columns[c].name);
   out << "\n";
   for (const auto& row : table.rows) {
     for (std::size_t c = 0; c < row.size(); ++c) {
       if (c) out << "\t";
       if (const auto* number = std::get_if<std::int32_t>(&row[c])) out << *number;
-      if (const auto* text = std::get_if<std::u16string>(&row[c])) out << ToUtf8(*text);
+      if (const auto* text = std::get_if<std::u16string>(&row[c])) out << Utf16ToUtf8(*text);
     }
     out << "\n";
   }
