@@ -10,6 +10,13 @@ function(lanvero_common_flags)
     add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
     add_link_options(-static -static-libgcc -static-libstdc++)
   endif()
+  # In fuzzing trees every library is instrumented for coverage, so that a
+  # fuzz target is guided by the code it drives, not only by its own lines.
+  # The sanitizer runtime provides the coverage callbacks to programs that
+  # are not fuzzers.
+  if(LANVERO_FUZZ AND LANVERO_SANITIZE AND NOT WIN32)
+    add_compile_options(-fsanitize=fuzzer-no-link)
+  endif()
   if(LANVERO_SANITIZE AND NOT WIN32)
     add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     add_link_options(-fsanitize=address,undefined)

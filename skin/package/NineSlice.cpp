@@ -46,19 +46,21 @@ Rect StripFrame(int32_t strip_width, int32_t strip_height, int32_t index, int32_
 std::vector<SlicePiece> NineSlicePieces(int32_t w, int32_t h, const Rect& frame, Margins margins, bool tile_centre,
                                         int32_t strip_width, int32_t strip_height) {
   Margins m = NonNegative(margins);
-  if (w < m.left + m.right) m.left = m.right = 0;
-  if (h < m.top + m.bottom) m.top = m.bottom = 0;
+  // Margins come straight from a skin's INI: add them in 64 bits so that
+  // absurd values cannot overflow.
+  if (int64_t{w} < int64_t{m.left} + m.right) m.left = m.right = 0;
+  if (int64_t{h} < int64_t{m.top} + m.bottom) m.top = m.bottom = 0;
   const int32_t L = m.left, T = m.top, R = m.right, B = m.bottom;
   const int32_t xo = frame.left, yo = frame.top, fw = frame.Width(), fh = frame.Height();
   PieceList pieces(strip_width, strip_height);
-  if (L * T > 0) pieces.Add(SlicePart::TopLeft, {0, 0, L, T}, {xo, yo, xo + L, yo + T});
-  if (L * B > 0) pieces.Add(SlicePart::BottomLeft, {0, h - B, L, h}, {xo, yo + fh - B, xo + L, yo + fh});
-  if (R * T > 0) pieces.Add(SlicePart::TopRight, {w - R, 0, w, T}, {xo + fw - R, yo, xo + fw, yo + T});
+  if (L > 0 && T > 0) pieces.Add(SlicePart::TopLeft, {0, 0, L, T}, {xo, yo, xo + L, yo + T});
+  if (L > 0 && B > 0) pieces.Add(SlicePart::BottomLeft, {0, h - B, L, h}, {xo, yo + fh - B, xo + L, yo + fh});
+  if (R > 0 && T > 0) pieces.Add(SlicePart::TopRight, {w - R, 0, w, T}, {xo + fw - R, yo, xo + fw, yo + T});
   if (L > 0) pieces.Add(SlicePart::LeftEdge, {0, T, L, h - B}, {xo, yo + T, xo + L, yo + fh - B});
   if (T > 0) pieces.Add(SlicePart::TopEdge, {L, 0, w - R, T}, {xo + L, yo, xo + fw - R, yo + T});
   pieces.Add(SlicePart::Centre, {L, T, w - R, h - B}, {xo + L, yo + T, xo + fw - R, yo + fh - B},
              tile_centre ? PieceFill::Tile : PieceFill::Stretch);
-  if (R * B > 0) pieces.Add(SlicePart::BottomRight, {w - R, h - B, w, h}, {xo + fw - R, yo + fh - B, xo + fw, yo + fh});
+  if (R > 0 && B > 0) pieces.Add(SlicePart::BottomRight, {w - R, h - B, w, h}, {xo + fw - R, yo + fh - B, xo + fw, yo + fh});
   if (R > 0) pieces.Add(SlicePart::RightEdge, {w - R, T, w, h - B}, {xo + fw - R, yo + T, xo + fw, yo + fh - B});
   if (B > 0) pieces.Add(SlicePart::BottomEdge, {L, h - B, w - R, h}, {xo + L, yo + fh - B, xo + fw - R, yo + fh});
   return pieces.Take();

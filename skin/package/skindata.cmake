@@ -61,9 +61,3 @@ if(WIN32)
   target_sources(skindata_win INTERFACE $<TARGET_OBJECTS:skindata_resources>)
 endif()
 
-# In fuzzing trees the pipeline itself carries coverage counters, so that
-# the fuzz target is guided by what the loader does, not only by its own
-# few lines. (The sanitizer runtime of those trees provides the callbacks.)
-if(LANVERO_FUZZ AND LANVERO_SANITIZE AND NOT WIN32 AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-  target_compile_options(skindata PRIVATE -fsanitize=fuzzer-no-link)
-endif()
