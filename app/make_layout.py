@@ -6,13 +6,14 @@ placeholder {@file:NAME} becomes the hexadecimal bytes of that file.
 
 Usage: make_layout.py TEMPLATE OUTPUT NAME=PATH [NAME=PATH ...]
 Picture data get the graphic's class name in front, as the picture
-property stores it: {@picture:TJPEGImage:NAME}.
+property stores it: {@picture:TJPEGImage:NAME}; a skin file gets its 32-bit
+length in front, as the skin component stores it: {@skinstream:NAME}.
 """
 import re
 import sys
 
 QUOTED = re.compile(r"'((?:[^']|'')*)'")
-BINARY = re.compile(r"\{@(file|picture:(\w+)):(\w+)\}")
+BINARY = re.compile(r"\{@(file|skinstream|picture:(\w+)):(\w+)\}")
 
 
 def encode_string(match):
@@ -53,6 +54,8 @@ def main(template, output, assignments):
             if match.group(2):
                 name = match.group(2).encode("ascii")
                 data = bytes([len(name)]) + name + data
+            elif match.group(1) == "skinstream":
+                data = len(data).to_bytes(4, "little") + data
             return hex_block(data, indent)
 
         line = BINARY.sub(embed, line)
