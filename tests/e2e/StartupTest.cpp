@@ -1,45 +1,47 @@
-// Starting and closing Lanvero.exe: the main window's class, size and
-// position, the taskbar title, and a clean exit.
+// Starting Lanvero.exe and looking at what a person sees before touching
+// anything: the window's size, place and frame, its caption and taskbar
+// title, the record count in the status bar, the banner, the untouched
+// controls and the About page.
 #include <gtest/gtest.h>
 
-#include "tests/e2e/driver/Desktop.h"
-#include "tests/e2e/driver/Process.h"
+#include <set>
+
+#include "tests/e2e/driver/RemoteControls.h"
 #include "tests/e2e/driver/Screenshot.h"
+#include "tests/e2e/support/GridView.h"
+#include "tests/e2e/support/LanveroSession.h"
+#include "tests/e2e/support/SurnameData.h"
 
 namespace lanvero::e2e {
 namespace {
 
 constexpr int kClientWidth = 665;
 constexpr int kClientHeight = 612;
+constexpr int kBannerHeight = 130;
 
 class StartupTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    program_ = std::make_unique<Process>(Process::Launch(BuildTreePath(L"bin/Lanvero.exe")));
-    mainForm_ = WaitForWindow(program_->Id(), L"TForm1");
-    ASSERT_NE(mainForm_, nullptr) << "no visible TForm1 window appeared";
-  }
+  static void SetUpTestSuite() { lanvero_ = LanveroSession::Start(); }
+  static void TearDownTestSuite() { lanvero_.reset(); }
+  void SetUp() override { ASSERT_TRUE(lanvero_ && lanvero_->Program().IsRunning()); }
 
-  std::unique_ptr<Process> program_;
-  HWND mainForm_ = nullptr;
+  static std::unique_ptr<LanveroSession> lanvero_;
 };
+std::unique_ptr<LanveroSession> StartupTest::lanvero_;
 
 TEST_F(StartupTest, MainWindowHasItsClientSizeAndIsCentredOnTheDesktop) {
-  const SIZE client = ClientSize(mainForm_);
+  HWND form = lanvero_->Form();
+  const SIZE client = ClientSize(form);
   EXPECT_EQ(client.cx, kClientWidth);
   EXPECT_EQ(client.cy, kClientHeight);
 
-  const RECT frame = WindowRectOnScreen(mainForm_);
-  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-  EXPECT_LE(std::abs((frame.left + frame.right) - screenWidth), 1);
-  EXPECT_LE(std::abs((frame.top + frame.bottom) - screenHeight), 1);
-
-  SaveBitmap(CaptureWindow(mainForm_), OutputPath(L"e2e-startup.bmp"));
+  const RECT frame = WindowRectOnScreen(form);
+  EXPECT_LE(std::abs((frame.left + frame.right) - GetSystemMetrics(SM_CXSCREEN)), 1);
+  EXPECT_LE(std::abs((frame.top + frame.bottom) - GetSystemMetrics(SM_CYSCREEN)), 1);
 }
 
 TEST_F(StartupTest, BorderIsSingleAndOnlyTheSystemMenuIsOffered) {
-  const LONG style = GetWindowLongW(mainForm_, GWL_STYLE);
+  const LONG style = GetWindowLongW(lanvero_->Form(), GWL_STYLE);
   EXPECT_TRUE(style & WS_CAPTION);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_FALSE(style & WS_THICKFRAME) << "the window must not be resizable";
@@ -47,18 +49,56 @@ TEST_F(StartupTest, BorderIsSingleAndOnlyTheSystemMenuIsOffered) {
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
 }
 
-TEST_F(StartupTest, TaskbarTitleIsTheApplicationTitle) {
+TEST_F(StartupTest, CaptionCarriesTheVersionAndTheTaskbarTheApplicationTitle) {
+  EXPECT_EQ(WindowText(lanvero_->Form()), L"Lanvero 1.3.20130318");
   // The taskbar shows the window that owns the main form: the application window.
-  HWND application = GetWindow(mainForm_, GW_OWNER);
+  HWND application = GetWindow(lanvero_->Form(), GW_OWNER);
   ASSERT_NE(application, nullptr);
   EXPECT_EQ(WindowText(application), L"Lanvero V1.0");
   EXPECT_EQ(GetWindow(application, GW_OWNER), nullptr);
 }
 
-TEST_F(StartupTest, ClosingTheMainWindowEndsTheProcess) {
-  RequestClose(mainForm_);
-  ASSERT_TRUE(program_->WaitForExit(10000)) << "the program kept running after its window closed";
-  EXPECT_EQ(program_->ExitCode(), 0u);
+TEST_F(StartupTest, StatusBarCountsTheRecordsOfTheShippedData) {
+  const size_t records = SurnameData::Shipped().Count();
+  ASSERT_GT(records, 0u);
+  EXPECT_EQ(lanvero_->Status(0), L"共" + std::to_wstring(records) + L"条信息");
+  EXPECT_EQ(lanvero_->Status(1).rfind(L"OristelQQ群:", 0), 0u) << "panel 1: " << testing::PrintToString(lanvero_->Status(1));
+}
+
+TEST_F(StartupTest, GridStartsOnTheFirstRecordWithAnEmptyMemoAndPlaceholderKeyword) {
+  const GridView grid = ReadGrid(lanvero_->Grid());
+  EXPECT_GT(grid.rows.size(), 10u) << "the grid should be filled with records";
+  EXPECT_EQ(grid.currentRow, 0);
+  EXPECT_TRUE(GetWindowLongW(lanvero_->Grid(), GWL_STYLE) & WS_VSCROLL) << "more records than rows: a scroll bar";
+  EXPECT_TRUE(GetWindowLongW(lanvero_->Grid(), GWL_STYLE) & WS_HSCROLL) << "the title column is wider than the grid";
+  EXPECT_EQ(lanvero_->Memo(), L"");
+  EXPECT_EQ(ControlText(lanvero_->Keyword()), L"请输入搜索关键词");
+  EXPECT_FALSE(IsDefaultPushButton(lanvero_->Button(L"搜索"))) << "the search button becomes default only later";
+}
+
+TEST_F(StartupTest, ScreenshotOfTheMainWindowShowsTheBanner) {
+  const Image window = CaptureWindow(lanvero_->Form());
+  EXPECT_TRUE(SaveBitmap(window, OutputPath(L"e2e-main.bmp")));
+
+  RECT banner = ClientRectOnScreen(lanvero_->Form());
+  banner.bottom = banner.top + kBannerHeight;
+  const Image pixels = CaptureScreenRect(banner);
+  ASSERT_EQ(pixels.width, kClientWidth);
+  std::set<std::uint32_t> colours(pixels.pixels.begin(), pixels.pixels.end());
+  EXPECT_GT(colours.size(), 50u) << "the banner region looks blank";
+}
+
+TEST_F(StartupTest, AboutPageShowsTheEditableVersionAndTheReleaseNotes) {
+  lanvero_->ShowPage(1);
+  EXPECT_TRUE(IsWindowVisible(lanvero_->VersionEdit()));
+  EXPECT_FALSE(IsWindowVisible(lanvero_->Grid()));
+  EXPECT_EQ(ControlText(lanvero_->VersionEdit()), L"1.3.20130318");
+  EXPECT_FALSE(GetWindowLongW(lanvero_->VersionEdit(), GWL_STYLE) & ES_READONLY);
+  HWND notes = FindChild(GetParent(lanvero_->VersionEdit()), L"TMemo");
+  ASSERT_NE(notes, nullptr);
+  EXPECT_EQ(ControlText(notes), L"1.3更新说明：\r\n1.支持回车搜索\r\n2.新增了300多个姓氏查询");
+  lanvero_->ShowPage(0);
+  EXPECT_TRUE(IsWindowVisible(lanvero_->Grid()));
 }
 
 }  // namespace

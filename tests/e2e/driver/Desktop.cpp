@@ -6,6 +6,7 @@ namespace lanvero::e2e {
 namespace {
 
 constexpr DWORD kPollMs = 50;
+constexpr DWORD kScreenUpdateMs = 30;
 
 struct EnumState {
   DWORD pid;
@@ -172,9 +173,15 @@ void PressKey(WORD virtualKey) {
   SendInputs({KeyInput(virtualKey, 0, 0), KeyInput(virtualKey, 0, KEYEVENTF_KEYUP)});
 }
 
-void PressKeyCombination(WORD modifier, WORD virtualKey) {
-  SendInputs({KeyInput(modifier, 0, 0), KeyInput(virtualKey, 0, 0), KeyInput(virtualKey, 0, KEYEVENTF_KEYUP),
-              KeyInput(modifier, 0, KEYEVENTF_KEYUP)});
+void PressKeyCombination(WORD modifier, WORD virtualKey) { PressKeyChord({modifier, virtualKey}); }
+
+void PressKeyChord(std::initializer_list<WORD> virtualKeys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : virtualKeys) inputs.push_back(KeyInput(key, 0, 0));
+  for (auto key = std::rbegin(virtualKeys); key != std::rend(virtualKeys); ++key) {
+    inputs.push_back(KeyInput(*key, 0, KEYEVENTF_KEYUP));
+  }
+  SendInputs(std::move(inputs));
 }
 
 void Activate(HWND hwnd) {
@@ -188,8 +195,29 @@ void Settle(DWORD pid, DWORD extraMs) {
     CloseHandle(process);
   }
   Sleep(extraMs);
+  WaitForPainted(pid);
 }
 
+bool WaitForPainted(DWORD pid, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    bool pending = false;
+    for (HWND top : TopLevelWindows(pid)) {
+      std::vector<HWND> windows{top};
+      EnumChildWindows(top, CollectChildren, reinterpret_cast<LPARAM>(&windows));
+      pending = std::any_of(windows.begin(), windows.end(), [](HWND h) {
+        return IsWindowVisible(h) && GetUpdateRect(h, nullptr, FALSE);
+      });
+      if (pending) break;
+    }
+    if (!pending) {
+      Sleep(kScreenUpdateMs);  // the painted pixels reach the display
+      return true;
+    }
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(kPollMs);
+  }
+}
 std::optional<MessageBoxInfo> WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
   HWND box = WaitForWindow(pid, L"#32770", timeoutMs);
   if (!box) return std::nullopt;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,13 +36,32 @@ void Wheel(HWND hwnd, POINT clientPoint, int distance);
 void TypeText(const std::wstring& text);
 void PressKey(WORD virtualKey);
 void PressKeyCombination(WORD modifier, WORD virtualKey);
+// Presses the keys in order and releases them in reverse (Ctrl+Shift+End).
+void PressKeyChord(std::initializer_list<WORD> virtualKeys);
 
 // Brings the window to the front and gives it the keyboard focus.
 void Activate(HWND hwnd);
 
-// Lets the program under test handle pending input: waits until it is idle
-// and then a little longer for painting.
+// Lets the program under test handle pending input: waits until it is idle,
+// a little longer for input still on its way, and then until none of its
+// windows waits to be painted.
 void Settle(DWORD pid, DWORD extraMs = 100);
+// True when no window of the process (top-level or child) has a part still
+// to be painted; waits up to `timeoutMs` for that.
+bool WaitForPainted(DWORD pid, DWORD timeoutMs = 5000);
+
+// Calls `read` until it returns `expected` or the time is up, and returns
+// the last value read: for states the program reaches after a while.
+template <typename Read, typename Value>
+auto Eventually(Read read, const Value& expected, DWORD timeoutMs = 3000) -> decltype(read()) {
+  const DWORD start = GetTickCount();
+  auto value = read();
+  while (!(value == expected) && GetTickCount() - start < timeoutMs) {
+    Sleep(50);
+    value = read();
+  }
+  return value;
+}
 
 struct MessageBoxInfo {
   HWND hwnd = nullptr;

@@ -1,0 +1,92 @@
+// The database file in the Windows folder: written fresh at every start
+// whatever was left there, gone after a normal close, and a second running
+// copy that cannot write it reports one error and stays usable.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "tests/e2e/support/GridView.h"
+#include "tests/e2e/support/LanveroSession.h"
+#include "tests/e2e/support/SurnameData.h"
+
+namespace lanvero::e2e {
+namespace {
+
+constexpr char kJetSignature[] = "Standard Jet DB";
+constexpr size_t kJetSignatureOffset = 4;
+
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Reads the whole file while the program may hold it open for reading.
+std::string ReadSharedFile(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string bytes(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  CloseHandle(file);
+  bytes.resize(read);
+  return bytes;
+}
+
+std::string ShippedDatabase() {
+  std::ifstream file(BuildTreePath(L"assets/data/lanvero.mdb").c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+bool WriteGarbage(const std::wstring& path) {
+  std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
+  file << "left over by an earlier run, not a database";
+  return static_cast<bool>(file);
+}
+
+std::wstring RecordCountText() { return L"共" + std::to_wstring(SurnameData::Shipped().Count()) + L"条信息"; }
+
+TEST(DatabaseFileTest, LeftoverFileIsReplacedAtStartAndRemovedAfterClose) {
+  const std::wstring path = DatabaseFilePath();
+  if (!WriteGarbage(path)) GTEST_SKIP() << "another Lanvero holds " << testing::PrintToString(path) << "; rerun";
+
+  auto lanvero = LanveroSession::Start();
+  EXPECT_EQ(lanvero->Status(), RecordCountText());
+  const std::string written = ReadSharedFile(path);
+  ASSERT_GT(written.size(), kJetSignatureOffset + sizeof kJetSignature);
+  EXPECT_EQ(written.substr(kJetSignatureOffset, sizeof kJetSignature - 1), kJetSignature);
+  EXPECT_TRUE(written == ShippedDatabase()) << "the file is not the embedded database byte for byte";
+
+  lanvero->PressButton(L"退出");
+  ASSERT_TRUE(lanvero->Program().WaitForExit(10000)) << "the exit button did not end the program";
+  EXPECT_EQ(lanvero->Program().ExitCode(), 0u);
+  EXPECT_FALSE(FileExists(path)) << "the database file was left behind";
+}
+
+TEST(DatabaseFileTest, SecondCopyThatCannotWriteTheFileReportsOnceAndStillCloses) {
+  auto first = LanveroSession::Start();
+  auto second = LanveroSession::Launch();
+
+  EXPECT_EQ(second->AnswerMessage(), L"程序发生未知错误,请联系客服！");
+  EXPECT_EQ(second->LastMessageCaption(), L"Lanvero V1.0");
+  second->WaitForMainWindow();
+  EXPECT_EQ(second->AnswerMessage(1500), std::nullopt) << "more than one message box";
+  EXPECT_EQ(second->Status(), L"");
+  const GridView emptyGrid = ReadGrid(second->Grid());
+  EXPECT_TRUE(emptyGrid.rows.empty());
+  EXPECT_FALSE(emptyGrid.currentRow.has_value());
+  EXPECT_EQ(WindowText(second->Form()), L"Lanvero 1.3.20130318");
+  EXPECT_TRUE(second->Close()) << "the second copy did not close normally";
+  EXPECT_TRUE(FileExists(DatabaseFilePath())) << "the second copy removed the file the first one uses";
+
+  // The first copy goes on working with its file.
+  first->PressButton(L"刷新");
+  EXPECT_EQ(first->Status(), RecordCountText());
+  const GridView grid = ReadGrid(first->Grid());
+  ASSERT_GE(grid.rows.size(), 2u);
+  first->ClickAt(first->Grid(), grid.CellPoint(1));
+  EXPECT_EQ(first->Memo(), SurnameData::Shipped().Records()[1].shownBody);
+  EXPECT_TRUE(first->Close());
+  EXPECT_FALSE(FileExists(DatabaseFilePath()));
+}
+
+}  // namespace
+}  // namespace lanvero::e2e

@@ -1,0 +1,140 @@
+#include "tests/e2e/support/LanveroSession.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "tests/e2e/driver/RemoteControls.h"
+
+namespace lanvero::e2e {
+namespace {
+
+constexpr wchar_t kShippedVersion[] = L"1.3.20130318";
+constexpr wchar_t kAboutMemoStart[] = L"1.3";
+
+BOOL CALLBACK CollectDescendant(HWND hwnd, LPARAM lp) {
+  reinterpret_cast<std::vector<HWND>*>(lp)->push_back(hwnd);
+  return TRUE;
+}
+
+std::vector<HWND> Descendants(HWND parent) {
+  std::vector<HWND> found;
+  EnumChildWindows(parent, CollectDescendant, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+POINT CentreOf(HWND hwnd) {
+  RECT rect{};
+  GetClientRect(hwnd, &rect);
+  return POINT{rect.right / 2, rect.bottom / 2};
+}
+
+}  // namespace
+
+std::wstring LanveroExe() { return BuildTreePath(L"bin/Lanvero.exe"); }
+
+std::wstring DatabaseFilePath() {
+  wchar_t folder[MAX_PATH] = {};
+  GetWindowsDirectoryW(folder, MAX_PATH);
+  return std::wstring(folder) + L"\\_.dll";
+}
+
+LanveroSession::LanveroSession(Process process) : process_(std::move(process)) {}
+
+std::unique_ptr<LanveroSession> LanveroSession::Launch() {
+  return std::unique_ptr<LanveroSession>(new LanveroSession(Process::Launch(LanveroExe())));
+}
+
+std::unique_ptr<LanveroSession> LanveroSession::Start() {
+  std::unique_ptr<LanveroSession> session = Launch();
+  session->WaitForMainWindow();
+  const DWORD start = GetTickCount();
+  while (session->Status().empty() && GetTickCount() - start < 15000) Sleep(50);
+  if (session->Status().empty()) throw std::runtime_error("the status bar never reported the records");
+  return session;
+}
+
+void LanveroSession::EnsureUsable(std::unique_ptr<LanveroSession>& session) {
+  if (session && session->Program().IsRunning() && WaitForNoMessageBox(session->Id(), 500)) return;
+  session.reset();
+  session = Start();
+}
+
+void LanveroSession::WaitForMainWindow() {
+  form_ = WaitForWindow(Id(), L"TForm1");
+  if (!form_) throw std::runtime_error("no visible TForm1 window appeared");
+  FindControls();
+  Settle();
+}
+
+void LanveroSession::FindControls() {
+  for (HWND hwnd : Descendants(form_)) {
+    const std::wstring cls = WindowClass(hwnd);
+    if (cls == L"TDBGrid") {
+      grid_ = hwnd;
+    } else if (cls == L"TStatusBar") {
+      statusBar_ = hwnd;
+    } else if (cls == L"TPageControl") {
+      pageControl_ = hwnd;
+    } else if (cls == L"TMemo" && ControlText(hwnd).rfind(kAboutMemoStart, 0) != 0) {
+      memoInfo_ = hwnd;
+    } else if (cls == L"TEdit") {
+      (ControlText(hwnd) == kShippedVersion ? versionEdit_ : keyword_) = hwnd;
+    }
+  }
+  if (!grid_ || !statusBar_ || !pageControl_ || !memoInfo_ || !keyword_ || !versionEdit_) {
+    throw std::runtime_error("the main window lacks one of its controls");
+  }
+}
+
+HWND LanveroSession::Button(const wchar_t* caption) const {
+  HWND button = FindChild(form_, L"TButton", caption);
+  if (!button) throw std::runtime_error("the main window has no button with that caption");
+  return button;
+}
+
+std::wstring LanveroSession::Status(int panel) const { return StatusBarPanelText(statusBar_, panel); }
+
+std::wstring LanveroSession::Memo() const { return ControlText(memoInfo_); }
+
+void LanveroSession::ClickOn(HWND control) { ClickAt(control, CentreOf(control)); }
+
+void LanveroSession::ClickAt(HWND window, POINT clientPoint) {
+  Activate(form_);
+  Click(window, clientPoint);
+  Settle();
+}
+
+void LanveroSession::TypeKeyword(const std::wstring& keyword) {
+  ClickOn(keyword_);
+  TypeText(keyword);
+  Settle();
+}
+
+void LanveroSession::SearchFor(const std::wstring& keyword) {
+  TypeKeyword(keyword);
+  PressButton(L"搜索");
+}
+
+void LanveroSession::ShowPage(int index) {
+  const RECT tab = TabItemRect(pageControl_, index);
+  ClickAt(pageControl_, POINT{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2});
+}
+
+std::optional<std::wstring> LanveroSession::AnswerMessage(DWORD timeoutMs) {
+  const std::optional<MessageBoxInfo> box = WaitForMessageBox(Id(), timeoutMs);
+  if (!box) return std::nullopt;
+  lastCaption_ = box->caption;
+  PressDialogButton(box->hwnd, IDOK);
+  if (!WaitForNoMessageBox(Id())) throw std::runtime_error("the message box stayed open after OK");
+  Settle();
+  return box->text;
+}
+
+void LanveroSession::Settle(DWORD extraMs) const { e2e::Settle(Id(), extraMs); }
+
+bool LanveroSession::Close() {
+  RequestClose(form_);
+  return process_.WaitForExit(10000) && process_.ExitCode() == 0;
+}
+
+}  // namespace lanvero::e2e
