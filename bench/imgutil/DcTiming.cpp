@@ -32,8 +32,8 @@ double Seconds(const std::function<void()>& work) {
   return static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-SkinImage CaptionStrip() {
-  SkinImage strip(20, 64);
+PixelImage CaptionStrip() {
+  PixelImage strip(20, 64);
   for (int32_t y = 0; y < strip.Height(); ++y)
     for (int32_t x = 0; x < strip.Width(); ++x) strip.Set(x, y, PixelFromRgb(x * 12, y * 4, (x ^ y) * 8));
   return strip;

@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "skin/package/BmpDecoder.h"
+#include "framework/graphics/BmpDecoder.h"
 #include "skin/package/SkinRaster.h"
 
 namespace {
@@ -20,33 +20,33 @@ constexpr Rect kCaptionBar{0, 0, 665, 30};
 constexpr Margins kCaptionMargins{8, 4, 8, 4};
 
 // A caption strip like the skins': two 20 x 32 frames stacked.
-SkinImage CaptionStrip() {
-  SkinImage strip(20, 64);
+PixelImage CaptionStrip() {
+  PixelImage strip(20, 64);
   for (int32_t y = 0; y < strip.Height(); ++y)
     for (int32_t x = 0; x < strip.Width(); ++x) strip.Set(x, y, PixelFromRgb(x * 12, y * 4, (x ^ y) * 8));
   return strip;
 }
 
 void BM_StretchCaptionBaseline(benchmark::State& state) {
-  const SkinImage strip = CaptionStrip();
+  const PixelImage strip = CaptionStrip();
   for (auto _ : state) {
-    SkinImage bar(kCaptionBar.Width(), kCaptionBar.Height());
+    PixelImage bar(kCaptionBar.Width(), kCaptionBar.Height());
     StretchCopy(bar, kCaptionBar, strip.View(), StripFrame(20, 64, 1, 2, true));
     benchmark::DoNotOptimize(bar.Pixels().data());
   }
 }
 
 void BM_BuildSkinImageCaption(benchmark::State& state) {
-  const SkinImage strip = CaptionStrip();
+  const PixelImage strip = CaptionStrip();
   const bool tile = state.range(0) != 0;
   for (auto _ : state) {
-    SkinImage bar = BuildSkinImage(kCaptionBar, strip.View(), kCaptionMargins, 1, 2, tile, true);
+    PixelImage bar = BuildSkinImage(kCaptionBar, strip.View(), kCaptionMargins, 1, 2, tile, true);
     benchmark::DoNotOptimize(bar.Pixels().data());
   }
 }
 
 std::vector<uint8_t> ScrollbarFile() {
-  SkinImage image(368, 16);
+  PixelImage image(368, 16);
   for (int32_t y = 0; y < 16; ++y)
     for (int32_t x = 0; x < 368; ++x) image.Set(x, y, PixelFromRgb(x, y * 16, 255 - x));
   return EncodeBmp24(image);
@@ -63,7 +63,7 @@ void BM_CopyBmpBytesBaseline(benchmark::State& state) {
 void BM_DecodeBmp24(benchmark::State& state) {
   const auto file = ScrollbarFile();
   for (auto _ : state) {
-    SkinImage image = DecodeBmp(file);
+    PixelImage image = DecodeBmp(file);
     benchmark::DoNotOptimize(image.Pixels().data());
   }
 }

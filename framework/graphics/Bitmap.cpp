@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "framework/core/ClassBuilder.h"
-#include "framework/graphics/BmpCodec.h"
+#include "framework/graphics/BmpDecoder.h"
 
 namespace lanvero::framework {
 
@@ -14,7 +14,7 @@ const ClassInfo& TBitmap::StaticClassInfo() {
   return info;
 }
 
-std::vector<uint8_t> TBitmap::Data() const { return Empty() ? std::vector<uint8_t>{} : EncodeBmp(ToPixels()); }
+std::vector<uint8_t> TBitmap::Data() const { return Empty() ? std::vector<uint8_t>{} : EncodeBmp24(ToPixels()); }
 
 void TBitmap::SetData(const std::vector<uint8_t>& bytes) {
   if (bytes.empty()) {
@@ -98,27 +98,34 @@ void TBitmap::Draw(TCanvas& canvas, const RECT& rect) const {
 }
 
 void TBitmap::LoadFromBytes(const std::vector<uint8_t>& bytes) {
-  auto image = DecodeBmp(bytes.data(), bytes.size());
-  if (!image) throw FrameworkError(L"Bitmap image is not valid");
-  LoadFromPixels(*image);
+  PixelImage image = DecodeBmp(bytes);
+  if (image.IsEmpty()) throw FrameworkError(L"Bitmap image is not valid");
+  LoadFromPixels(image);
 }
 
+// The DIB section holds blue, green, red bytes; the pixel image holds
+// 0x00RRGGBB cells.
 void TBitmap::LoadFromPixels(const PixelImage& image) {
-  SetSize(image.width, image.height);
+  SetSize(image.Width(), image.Height());
   for (int y = 0; y < height_; ++y) {
-    std::memcpy(ScanLine(y), image.Row(y), static_cast<size_t>(width_) * 3);
+    uint8_t* out = ScanLine(y);
+    for (const Pixel pixel : image.Row(y)) {
+      *out++ = PixelBlue(pixel);
+      *out++ = PixelGreen(pixel);
+      *out++ = PixelRed(pixel);
+    }
   }
 }
 
 PixelImage TBitmap::ToPixels() const {
-  PixelImage image;
-  image.width = width_;
-  image.height = height_;
-  image.bgr.resize(static_cast<size_t>(width_) * static_cast<size_t>(height_) * 3);
+  PixelImage image(width_, height_);
   GdiFlush();
   for (int y = 0; y < height_; ++y) {
-    std::memcpy(image.Row(y), bits_ + static_cast<size_t>(y) * static_cast<size_t>(stride_),
-                static_cast<size_t>(width_) * 3);
+    const uint8_t* in = bits_ + static_cast<size_t>(y) * static_cast<size_t>(stride_);
+    for (Pixel& pixel : image.Row(y)) {
+      pixel = PixelFromRgb(in[2], in[1], in[0]);
+      in += 3;
+    }
   }
   return image;
 }

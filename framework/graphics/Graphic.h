@@ -16,6 +16,9 @@
 
 namespace lanvero::framework {
 
+// Pictures larger than this in either direction are refused.
+inline constexpr int kMaxImageSide = 16384;
+
 class TGraphic : public TPersistent {
  public:
   virtual int Width() const = 0;

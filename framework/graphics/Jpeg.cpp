@@ -39,20 +39,22 @@ bool DecodeInto(const uint8_t* data, size_t size, PixelImage& image) {
     jpeg_destroy_decompress(&info);
     return false;
   }
-  info.out_color_space = JCS_EXT_BGR;
+  // Four bytes per pixel, blue first: exactly the cells of a PixelImage.
+  info.out_color_space = JCS_EXT_BGRX;
   jpeg_start_decompress(&info);
   if (info.output_width == 0 || info.output_height == 0 || info.output_width > kMaxImageSide ||
-      info.output_height > kMaxImageSide || info.output_components != 3) {
+      info.output_height > kMaxImageSide || info.output_components != 4) {
     jpeg_destroy_decompress(&info);
     return false;
   }
-  image.width = static_cast<int>(info.output_width);
-  image.height = static_cast<int>(info.output_height);
-  image.bgr.resize(static_cast<size_t>(image.width) * static_cast<size_t>(image.height) * 3);
+  image = PixelImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
   while (info.output_scanline < info.output_height) {
-    JSAMPROW row = image.Row(static_cast<int>(info.output_scanline));
+    auto cells = image.Row(static_cast<int>(info.output_scanline));
+    JSAMPROW row = reinterpret_cast<JSAMPROW>(cells.data());
     jpeg_read_scanlines(&info, &row, 1);
   }
+  // The fourth byte is unused in a pixel image and must read as 0.
+  for (Pixel& pixel : image.Pixels()) pixel &= 0x00FFFFFF;
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
   return true;

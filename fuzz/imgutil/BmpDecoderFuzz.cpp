@@ -7,13 +7,13 @@
 #include <cstdlib>
 #include <span>
 
-#include "skin/package/BmpDecoder.h"
+#include "framework/graphics/BmpDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Run-length files can describe large images in a few bytes; a lower
   // cap keeps the fuzzer fast without leaving any code path out.
   constexpr int64_t kCap = int64_t{1} << 18;
-  const lanvero::SkinImage image = lanvero::DecodeBmp(std::span(data, size), kCap);
+  const lanvero::PixelImage image = lanvero::DecodeBmp(std::span(data, size), kCap);
   if (image.IsEmpty()) return 0;
   if (int64_t{image.Width()} * image.Height() > kCap) std::abort();
   if (lanvero::DecodeBmp(lanvero::EncodeBmp24(image)) != image) std::abort();

@@ -29,16 +29,16 @@ private:
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace lanvero;
   Input in(data, size);
-  SkinImage strip(in.Next(1, 64), in.Next(1, 64), kMagentaKey);
+  PixelImage strip(in.Next(1, 64), in.Next(1, 64), kMagentaKey);
   for (Pixel& p : strip.Pixels()) p = static_cast<Pixel>(in.Next(0, 255)) * 0x010101;
-  SkinImage canvas(in.Next(1, 80), in.Next(1, 80));
+  PixelImage canvas(in.Next(1, 80), in.Next(1, 80));
   const Rect destination{in.Next(-40, 80), in.Next(-40, 80), in.Next(-40, 120), in.Next(-40, 120)};
   const Margins margins{in.Next(-8, 70), in.Next(-8, 70), in.Next(-8, 70), in.Next(-8, 70)};
   const int32_t count = in.Next(-1, 8);
   const int32_t index = in.Next(-1, 9);
   const bool tile = in.Next(0, 1) != 0, vertical = in.Next(0, 1) != 0, transparent = in.Next(0, 1) != 0;
 
-  const SkinImage built = BuildSkinImage(destination, strip.View(), margins, index, count, tile, vertical);
+  const PixelImage built = BuildSkinImage(destination, strip.View(), margins, index, count, tile, vertical);
   DrawSkinFrame(canvas, destination, strip.View(), margins, index, count, transparent, tile, vertical);
   DrawSkinFrameTiled(canvas, destination, strip.View(), margins, index, count, transparent, vertical);
   DrawSkinFrameStretched(canvas, destination, strip.View(), index, count, transparent);

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/package/BmpDecoder.h"
+#include "framework/graphics/BmpDecoder.h"
 #include "skin/package/SkinNotifier.h"
 #include "skin/package/SkinPackageWriter.h"
 #include "skin/package/WinConvert.h"
@@ -24,7 +24,7 @@ namespace {
 using namespace lanvero;
 
 std::vector<uint8_t> Bitmap(int32_t width, int32_t height, Pixel fill) {
-  return EncodeBmp24(SkinImage(width, height, fill));
+  return EncodeBmp24(PixelImage(width, height, fill));
 }
 
 std::vector<PackageMember> FixedBitmaps() {

@@ -35,16 +35,16 @@ DibSection DibSection::Create(int32_t width, int32_t height) {
   return dib;
 }
 
-DibSection DibSection::FromImage(const SkinImage& image) {
+DibSection DibSection::FromImage(const PixelImage& image) {
   DibSection dib = Create(image.Width(), image.Height());
   if (!dib.IsEmpty()) std::ranges::copy(image.Pixels(), dib.bits_);
   return dib;
 }
 
-SkinImage DibSection::ToImage() const {
+PixelImage DibSection::ToImage() const {
   if (IsEmpty()) return {};
   GdiFlush();
-  return SkinImage::FromView(View());
+  return PixelImage::FromView(View());
 }
 
 framework::UniqueBitmap DibSection::Release() {
@@ -59,9 +59,9 @@ SIZE BitmapSize(HBITMAP bitmap) {
   return {info.bmWidth, info.bmHeight < 0 ? -info.bmHeight : info.bmHeight};
 }
 
-SkinImage ReadBitmapPixels(HBITMAP bitmap) {
+PixelImage ReadBitmapPixels(HBITMAP bitmap) {
   const SIZE size = BitmapSize(bitmap);
-  SkinImage image(size.cx, size.cy);
+  PixelImage image(size.cx, size.cy);
   if (image.IsEmpty()) return image;
   BITMAPINFO info = TopDown32(size.cx, size.cy);
   const framework::UniqueDC screen_compatible(CreateCompatibleDC(nullptr));

@@ -1,6 +1,6 @@
 #pragma once
 // Windows only: an owned 32-bit top-down DIB section whose pixels have the
-// SkinImage layout (0x00RRGGBB), so the two convert by plain copying; and
+// PixelImage layout (0x00RRGGBB), so the two convert by plain copying; and
 // reading the pixels of any bitmap handle.
 
 #include <windows.h>
@@ -8,7 +8,7 @@
 #include <span>
 
 #include "framework/base/GdiObject.h"
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 
 namespace lanvero {
 
@@ -18,7 +18,7 @@ public:
   // A black width x height bitmap; empty for non-positive sizes or when
   // the platform refuses to create it.
   static DibSection Create(int32_t width, int32_t height);
-  static DibSection FromImage(const SkinImage& image);
+  static DibSection FromImage(const PixelImage& image);
 
   bool IsEmpty() const { return !bitmap_; }
   HBITMAP Handle() const { return bitmap_.Get(); }
@@ -27,7 +27,7 @@ public:
   // Direct access; call GdiFlush() after drawing with GDI before reading.
   std::span<Pixel> Pixels() { return {bits_, static_cast<std::size_t>(width_) * height_}; }
   PixelView View() const { return {width_, height_, bits_, width_}; }
-  SkinImage ToImage() const;
+  PixelImage ToImage() const;
   // Hands the bitmap to another owner; this object becomes empty.
   framework::UniqueBitmap Release();
 
@@ -40,8 +40,8 @@ private:
 
 // Width and height of any bitmap; (0, 0) for a null or invalid handle.
 SIZE BitmapSize(HBITMAP bitmap);
-// The pixels of any bitmap (any depth, DIB section or not) as a SkinImage.
-SkinImage ReadBitmapPixels(HBITMAP bitmap);
+// The pixels of any bitmap (any depth, DIB section or not) as a PixelImage.
+PixelImage ReadBitmapPixels(HBITMAP bitmap);
 
 inline RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 inline Rect FromRECT(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }

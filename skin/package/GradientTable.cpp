@@ -60,7 +60,7 @@ GradientBands VisibleGradientBands(const Rect& area, const Rect& clip, GradientD
   return {std::max(leading, 0), steps - 1 - std::max(trailing, 0)};
 }
 
-void GradientFill(SkinImage& image, const Rect& area, Color start, Color end, GradientDirection direction,
+void GradientFill(PixelImage& image, const Rect& area, Color start, Color end, GradientDirection direction,
                   const Rect& clip) {
   const GradientBands bands = VisibleGradientBands(area, clip, direction);
   if (bands.IsEmpty()) return;

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 
 namespace lanvero {
 
@@ -48,7 +48,7 @@ GradientBands VisibleGradientBands(const Rect& area, const Rect& clip, GradientD
 
 // Paints the gradient into an image, only the bands that meet `clip`, each
 // in the colour it has in the whole gradient. System colours are resolved.
-void GradientFill(SkinImage& image, const Rect& area, Color start, Color end, GradientDirection direction,
+void GradientFill(PixelImage& image, const Rect& area, Color start, Color end, GradientDirection direction,
                   const Rect& clip);
 
 }  // namespace lanvero

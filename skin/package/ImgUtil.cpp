@@ -7,34 +7,34 @@
 
 namespace lanvero {
 
-void ReplaceMagenta(SkinImage& image, Color color) {
+void ReplaceMagenta(PixelImage& image, Color color) {
   const Pixel replacement = PixelFromColor(ResolveColor(color));
   for (Pixel& p : image.Pixels()) {
     if ((p & 0x00FFFFFF) == kMagentaKey) p = replacement;
   }
 }
 
-void MirrorHorizontal(SkinImage& image) {
+void MirrorHorizontal(PixelImage& image) {
   for (int32_t y = 0; y < image.Height(); ++y) std::ranges::reverse(image.Row(y));
 }
 
-void FlipVertical(SkinImage& image) {
+void FlipVertical(PixelImage& image) {
   for (int32_t top = 0, bottom = image.Height() - 1; top < bottom; ++top, --bottom) {
     std::ranges::swap_ranges(image.Row(top), image.Row(bottom));
   }
 }
 
-void RotateBitmapLeft(SkinImage& image) {
+void RotateBitmapLeft(PixelImage& image) {
   const int32_t w = image.Width(), h = image.Height();
-  SkinImage turned(h, w);
+  PixelImage turned(h, w);
   for (int32_t y = 0; y < h; ++y)
     for (int32_t x = 0; x < w; ++x) turned.Set(y, w - 1 - x, image.At(x, y));
   image = std::move(turned);
 }
 
-void RotateBitmapRight(SkinImage& image) {
+void RotateBitmapRight(PixelImage& image) {
   const int32_t w = image.Width(), h = image.Height();
-  SkinImage turned(h, w);
+  PixelImage turned(h, w);
   for (int32_t y = 0; y < h; ++y)
     for (int32_t x = 0; x < w; ++x) turned.Set(h - 1 - y, x, image.At(x, y));
   image = std::move(turned);
@@ -64,9 +64,9 @@ int32_t ColorSaturation(Color color) {
   return static_cast<int32_t>(std::nearbyint(scaled));  // halves to even
 }
 
-void CopyBitmap(const SkinImage& source, SkinImage& destination) { destination = source; }
+void CopyBitmap(const PixelImage& source, PixelImage& destination) { destination = source; }
 
-void FillSolid(SkinImage& image, const Rect& area, Color color) {
+void FillSolid(PixelImage& image, const Rect& area, Color color) {
   const Rect visible = Intersect(area, image.Bounds());
   const Pixel p = PixelFromColor(ResolveColor(color));
   for (int32_t y = visible.top; y < visible.bottom; ++y) {
@@ -74,13 +74,13 @@ void FillSolid(SkinImage& image, const Rect& area, Color color) {
   }
 }
 
-SkinImage MakeDisabledGlyph(const SkinImage& glyph) {
+PixelImage MakeDisabledGlyph(const PixelImage& glyph) {
   const Pixel face = PixelFromColor(SystemColorRgb(kSysColorButtonFace));
   const Pixel highlight = PixelFromColor(SystemColorRgb(kSysColorButtonHighlight));
   const Pixel shadow = PixelFromColor(SystemColorRgb(kSysColorButtonShadow));
   const int32_t w = glyph.Width(), h = glyph.Height();
   auto is_ink = [&](int32_t x, int32_t y) { return (glyph.At(x, y) & 0x00FFFFFF) == 0; };
-  SkinImage result(w, h, face);
+  PixelImage result(w, h, face);
   for (int32_t y = 0; y + 1 < h; ++y)
     for (int32_t x = 0; x + 1 < w; ++x)
       if (is_ink(x, y)) result.Set(x + 1, y + 1, highlight);

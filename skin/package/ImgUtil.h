@@ -8,20 +8,20 @@
 #include <string>
 #include <string_view>
 
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 
 namespace lanvero {
 
 // Every pixel of exactly R 255, G 0, B 255 becomes `color` (system colours
 // resolved). Images are always held with 24-bit colour, so no conversion
 // is needed first.
-void ReplaceMagenta(SkinImage& image, Color color);
-void MirrorHorizontal(SkinImage& image);
-void FlipVertical(SkinImage& image);
+void ReplaceMagenta(PixelImage& image, Color color);
+void MirrorHorizontal(PixelImage& image);
+void FlipVertical(PixelImage& image);
 // 90 degrees counter-clockwise: (x, y) moves to (y, W - 1 - x).
-void RotateBitmapLeft(SkinImage& image);
+void RotateBitmapLeft(PixelImage& image);
 // 90 degrees clockwise: (x, y) moves to (H - 1 - y, x).
-void RotateBitmapRight(SkinImage& image);
+void RotateBitmapRight(PixelImage& image);
 
 // Mix of colours A and B: weights 0 to 99 are per cent of A, 100 and above
 // per mille. Channels are rounded and keep their low 8 bits.
@@ -31,14 +31,14 @@ Color BlendColors(Color a, Color b, int32_t weight);
 int32_t ColorSaturation(Color color);
 
 // The destination takes the source's size and pixels.
-void CopyBitmap(const SkinImage& source, SkinImage& destination);
+void CopyBitmap(const PixelImage& source, PixelImage& destination);
 // Fills the part of `area` inside the image.
-void FillSolid(SkinImage& image, const Rect& area, Color color);
+void FillSolid(PixelImage& image, const Rect& area, Color color);
 // The embossed "disabled" look of a glyph: button face, with the glyph's
 // black pixels drawn in button shadow over a highlight copy offset by one
 // pixel right and down. Every glyph is held in full colour here, so a
 // monochrome source needs no separate treatment.
-SkinImage MakeDisabledGlyph(const SkinImage& glyph);
+PixelImage MakeDisabledGlyph(const PixelImage& glyph);
 
 // `text` with the first occurrence of `old_part` replaced by `new_part`;
 // unchanged when it does not occur (or `old_part` is empty).

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 
 namespace lanvero {
 

@@ -12,7 +12,7 @@
 
 #include "skin/package/DibSection.h"
 #include "skin/package/GradientTable.h"
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 
 namespace lanvero {
 

@@ -21,9 +21,9 @@ int32_t SampleOffset(int32_t i, int32_t source_len, int32_t target_len) {
 
 // Draws `layout` into a fresh image of the destination's size, then puts
 // that image on the canvas, opaque or keyed.
-void ComposeAndPlace(SkinImage& canvas, const Rect& destination, std::span<const SlicePiece> layout,
+void ComposeAndPlace(PixelImage& canvas, const Rect& destination, std::span<const SlicePiece> layout,
                      const PixelView& strip, bool transparent) {
-  SkinImage scratch(destination.Width(), destination.Height());
+  PixelImage scratch(destination.Width(), destination.Height());
   DrawPieces(scratch, layout, strip);
   if (transparent) {
     TransparentCopy(canvas, destination, scratch.View(), kMagentaKey);
@@ -36,7 +36,7 @@ void ComposeAndPlace(SkinImage& canvas, const Rect& destination, std::span<const
 
 }  // namespace
 
-void StretchCopy(SkinImage& to, const Rect& target, const PixelView& from, const Rect& source) {
+void StretchCopy(PixelImage& to, const Rect& target, const PixelView& from, const Rect& source) {
   if (!SourceInside(from, source) || target.IsEmpty()) return;
   const Rect visible = Intersect(target, to.Bounds());
   if (visible.IsEmpty()) return;
@@ -61,7 +61,7 @@ void StretchCopy(SkinImage& to, const Rect& target, const PixelView& from, const
   }
 }
 
-void TileDraw(SkinImage& to, const Rect& area, const PixelView& from, const Rect& source) {
+void TileDraw(PixelImage& to, const Rect& area, const PixelView& from, const Rect& source) {
   if (source.Width() <= 0 || source.Height() <= 0 || !SourceInside(from, source) || area.IsEmpty()) return;
   const int32_t tw = source.Width(), th = source.Height();
   // Whole tiles cover the area, the last ones reaching past it.
@@ -86,7 +86,7 @@ void TileDraw(SkinImage& to, const Rect& area, const PixelView& from, const Rect
   }
 }
 
-void TransparentCopy(SkinImage& to, const Rect& area, const PixelView& from, Color key) {
+void TransparentCopy(PixelImage& to, const Rect& area, const PixelView& from, Color key) {
   if (area.IsEmpty() || from.IsEmpty()) return;
   const Rect covered{area.left, area.top, area.left + std::min(area.Width(), from.width),
                      area.top + std::min(area.Height(), from.height)};
@@ -100,7 +100,7 @@ void TransparentCopy(SkinImage& to, const Rect& area, const PixelView& from, Col
   }
 }
 
-void DrawPieces(SkinImage& to, std::span<const SlicePiece> pieces, const PixelView& from, int32_t origin_x,
+void DrawPieces(PixelImage& to, std::span<const SlicePiece> pieces, const PixelView& from, int32_t origin_x,
                 int32_t origin_y) {
   for (const SlicePiece& piece : pieces) {
     const Rect target = piece.target.Offset(origin_x, origin_y);
@@ -112,9 +112,9 @@ void DrawPieces(SkinImage& to, std::span<const SlicePiece> pieces, const PixelVi
   }
 }
 
-SkinImage BuildSkinImage(const Rect& destination, const PixelView& strip, const Margins& margins, int32_t index,
+PixelImage BuildSkinImage(const Rect& destination, const PixelView& strip, const Margins& margins, int32_t index,
                          int32_t count, bool tile_centre, bool vertical) {
-  SkinImage result(destination.Width(), destination.Height());
+  PixelImage result(destination.Width(), destination.Height());
   if (result.IsEmpty()) return result;
   const Rect frame = StripFrame(strip.width, strip.height, index, count, vertical);
   const auto pieces =
@@ -123,7 +123,7 @@ SkinImage BuildSkinImage(const Rect& destination, const PixelView& strip, const 
   return result;
 }
 
-void DrawSkinFrame(SkinImage& canvas, const Rect& destination, const PixelView& strip, const Margins& margins,
+void DrawSkinFrame(PixelImage& canvas, const Rect& destination, const PixelView& strip, const Margins& margins,
                    int32_t index, int32_t count, bool transparent, bool tile_centre, bool vertical) {
   if (destination.IsEmpty()) return;
   const Rect frame = StripFrame(strip.width, strip.height, index, count, vertical);
@@ -132,7 +132,7 @@ void DrawSkinFrame(SkinImage& canvas, const Rect& destination, const PixelView& 
   ComposeAndPlace(canvas, destination, pieces, strip, transparent);
 }
 
-void DrawSkinFrameTiled(SkinImage& canvas, const Rect& destination, const PixelView& strip, const Margins& margins,
+void DrawSkinFrameTiled(PixelImage& canvas, const Rect& destination, const PixelView& strip, const Margins& margins,
                         int32_t index, int32_t count, bool transparent, bool vertical) {
   if (destination.IsEmpty()) return;
   const Rect frame = StripFrame(strip.width, strip.height, index, count, vertical);
@@ -141,7 +141,7 @@ void DrawSkinFrameTiled(SkinImage& canvas, const Rect& destination, const PixelV
   ComposeAndPlace(canvas, destination, pieces, strip, transparent);
 }
 
-void DrawSkinFrameStretched(SkinImage& canvas, const Rect& destination, const PixelView& strip, int32_t index,
+void DrawSkinFrameStretched(PixelImage& canvas, const Rect& destination, const PixelView& strip, int32_t index,
                             int32_t count, bool transparent) {
   if (destination.IsEmpty()) return;
   const Rect frame = StripFrame(strip.width, strip.height, index, count, false);
@@ -149,7 +149,7 @@ void DrawSkinFrameStretched(SkinImage& canvas, const Rect& destination, const Pi
   ComposeAndPlace(canvas, destination, {&whole, 1}, strip, transparent);
 }
 
-void DrawSkinFrameCentered(SkinImage& canvas, const Rect& destination, const PixelView& strip, int32_t index,
+void DrawSkinFrameCentered(PixelImage& canvas, const Rect& destination, const PixelView& strip, int32_t index,
                            int32_t count, bool transparent) {
   if (destination.IsEmpty()) return;
   const Rect frame = StripFrame(strip.width, strip.height, index, count, false);
@@ -160,7 +160,7 @@ void DrawSkinFrameCentered(SkinImage& canvas, const Rect& destination, const Pix
   ComposeAndPlace(canvas, at, {&unscaled, 1}, strip, transparent);
 }
 
-void DrawSkinFrame3(SkinImage& canvas, const Rect& destination, const PixelView& strip, const Margins& margins,
+void DrawSkinFrame3(PixelImage& canvas, const Rect& destination, const PixelView& strip, const Margins& margins,
                     int32_t index, int32_t count, bool vertical) {
   if (destination.IsEmpty()) return;
   const Rect frame = StripFrame(strip.width, strip.height, index, count, vertical);

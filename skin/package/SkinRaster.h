@@ -1,5 +1,5 @@
 #pragma once
-// Software drawing of skin frames into a SkinImage: the portable path of
+// Software drawing of skin frames into a PixelImage: the portable path of
 // the drawing routines, used by tools and tests and as the reference the
 // device-context routines are checked against. Stretching picks the
 // nearest source pixel to the centre of each target pixel. Every routine
@@ -9,44 +9,44 @@
 #include <span>
 
 #include "skin/package/NineSlice.h"
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 
 namespace lanvero {
 
 // Scales `source` of `from` onto `target` of `to`. A source rectangle not
 // wholly inside `from`, or an empty one, draws nothing.
-void StretchCopy(SkinImage& to, const Rect& target, const PixelView& from, const Rect& source);
+void StretchCopy(PixelImage& to, const Rect& target, const PixelView& from, const Rect& source);
 
 // Repeats `source` of `from` from the top-left of `area` while tiles start
 // inside it; the last row and column may reach past `area`. A source with a
 // negative or zero extent draws nothing.
-void TileDraw(SkinImage& to, const Rect& area, const PixelView& from, const Rect& source);
+void TileDraw(PixelImage& to, const Rect& area, const PixelView& from, const Rect& source);
 
 // Copies `from`, starting at its origin, to `area`, leaving the destination
 // unchanged where the source pixel has the colour `key`.
-void TransparentCopy(SkinImage& to, const Rect& area, const PixelView& from, Color key);
+void TransparentCopy(PixelImage& to, const Rect& area, const PixelView& from, Color key);
 
 // Draws layout pieces (targets offset by `origin_x`, `origin_y`).
-void DrawPieces(SkinImage& to, std::span<const SlicePiece> pieces, const PixelView& from, int32_t origin_x = 0,
+void DrawPieces(PixelImage& to, std::span<const SlicePiece> pieces, const PixelView& from, int32_t origin_x = 0,
                 int32_t origin_y = 0);
 
 // The frame `index` of `count` of `strip` scaled to the destination's size
 // by the nine-slice rules (software counterpart of BuildSkinBitmap).
-SkinImage BuildSkinImage(const Rect& destination, const PixelView& strip, const Margins& margins, int32_t index,
+PixelImage BuildSkinImage(const Rect& destination, const PixelView& strip, const Margins& margins, int32_t index,
                          int32_t count, bool tile_centre, bool vertical);
 
 // Software counterparts of the device-context drawing routines, drawing
 // into `canvas` at `destination`. Empty destinations draw nothing;
 // `transparent` leaves magenta pixels of the frame undrawn.
-void DrawSkinFrame(SkinImage& canvas, const Rect& destination, const PixelView& strip, const Margins& margins,
+void DrawSkinFrame(PixelImage& canvas, const Rect& destination, const PixelView& strip, const Margins& margins,
                    int32_t index, int32_t count, bool transparent, bool tile_centre, bool vertical);
-void DrawSkinFrameTiled(SkinImage& canvas, const Rect& destination, const PixelView& strip, const Margins& margins,
+void DrawSkinFrameTiled(PixelImage& canvas, const Rect& destination, const PixelView& strip, const Margins& margins,
                         int32_t index, int32_t count, bool transparent, bool vertical);
-void DrawSkinFrameStretched(SkinImage& canvas, const Rect& destination, const PixelView& strip, int32_t index,
+void DrawSkinFrameStretched(PixelImage& canvas, const Rect& destination, const PixelView& strip, int32_t index,
                             int32_t count, bool transparent);
-void DrawSkinFrameCentered(SkinImage& canvas, const Rect& destination, const PixelView& strip, int32_t index,
+void DrawSkinFrameCentered(PixelImage& canvas, const Rect& destination, const PixelView& strip, int32_t index,
                            int32_t count, bool transparent);
-void DrawSkinFrame3(SkinImage& canvas, const Rect& destination, const PixelView& strip, const Margins& margins,
+void DrawSkinFrame3(PixelImage& canvas, const Rect& destination, const PixelView& strip, const Margins& margins,
                     int32_t index, int32_t count, bool vertical);
 
 }  // namespace lanvero

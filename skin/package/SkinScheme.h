@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 
 namespace lanvero {
 

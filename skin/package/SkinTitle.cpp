@@ -18,7 +18,9 @@ constexpr int32_t kMdiFrames = 4;
 constexpr int kMdiImageFrames = 12;
 
 // A caption button image wider than 3.8 times its height has six frames.
-constexpr double kThreeFrameMaxRatio = 3.8;
+// Compared in integers (width * 10 against height * 38): in floating point
+// an image of exactly 3.8 would fall either way with the FPU's precision.
+constexpr int64_t kThreeFrameMaxRatioTenths = 38;
 
 void ReadEdge(SkinDefinitionReader& in, TDataSkinBorder& edge, std::string_view name, bool sideEdge) {
   const std::string e(name);
@@ -41,9 +43,9 @@ bool KeepsCaptionButton(SkinDefinitionReader& in, const std::string& section) {
 
 int32_t CaptionButtonFrames(const TDataSkinSysButton& button) {
   if (button.Map.Empty()) return 6;
-  const double ratio = static_cast<double>(button.Map.Width()) / button.Map.Height();
   if (button.Action < 0) return 6;
-  return ratio <= kThreeFrameMaxRatio ? 3 : 6;
+  const bool threeFrames = int64_t{button.Map.Width()} * 10 <= int64_t{button.Map.Height()} * kThreeFrameMaxRatioTenths;
+  return threeFrames ? 3 : 6;
 }
 
 struct RememberedPlace {
@@ -151,13 +153,13 @@ void ReadSysButtons(SkinDefinitionReader& in, SkinDefinitions& d) {
 }
 
 void ReadMdiButtons(SkinDefinitionReader& in, SkinDefinitions& d, std::size_t first) {
-  const SkinImage image = in.ReadImage(in.String("MDICONTROLS", "Image"));
+  const PixelImage image = in.ReadImage(in.String("MDICONTROLS", "Image"));
   if (image.IsEmpty()) return;
   const int32_t w = image.Width() / kMdiImageFrames;
   const int32_t h = image.Height();
   for (int32_t k = 0; k < 3; ++k) {
     TDataSkinSysButton& button = *d.SysBtn[first + static_cast<std::size_t>(k)];
-    SkinImage strip(kMdiFrames * w, h);
+    PixelImage strip(kMdiFrames * w, h);
     for (int32_t y = 0; y < strip.Height(); ++y) {
       for (int32_t x = 0; x < strip.Width(); ++x) strip.Set(x, y, image.At(kMdiFrames * k * w + x, y));
     }
@@ -170,7 +172,7 @@ Color GetCaptionColor(const SkinDefinitions& d) {
   const TDataSkinBorder& top = *d.border[kEdgeTop];
   if (top.Map.Empty()) return d.Colors[kSchemeButtonFace];
   const int32_t frames = top.frame < 1 ? 1 : top.frame;
-  const SkinImage& image = top.Map.Image();
+  const PixelImage& image = top.Map.Image();
   return ColorFromPixel(image.At(image.Width() / 3, image.Height() / frames / 3));
 }
 

@@ -4,7 +4,7 @@
 // (SysColorsWin.cpp); native builds use the classic Windows default scheme
 // (SysColorsDefault.cpp) so that tools and tests give stable results.
 
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 
 namespace lanvero {
 

@@ -2,7 +2,7 @@
 
 namespace lanvero {
 
-void TSkinBitmap::SetImage(SkinImage image) {
+void TSkinBitmap::SetImage(PixelImage image) {
   image_ = std::move(image);
   dib_.reset();
 }

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 
 namespace lanvero {
 
@@ -20,12 +20,12 @@ struct DibSectionDeleter {
 class TSkinBitmap {
 public:
   TSkinBitmap() = default;
-  explicit TSkinBitmap(SkinImage image) : image_(std::move(image)) {}
+  explicit TSkinBitmap(PixelImage image) : image_(std::move(image)) {}
 
-  const SkinImage& Image() const { return image_; }
+  const PixelImage& Image() const { return image_; }
   // Replacing or clearing the pixels drops the GDI copy; Realize makes it again.
-  void SetImage(SkinImage image);
-  void Clear() { SetImage(SkinImage()); }
+  void SetImage(PixelImage image);
+  void Clear() { SetImage(PixelImage()); }
   bool Empty() const { return image_.IsEmpty(); }
   int32_t Width() const { return image_.Width(); }
   int32_t Height() const { return image_.Height(); }
@@ -42,7 +42,7 @@ public:
   bool Transparent = false;
 
 private:
-  SkinImage image_;
+  PixelImage image_;
   std::unique_ptr<DibSection, DibSectionDeleter> dib_;
 };
 

@@ -32,7 +32,7 @@ Margins DrawableMargins(const Rect& r) {
 // button at the right, the arrow glyph centred on it, the text area keyed
 // out. The cell starts magenta so that the transparent parts of the edge
 // stay transparent in the strip.
-void DrawComboCell(SkinImage& cell, const SkinDefinitions& d, int32_t k, int32_t frames, int32_t buttonWidth) {
+void DrawComboCell(PixelImage& cell, const SkinDefinitions& d, int32_t k, int32_t frames, int32_t buttonWidth) {
   const TDataSkinObject& edge = *d.Comboxborder;
   const TDataSkinBorder& button = *d.combox;
   FillSolid(cell, cell.Bounds(), kMagentaKey);
@@ -54,8 +54,8 @@ void ComposeComboImages(SkinDefinitions& d, int32_t scrollButtonWidth) {
   const int32_t b = scrollButtonWidth + 2;
   const int32_t frames = d.Comboxborder->frame;
   if (frames < 1) return;
-  SkinImage cell(kComboCellWidth, kComboCellHeight, kMagenta);
-  SkinImage strip(kComboCellWidth * frames, kComboCellHeight, kMagenta);
+  PixelImage cell(kComboCellWidth, kComboCellHeight, kMagenta);
+  PixelImage strip(kComboCellWidth * frames, kComboCellHeight, kMagenta);
   for (int32_t k = 1; k <= frames; ++k) {
     DrawComboCell(cell, d, k, frames, b);
     StretchCopy(strip, cell.Bounds().Offset((k - 1) * kComboCellWidth, 0), cell.View(), cell.Bounds());
@@ -64,7 +64,7 @@ void ComposeComboImages(SkinDefinitions& d, int32_t scrollButtonWidth) {
   d.combox->r = d.Comboxborder->r;
   d.combox->r.left = 2;
   d.combox->r.right = b + 2;
-  SkinImage mirrored = strip;
+  PixelImage mirrored = strip;
   MirrorHorizontal(mirrored);
   d.combox->Map.SetImage(std::move(strip));
   d.Comboxborder->Map.SetImage(std::move(mirrored));
@@ -77,9 +77,9 @@ void BuildComboArrow(SkinDefinitions& d) {
   TDataSkinObject& arrow = *d.comboxarrow;
   if (d.Comboxborder && d.combox && d.combox->style == kComposedComboStyle) {
     const int32_t frames = d.Comboxborder->frame;
-    const SkinImage& source = d.combox->Map.Image();
+    const PixelImage& source = d.combox->Map.Image();
     const int32_t w = frames > 0 ? source.Width() / frames : 0;
-    SkinImage strip(kComboArrowSize * frames, kComboArrowSize);
+    PixelImage strip(kComboArrowSize * frames, kComboArrowSize);
     for (int32_t k = 1; k <= frames; ++k) {
       const Rect square{k * w - 19, 2, k * w - 2, 19};
       StretchCopy(strip, {(k - 1) * kComboArrowSize, 0, k * kComboArrowSize, kComboArrowSize}, source.View(), square);
@@ -87,7 +87,7 @@ void BuildComboArrow(SkinDefinitions& d) {
     arrow.frame = frames;
     arrow.Map.SetImage(std::move(strip));
   } else if (d.combox) {
-    SkinImage copy = d.combox->Map.Image();
+    PixelImage copy = d.combox->Map.Image();
     ReplaceMagenta(copy, d.Colors[kSchemeButtonFace]);
     arrow.frame = d.combox->frame;
     arrow.Map.SetImage(std::move(copy));
@@ -103,7 +103,7 @@ void BuildToolbarBack(SkinDefinitions& d) {
     const int32_t percent = (225 - s) * 25 / 140 + 50;
     a = BlendColors(caption, kWhite, percent);
   }
-  SkinImage back(kToolbarWidth, kToolbarHeight);
+  PixelImage back(kToolbarWidth, kToolbarHeight);
   GradientFill(back, back.Bounds(), b, a, GradientDirection::TopToBottom, back.Bounds());
   if (!d.Toolbar) d.Toolbar = std::make_unique<TDataSkinObject>("Toolbar");
   d.Toolbar->Map.SetImage(std::move(back));

@@ -17,7 +17,7 @@ std::string Hex(uint32_t value) {
 }
 
 // FNV-1a over the pixels: a composed or decoded image that changes shows.
-uint32_t PixelHash(const SkinImage& image) {
+uint32_t PixelHash(const PixelImage& image) {
   uint32_t hash = 2166136261u;
   for (Pixel p : image.Pixels()) {
     for (int shift = 0; shift < 32; shift += 8) hash = (hash ^ ((p >> shift) & 0xFF)) * 16777619u;

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 #include "skin/package/WinSkinDataBitmap.h"
 
 namespace lanvero {

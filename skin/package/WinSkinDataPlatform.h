@@ -9,7 +9,7 @@
 #include <memory>
 #include <string_view>
 
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 
 namespace lanvero {
 
@@ -18,7 +18,7 @@ int32_t ScrollButtonWidth();
 
 // One of the engine's own bitmaps ("TRACK", "TRACKVERT"); empty for an
 // unknown name or when the resource cannot be read.
-SkinImage EngineBitmap(std::string_view resourceName);
+PixelImage EngineBitmap(std::string_view resourceName);
 
 }  // namespace lanvero
 

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "skin/package/BmpDecoder.h"
+#include "framework/graphics/BmpDecoder.h"
 #include "skin/package/WinSkinDataBitmap.h"
 #include "skin/package/WinSkinDataPlatform.h"
 #include "skin/package/WinSkinDataReader.h"
@@ -23,7 +23,7 @@ constexpr int32_t kDefaultScrollButtonWidth = 17;
 int32_t ScrollButtonWidth() { return kDefaultScrollButtonWidth; }
 
 // Resource names do not depend on letter case, as on Windows.
-SkinImage EngineBitmap(std::string_view resourceName) {
+PixelImage EngineBitmap(std::string_view resourceName) {
   const std::string name = UpperAscii(resourceName);
   if (name == "TRACK") return DecodeBmp(std::span<const uint8_t>(kTrackBmp));
   if (name == "TRACKVERT") return DecodeBmp(std::span<const uint8_t>(kTrackVertBmp));

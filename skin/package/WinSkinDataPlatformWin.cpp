@@ -29,10 +29,10 @@ framework::UniqueBitmap LoadResourceBitmap(const wchar_t* name) {
 
 int32_t ScrollButtonWidth() { return GetSystemMetrics(SM_CXHSCROLL); }
 
-SkinImage EngineBitmap(std::string_view resourceName) {
+PixelImage EngineBitmap(std::string_view resourceName) {
   const std::wstring name(resourceName.begin(), resourceName.end());
   const framework::UniqueBitmap bitmap = LoadResourceBitmap(name.c_str());
-  return bitmap ? ReadBitmapPixels(bitmap.Get()) : SkinImage();
+  return bitmap ? ReadBitmapPixels(bitmap.Get()) : PixelImage();
 }
 
 void DibSectionDeleter::operator()(DibSection* dib) const noexcept { delete dib; }
@@ -82,7 +82,7 @@ void GetAppIcon(TSkinBitmap& sysIcon, SkinWindowHandle applicationWindow) {
   if (!icon) return;
   const int width = GetSystemMetrics(SM_CXSMICON);
   const int height = GetSystemMetrics(SM_CYSMICON);
-  DibSection canvas = DibSection::FromImage(SkinImage(width, height, PixelFromColor(kMagentaKey)));
+  DibSection canvas = DibSection::FromImage(PixelImage(width, height, PixelFromColor(kMagentaKey)));
   if (canvas.IsEmpty()) return;
   const auto copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, width, height, LR_COPYFROMRESOURCE));
   if (!copy) return;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/package/BmpDecoder.h"
+#include "framework/graphics/BmpDecoder.h"
 
 namespace lanvero {
 
@@ -70,12 +70,12 @@ int32_t SkinDefinitionReader::Integer(std::string_view section, std::string_view
   return ini_.ReadInteger(section, key, fallback);
 }
 
-SkinImage SkinDefinitionReader::ReadImage(std::string_view fname) {
+PixelImage SkinDefinitionReader::ReadImage(std::string_view fname) {
   const std::string_view name = FileNamePart(fname);
   if (name.empty() || ExtensionOf(name) != ".bmp") return {};
   package_.readfile(name, working_);
   if (working_.Size() == 0 || pixelsLeft_ <= 0) return {};
-  SkinImage image = DecodeBmp(working_.Bytes(), std::min(kMaxBmpPixels, pixelsLeft_));
+  PixelImage image = DecodeBmp(working_.Bytes(), std::min(kMaxBmpPixels, pixelsLeft_));
   pixelsLeft_ -= int64_t{image.Width()} * image.Height();
   return image;
 }

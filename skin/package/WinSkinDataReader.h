@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "skin/package/ByteStream.h"
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 #include "skin/package/SkinRead.h"
 #include "skin/package/WinSkinDataDefinitions.h"
 #include "skin/package/WinSkinIni.h"
@@ -38,7 +38,7 @@ public:
   // path separator counts (folders are ignored), and only names ending in
   // exactly ".bmp" are loaded. A missing or broken member gives an empty
   // image.
-  SkinImage ReadImage(std::string_view fname);
+  PixelImage ReadImage(std::string_view fname);
   void Readbmp(TSkinBitmap& bmp, std::string_view fname) { bmp.SetImage(ReadImage(fname)); }
   // The image named by a key of a section.
   void ReadKeyImage(TSkinBitmap& bmp, std::string_view section, std::string_view key) {

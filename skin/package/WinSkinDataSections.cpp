@@ -85,7 +85,7 @@ void FinishRow(SkinDefinitions& d, const SectionRow& row) {
     case A::MirrorIntoMask: {
       auto* border = static_cast<TDataSkinBorder*>(object);
       if (border && !border->Map.Empty()) {
-        SkinImage mirrored = border->Map.Image();
+        PixelImage mirrored = border->Map.Image();
         MirrorHorizontal(mirrored);
         border->MaskMap.SetImage(std::move(mirrored));
       }

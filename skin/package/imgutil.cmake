@@ -1,6 +1,6 @@
 # Image utilities of the skin engine. `skinimage` is portable (pixel image,
-# transforms, colours, gradients, nine-slice layout, software renderer,
-# bitmap decoder); `skinimage_win` draws on device contexts.
+# transforms, colours, gradients, nine-slice layout, software renderer;
+# the pixel image and the bitmap decoder are the framework's); `skinimage_win` draws on device contexts.
 # System colours come from the platform in the Windows build and from the
 # classic default scheme natively.
 if(WIN32)
@@ -10,14 +10,12 @@ else()
 endif()
 
 lanvero_library(NAME skinimage SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/SkinImage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ImgUtil.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GradientTable.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NineSlice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SkinRaster.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/BmpDecoder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/${skinimage_syscolors}
-  LIBS skinpackage)
+  LIBS skinpackage framework_imaging)
 
 # Drawing on device contexts, bitmaps as DIB sections, text and window
 # routines. Uses the control framework's GDI handle owners, which live in a

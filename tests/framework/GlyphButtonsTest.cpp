@@ -1,6 +1,6 @@
 // Speed buttons and bitmap buttons: groups, glyph cells and drawing.
 #include "framework/controls/GlyphButtons.h"
-#include "framework/graphics/BmpCodec.h"
+#include "framework/graphics/BmpDecoder.h"
 #include "tests/framework/WinTestSupport.h"
 
 namespace lanvero::framework::testing {
@@ -8,19 +8,16 @@ namespace {
 
 // Two 8 x 8 cells: red and blue, each with a magenta (transparent) bottom-left pixel.
 std::string GlyphHex() {
-  PixelImage image{16, 8, std::vector<uint8_t>(16 * 8 * 3, 0)};
+  PixelImage image(16, 8);
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 16; ++x) {
-      uint8_t* p = image.Row(y) + x * 3;
       const bool corner = y == 7 && (x == 0 || x == 8);
-      p[0] = corner ? 255 : (x < 8 ? 0 : 255);
-      p[1] = 0;
-      p[2] = corner ? 255 : (x < 8 ? 255 : 0);
+      image.Set(x, y, corner ? PixelFromRgb(255, 0, 255) : x < 8 ? PixelFromRgb(255, 0, 0) : PixelFromRgb(0, 0, 255));
     }
   }
   static constexpr char kHex[] = "0123456789ABCDEF";
   std::string hex;
-  for (uint8_t byte : EncodeBmp(image)) {
+  for (uint8_t byte : EncodeBmp24(image)) {
     hex += kHex[byte >> 4];
     hex += kHex[byte & 15];
   }

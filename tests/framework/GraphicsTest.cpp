@@ -4,7 +4,7 @@
 
 #include "framework/base/GdiObject.h"
 #include "framework/controls/Labels.h"
-#include "framework/graphics/BmpCodec.h"
+#include "framework/graphics/BmpDecoder.h"
 #include "framework/graphics/Graphic.h"
 #include "tests/framework/WinTestSupport.h"
 
@@ -16,14 +16,10 @@ namespace lanvero::framework::testing {
 namespace {
 
 PixelImage Gradient(int width, int height) {
-  PixelImage image{width, height, {}};
-  image.bgr.resize(static_cast<size_t>(width * height * 3));
+  PixelImage image(width, height);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
-      uint8_t* p = image.Row(y) + x * 3;
-      p[0] = static_cast<uint8_t>(x * 8);
-      p[1] = static_cast<uint8_t>(y * 8);
-      p[2] = 200;
+      image.Set(x, y, PixelFromRgb(200, static_cast<uint8_t>(y * 8), static_cast<uint8_t>(x * 8)));
     }
   }
   return image;
@@ -38,15 +34,16 @@ std::vector<uint8_t> EncodeJpeg(const PixelImage& image) {
   unsigned char* buffer = nullptr;
   unsigned long size = 0;
   jpeg_mem_dest(&info, &buffer, &size);
-  info.image_width = static_cast<JDIMENSION>(image.width);
-  info.image_height = static_cast<JDIMENSION>(image.height);
-  info.input_components = 3;
-  info.in_color_space = JCS_EXT_BGR;
+  info.image_width = static_cast<JDIMENSION>(image.Width());
+  info.image_height = static_cast<JDIMENSION>(image.Height());
+  info.input_components = 4;
+  info.in_color_space = JCS_EXT_BGRX;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 95, TRUE);
   jpeg_start_compress(&info, TRUE);
   while (info.next_scanline < info.image_height) {
-    JSAMPROW row = const_cast<uint8_t*>(image.Row(static_cast<int>(info.next_scanline)));
+    JSAMPROW row =
+        const_cast<JSAMPROW>(reinterpret_cast<const uint8_t*>(image.Row(static_cast<int>(info.next_scanline)).data()));
     jpeg_write_scanlines(&info, &row, 1);
   }
   jpeg_finish_compress(&info);
@@ -88,8 +85,8 @@ TEST(Graphics, BitmapGivesDirectPixelAccessAndACanvas) {
 TEST(Graphics, BitmapAndJpegFilesDecode) {
   const PixelImage source = Gradient(24, 16);
   TBitmap bitmap;
-  bitmap.LoadFromBytes(EncodeBmp(source));
-  EXPECT_EQ(bitmap.ToPixels().bgr, source.bgr);
+  bitmap.LoadFromBytes(EncodeBmp24(source));
+  EXPECT_EQ(bitmap.ToPixels(), source);
   EXPECT_THROW(bitmap.LoadFromBytes({'B', 'M', 0, 0}), FrameworkError);
 
   TJPEGImage jpeg;
@@ -98,7 +95,13 @@ TEST(Graphics, BitmapAndJpegFilesDecode) {
   ASSERT_EQ(jpeg.Height(), 16);
   const PixelImage decoded = jpeg.Bitmap().ToPixels();
   int worst = 0;
-  for (size_t i = 0; i < source.bgr.size(); ++i) worst = std::max(worst, std::abs(source.bgr[i] - decoded.bgr[i]));
+  for (int y = 0; y < source.Height(); ++y) {
+    for (int x = 0; x < source.Width(); ++x) {
+      const Pixel a = source.At(x, y), b = decoded.At(x, y);
+      worst = std::max({worst, std::abs(PixelRed(a) - PixelRed(b)), std::abs(PixelGreen(a) - PixelGreen(b)),
+                        std::abs(PixelBlue(a) - PixelBlue(b))});
+    }
+  }
   EXPECT_LT(worst, 24);  // lossy, but close
   auto truncated = EncodeJpeg(source);
   truncated.resize(40);
@@ -113,7 +116,7 @@ TEST(Graphics, PictureDataNamesItsGraphicClass) {
   picture.SetData(PictureData("TJPEGImage", EncodeJpeg(Gradient(16, 8))));
   ASSERT_NE(dynamic_cast<TJPEGImage*>(picture.Graphic()), nullptr);
   EXPECT_EQ(picture.Width(), 16);
-  picture.SetData(PictureData("TBitmap", EncodeBmp(Gradient(5, 3))));
+  picture.SetData(PictureData("TBitmap", EncodeBmp24(Gradient(5, 3))));
   EXPECT_NE(dynamic_cast<TBitmap*>(picture.Graphic()), nullptr);
   EXPECT_EQ(changes, 2);
   EXPECT_THROW(picture.SetData(PictureData("TGIFImage", {1, 2})), FrameworkError);
@@ -210,9 +213,8 @@ TEST(Graphics, ImagePaintsItsPictureOnTheParent) {
                        "  object Image1: TImage\n    Left = 10\n    Top = 10\n    Width = 20\n    Height = 20\n"
                        "    Stretch = True\n  end\nend\n");
   auto* image = dynamic_cast<TImage*>(form->FindComponent(L"Image1"));
-  PixelImage blue{2, 2, std::vector<uint8_t>(12, 0)};
-  for (int i = 0; i < 4; ++i) blue.bgr[static_cast<size_t>(i * 3)] = 255;
-  image->Picture()->SetData(PictureData("TBitmap", EncodeBmp(blue)));
+  const PixelImage blue(2, 2, PixelFromRgb(0, 0, 255));
+  image->Picture()->SetData(PictureData("TBitmap", EncodeBmp24(blue)));
   form->Show();
   TBitmap target(100, 60);
   form->PaintControls(target.Canvas().Handle());

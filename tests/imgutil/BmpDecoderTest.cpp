@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/package/BmpDecoder.h"
+#include "framework/graphics/BmpDecoder.h"
 #include "tests/imgutil/BmpBuilder.h"
 
 namespace lanvero {
@@ -14,7 +14,7 @@ using test::BuildBmp;
 using test::PaddedRows;
 using Bytes = std::vector<uint8_t>;
 
-std::vector<Pixel> RowPixels(const SkinImage& image, int32_t y) {
+std::vector<Pixel> RowPixels(const PixelImage& image, int32_t y) {
   const auto row = image.Row(y);
   return {row.begin(), row.end()};
 }
@@ -24,7 +24,7 @@ constexpr Pixel kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kBlack = 0
 TEST(DecodeBmp, OneBitRowsAreBottomUpAndPadded) {
   BmpFields f{.width = 10, .height = 2, .bits = 1, .palette = {kRed, kBlue}};
   f.pixels = PaddedRows({{0b10110000, 0b01000000}, {0xFF, 0xC0}});
-  const SkinImage image = DecodeBmp(BuildBmp(f));
+  const PixelImage image = DecodeBmp(BuildBmp(f));
   ASSERT_EQ(image.Width(), 10);
   ASSERT_EQ(image.Height(), 2);
   EXPECT_EQ(RowPixels(image, 0), std::vector<Pixel>(10, kBlue));
@@ -61,11 +61,11 @@ TEST(DecodeBmp, SixteenBitFiveFiveFiveAndBitFields) {
 TEST(DecodeBmp, TwentyFourBitBottomUpAndTopDown) {
   BmpFields f{.width = 2, .height = 2, .bits = 24};
   f.pixels = PaddedRows({{0xFF, 0, 0, 0, 0xFF, 0}, {0, 0, 0xFF, 1, 2, 3}});
-  const SkinImage bottom_up = DecodeBmp(BuildBmp(f));
+  const PixelImage bottom_up = DecodeBmp(BuildBmp(f));
   EXPECT_EQ(RowPixels(bottom_up, 0), (std::vector<Pixel>{kRed, PixelFromRgb(3, 2, 1)}));
   EXPECT_EQ(RowPixels(bottom_up, 1), (std::vector<Pixel>{kBlue, kGreen}));
   f.height = -2;
-  const SkinImage top_down = DecodeBmp(BuildBmp(f));
+  const PixelImage top_down = DecodeBmp(BuildBmp(f));
   EXPECT_EQ(RowPixels(top_down, 0), (std::vector<Pixel>{kBlue, kGreen}));
   EXPECT_EQ(RowPixels(top_down, 1), (std::vector<Pixel>{kRed, PixelFromRgb(3, 2, 1)}));
 }
@@ -87,7 +87,7 @@ TEST(DecodeBmp, RunLengthEightWithRunsLiteralsEndOfLineAndDelta) {
               0, 3, 2, 3, 1, 0, 0, 0,  // literal 2 3 1 (padded), end of line
               0, 2, 2, 0, 1, 2,      // move right by 2, then one 2
               0, 1};                 // end of bitmap
-  const SkinImage image = DecodeBmp(BuildBmp(f));
+  const PixelImage image = DecodeBmp(BuildBmp(f));
   ASSERT_EQ(image.Height(), 3);
   EXPECT_EQ(RowPixels(image, 0), (std::vector<Pixel>{kBlack, kBlack, 0x002200, kBlack}));
   EXPECT_EQ(RowPixels(image, 1), (std::vector<Pixel>{0x002200, 0x000033, 0x110000, kBlack}));
@@ -105,11 +105,11 @@ TEST(DecodeBmp, RunLengthFourAlternatesNibbles) {
 }
 
 TEST(DecodeBmp, EncodedImagesRoundTrip) {
-  SkinImage image(5, 3);
+  PixelImage image(5, 3);
   for (int32_t y = 0; y < 3; ++y)
     for (int32_t x = 0; x < 5; ++x) image.Set(x, y, PixelFromRgb(x * 40, y * 70, 255 - x));
   EXPECT_EQ(DecodeBmp(EncodeBmp24(image)), image);
-  EXPECT_TRUE(EncodeBmp24(SkinImage()).empty());
+  EXPECT_TRUE(EncodeBmp24(PixelImage()).empty());
 }
 
 BmpFields ValidTwentyFourBit() {

@@ -20,7 +20,7 @@ using Rows = std::vector<std::string>;
 constexpr Color Rgb(uint32_t r, uint32_t g, uint32_t b) { return r | (g << 8) | (b << 16); }
 
 TEST(Transforms, RotationsAndMirrorsMovePixelsAsStated) {
-  SkinImage image = ImageFromRows({"abc", "def"});
+  PixelImage image = ImageFromRows({"abc", "def"});
   RotateBitmapLeft(image);  // (x, y) -> (y, W - 1 - x)
   EXPECT_EQ(RowsOf(image), (Rows{"cf", "be", "ad"}));
   image = ImageFromRows({"abc", "def"});
@@ -35,8 +35,8 @@ TEST(Transforms, RotationsAndMirrorsMovePixelsAsStated) {
 }
 
 TEST(Transforms, PairsRestoreTheOriginal) {
-  const SkinImage original = ImageFromRows({"abcd", "efgh", "ijkl"});
-  SkinImage image = original;
+  const PixelImage original = ImageFromRows({"abcd", "efgh", "ijkl"});
+  PixelImage image = original;
   RotateBitmapLeft(image);
   RotateBitmapRight(image);
   EXPECT_EQ(image, original);
@@ -46,14 +46,14 @@ TEST(Transforms, PairsRestoreTheOriginal) {
   FlipVertical(image);
   FlipVertical(image);
   EXPECT_EQ(image, original);
-  SkinImage empty;
+  PixelImage empty;
   RotateBitmapLeft(empty);
   MirrorHorizontal(empty);
   EXPECT_TRUE(empty.IsEmpty());
 }
 
 TEST(Transforms, ReplaceMagentaChangesOnlyExactMagenta) {
-  SkinImage image(3, 1);
+  PixelImage image(3, 1);
   image.Set(0, 0, kMagentaKey);
   image.Set(1, 0, PixelFromRgb(255, 1, 255));
   image.Set(2, 0, PixelFromRgb(254, 0, 255));
@@ -115,7 +115,7 @@ TEST(GradientCache, ReusesMatchingTablesAndRecyclesSixteenSlots) {
 
 TEST(GradientFill, OnlyBandsInsideTheClipBoxArePaintedInTheirFullGradientColour) {
   const Pixel background = PixelFromRgb(1, 1, 1);
-  SkinImage image(12, 4, background);
+  PixelImage image(12, 4, background);
   const Rect area{1, 0, 11, 4};  // 10 columns
   const Rect clip{4, 1, 8, 3};
   GradientFill(image, area, Rgb(0, 0, 0), Rgb(90, 0, 0), GradientDirection::LeftToRight, clip);
@@ -139,10 +139,10 @@ TEST(MakeDisabledGlyph, BlackPixelsBecomeShadowOverAnOffsetHighlight) {
   const Pixel face = PixelFromColor(SystemColorRgb(kSysColorButtonFace));
   const Pixel light = PixelFromColor(SystemColorRgb(kSysColorButtonHighlight));
   const Pixel shadow = PixelFromColor(SystemColorRgb(kSysColorButtonShadow));
-  SkinImage glyph(3, 3, PixelFromRgb(255, 255, 255));
+  PixelImage glyph(3, 3, PixelFromRgb(255, 255, 255));
   glyph.Set(1, 1, 0);
   glyph.Set(2, 2, 0);  // its highlight would fall outside
-  const SkinImage disabled = MakeDisabledGlyph(glyph);
+  const PixelImage disabled = MakeDisabledGlyph(glyph);
   ASSERT_EQ(disabled.Width(), 3);
   for (int32_t y = 0; y < 3; ++y)
     for (int32_t x = 0; x < 3; ++x) {
@@ -154,7 +154,7 @@ TEST(MakeDisabledGlyph, BlackPixelsBecomeShadowOverAnOffsetHighlight) {
 }
 
 TEST(SmallHelpers, FillSolidClipsAndReplaceFirstReplacesOnce) {
-  SkinImage image(3, 2);
+  PixelImage image(3, 2);
   FillSolid(image, {-5, 1, 2, 9}, Rgb(0, 0, 255));
   EXPECT_EQ(image.At(0, 1), PixelFromRgb(0, 0, 255));
   EXPECT_EQ(image.At(1, 1), PixelFromRgb(0, 0, 255));

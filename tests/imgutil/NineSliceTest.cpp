@@ -14,7 +14,7 @@ using test::RowsOf;
 using Rows = std::vector<std::string>;
 
 // Two 5 x 4 frames side by side: frame 1 in capitals, frame 2 in small letters.
-SkinImage TwoFrameStrip() {
+PixelImage TwoFrameStrip() {
   return ImageFromRows({"ABCDEabcde", "FGHIJfghij", "KLMNOklmno", "PQRSTpqrst"});
 }
 
@@ -61,7 +61,7 @@ TEST(NineSlicePieces, MarginsLargerThanTheFrameNeverReadOutsideTheStrip) {
 }
 
 TEST(BuildSkinImage, CornersUnscaledEdgesAndCentreStretched) {
-  const SkinImage strip = TwoFrameStrip();
+  const PixelImage strip = TwoFrameStrip();
   EXPECT_EQ(RowsOf(BuildSkinImage({0, 0, 8, 6}, strip.View(), {1, 1, 1, 1}, 2, 2, false, false)),
             (Rows{"abbccdde", "fgghhiij", "fgghhiij", "kllmmnno", "kllmmnno", "pqqrrsst"}));
   // The destination's position does not matter, only its size.
@@ -77,7 +77,7 @@ TEST(BuildSkinImage, TiledCentreOverflowIsCoveredByTheLaterEdges) {
 }
 
 TEST(BuildSkinImage, MarginsWiderThanTheDestinationAreIgnoredOnThatAxis) {
-  const SkinImage strip = TwoFrameStrip();
+  const PixelImage strip = TwoFrameStrip();
   // Width 3 < 2 + 2: the whole frame is squeezed across, rows keep margins.
   EXPECT_EQ(RowsOf(BuildSkinImage({0, 0, 3, 4}, strip.View(), {2, 1, 2, 1}, 1, 2, false, false)),
             (Rows{"ACE", "FHJ", "KMO", "PRT"}));
@@ -89,28 +89,28 @@ TEST(BuildSkinImage, MarginsWiderThanTheDestinationAreIgnoredOnThatAxis) {
 }
 
 TEST(BuildSkinImage, VerticalStripAndEmptyCases) {
-  const SkinImage stacked = ImageFromRows({"AB", "CD", "ab", "cd"});
+  const PixelImage stacked = ImageFromRows({"AB", "CD", "ab", "cd"});
   EXPECT_EQ(RowsOf(BuildSkinImage({0, 0, 2, 2}, stacked.View(), {}, 2, 2, false, true)), (Rows{"ab", "cd"}));
   EXPECT_TRUE(BuildSkinImage({5, 5, 5, 9}, stacked.View(), {}, 1, 2, false, true).IsEmpty());
   // Frame numbers outside the strip give a blank image of the right size.
-  const SkinImage blank = BuildSkinImage({0, 0, 3, 3}, stacked.View(), {}, 3, 2, false, true);
-  EXPECT_EQ(blank, SkinImage(3, 3));
+  const PixelImage blank = BuildSkinImage({0, 0, 3, 3}, stacked.View(), {}, 3, 2, false, true);
+  EXPECT_EQ(blank, PixelImage(3, 3));
 }
 
 TEST(TileDraw, RepeatsFromTheTopLeftAndMayRunPastTheArea) {
-  SkinImage canvas = ImageFromRows({"......", "......", "......", "......"});
-  const SkinImage tile = ImageFromRows({"ab", "cd"});
+  PixelImage canvas = ImageFromRows({"......", "......", "......", "......"});
+  const PixelImage tile = ImageFromRows({"ab", "cd"});
   TileDraw(canvas, {0, 0, 5, 3}, tile.View(), tile.Bounds());
   EXPECT_EQ(RowsOf(canvas), (Rows{"ababab", "cdcdcd", "ababab", "cdcdcd"}));
-  SkinImage untouched = ImageFromRows({"..", ".."});
+  PixelImage untouched = ImageFromRows({"..", ".."});
   TileDraw(untouched, {0, 0, 2, 2}, tile.View(), {1, 0, 1, 2});
   TileDraw(untouched, {0, 0, 2, 2}, tile.View(), {2, 0, 1, 2});
   EXPECT_EQ(RowsOf(untouched), (Rows{"..", ".."}));
 }
 
 TEST(DrawSkinFrame, TransparentDrawingKeepsTheCanvasUnderMagenta) {
-  const SkinImage strip = ImageFromRows({"#A#", "BCD"});
-  SkinImage canvas = ImageFromRows({".....", ".....", "....."});
+  const PixelImage strip = ImageFromRows({"#A#", "BCD"});
+  PixelImage canvas = ImageFromRows({".....", ".....", "....."});
   DrawSkinFrame(canvas, {1, 0, 4, 2}, strip.View(), {}, 1, 1, true, false, false);
   EXPECT_EQ(RowsOf(canvas), (Rows{"..A..", ".BCD.", "....."}));
   DrawSkinFrame(canvas, {1, 1, 4, 3}, strip.View(), {}, 1, 1, false, false, false);
@@ -120,39 +120,39 @@ TEST(DrawSkinFrame, TransparentDrawingKeepsTheCanvasUnderMagenta) {
 }
 
 TEST(DrawSkinFrameTiled, MiddleRepeatedBetweenFixedEnds) {
-  const SkinImage strip = ImageFromRows({"LxyR", "lXYr"});
-  SkinImage canvas(9, 2);
+  const PixelImage strip = ImageFromRows({"LxyR", "lXYr"});
+  PixelImage canvas(9, 2);
   DrawSkinFrameTiled(canvas, {0, 0, 9, 2}, strip.View(), {1, 0, 1, 0}, 1, 1, false, false);
   EXPECT_EQ(RowsOf(canvas), (Rows{"LxyxyxyxR", "lXYXYXYXr"}));
   // Heights are stretched; a frame no wider than its ends draws only the
   // ends, and the fresh scratch bitmap (black, shown as '?') shows between.
-  const SkinImage ends = ImageFromRows({"LR"});
-  SkinImage wide = ImageFromRows({"......", "......"});
+  const PixelImage ends = ImageFromRows({"LR"});
+  PixelImage wide = ImageFromRows({"......", "......"});
   DrawSkinFrameTiled(wide, {0, 0, 6, 2}, ends.View(), {1, 0, 1, 0}, 1, 1, false, false);
   EXPECT_EQ(RowsOf(wide), (Rows{"L????R", "L????R"}));
 }
 
 TEST(DrawSkinFrameStretchedAndCentered, WholeFrameScaledOrPlacedUnscaled) {
-  const SkinImage strip = ImageFromRows({"AB#d", "CDef"});
-  SkinImage canvas = ImageFromRows({"....", "....", "....", "...."});
+  const PixelImage strip = ImageFromRows({"AB#d", "CDef"});
+  PixelImage canvas = ImageFromRows({"....", "....", "....", "...."});
   DrawSkinFrameStretched(canvas, {0, 0, 4, 4}, strip.View(), 1, 2, false);
   EXPECT_EQ(RowsOf(canvas), (Rows{"AABB", "AABB", "CCDD", "CCDD"}));
-  SkinImage centred = ImageFromRows({".....", ".....", "....."});
+  PixelImage centred = ImageFromRows({".....", ".....", "....."});
   DrawSkinFrameCentered(centred, {0, 0, 5, 3}, strip.View(), 2, 2, true);
   EXPECT_EQ(RowsOf(centred), (Rows{"..d..", ".ef..", "....."}));
   // A frame larger than the destination is centred with a negative offset
   // (-3 / 2 truncates to -1).
-  SkinImage small = ImageFromRows({"."});
+  PixelImage small = ImageFromRows({"."});
   DrawSkinFrameCentered(small, {0, 0, 1, 1}, strip.View(), 1, 1, false);
   EXPECT_EQ(RowsOf(small), (Rows{"B"}));
 }
 
 TEST(DrawSkinFrame3, FixedEndsStretchedMiddleOrWholeFrameWhenNarrow) {
-  const SkinImage strip = ImageFromRows({"LmR"});
-  SkinImage canvas = ImageFromRows({"........", "........"});
+  const PixelImage strip = ImageFromRows({"LmR"});
+  PixelImage canvas = ImageFromRows({"........", "........"});
   DrawSkinFrame3(canvas, {1, 0, 7, 2}, strip.View(), {1, 0, 1, 0}, 1, 1, false);
   EXPECT_EQ(RowsOf(canvas), (Rows{".LmmmmR.", ".LmmmmR."}));
-  SkinImage narrow = ImageFromRows({"..", ".."});
+  PixelImage narrow = ImageFromRows({"..", ".."});
   DrawSkinFrame3(narrow, {0, 0, 2, 1}, strip.View(), {1, 0, 1, 0}, 1, 1, false);
   EXPECT_EQ(RowsOf(narrow), (Rows{"LR", ".."}));
 }

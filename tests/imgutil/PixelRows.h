@@ -5,20 +5,20 @@
 #include <string>
 #include <vector>
 
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 
 namespace lanvero::test {
 
 inline Pixel PixelOfLetter(char c) { return c == '#' ? kMagentaKey : static_cast<Pixel>(static_cast<unsigned char>(c)); }
 
-inline SkinImage ImageFromRows(const std::vector<std::string>& rows) {
-  SkinImage image(static_cast<int32_t>(rows.front().size()), static_cast<int32_t>(rows.size()));
+inline PixelImage ImageFromRows(const std::vector<std::string>& rows) {
+  PixelImage image(static_cast<int32_t>(rows.front().size()), static_cast<int32_t>(rows.size()));
   for (int32_t y = 0; y < image.Height(); ++y)
     for (int32_t x = 0; x < image.Width(); ++x) image.Set(x, y, PixelOfLetter(rows[y][x]));
   return image;
 }
 
-inline std::vector<std::string> RowsOf(const SkinImage& image) {
+inline std::vector<std::string> RowsOf(const PixelImage& image) {
   std::vector<std::string> rows;
   for (int32_t y = 0; y < image.Height(); ++y) {
     std::string row;

@@ -21,7 +21,7 @@ using Rows = std::vector<std::string>;
 
 // Runs GDI drawing on a memory device context that holds a copy of
 // `canvas` and returns the pixels afterwards.
-SkinImage DrawOnDC(const SkinImage& canvas, const std::function<void(HDC)>& draw) {
+PixelImage DrawOnDC(const PixelImage& canvas, const std::function<void(HDC)>& draw) {
   DibSection target = DibSection::FromImage(canvas);
   {
     const framework::UniqueDC dc(CreateCompatibleDC(nullptr));
@@ -32,14 +32,14 @@ SkinImage DrawOnDC(const SkinImage& canvas, const std::function<void(HDC)>& draw
 }
 
 Pixel PixelOfLetter(char c) { return test::PixelOfLetter(c); }
-SkinImage Blank(int32_t w, int32_t h) { return SkinImage(w, h, PixelOfLetter('.')); }
+PixelImage Blank(int32_t w, int32_t h) { return PixelImage(w, h, PixelOfLetter('.')); }
 
-SkinImage TwoFrameStrip() {
+PixelImage TwoFrameStrip() {
   return ImageFromRows({"ABCDEabcde", "FGHIJfghij", "KLMNOklmno", "PQRSTpqrst"});
 }
 
 TEST(DibSection, RoundTripsPixelsAndReadsOtherDepths) {
-  const SkinImage image = TwoFrameStrip();
+  const PixelImage image = TwoFrameStrip();
   const DibSection dib = DibSection::FromImage(image);
   ASSERT_FALSE(dib.IsEmpty());
   EXPECT_EQ(dib.ToImage(), image);
@@ -55,14 +55,14 @@ TEST(DibSection, RoundTripsPixelsAndReadsOtherDepths) {
   ASSERT_TRUE(rgb24);
   const uint8_t bytes[] = {0x10, 0x20, 0x30, 0xFF, 0x00, 0x00};
   std::memcpy(bits, bytes, sizeof bytes);
-  const SkinImage read = ReadBitmapPixels(rgb24.Get());
+  const PixelImage read = ReadBitmapPixels(rgb24.Get());
   EXPECT_EQ(read.At(0, 0), PixelFromRgb(0x30, 0x20, 0x10));
   EXPECT_EQ(read.At(1, 0), PixelFromRgb(0, 0, 0xFF));
   EXPECT_EQ(CopyBitmap(rgb24.Get()).ToImage(), read);
 }
 
 TEST(BuildSkinBitmap, MatchesTheSoftwareRendererPixelForPixel) {
-  const SkinImage strip = TwoFrameStrip();
+  const PixelImage strip = TwoFrameStrip();
   const DibSection strip_dib = DibSection::FromImage(strip);
   struct Case {
     Rect destination;
@@ -86,43 +86,43 @@ TEST(BuildSkinBitmap, MatchesTheSoftwareRendererPixelForPixel) {
   EXPECT_EQ(RowsOf(BuildSkinBitmap({0, 0, 9, 4}, strip_dib.Handle(), {1, 0, 1, 0}, 1, 2, true, false).ToImage()),
             (Rows{"ABCDBCDBE", "FGHIGHIGJ", "KLMNLMNLO", "PQRSQRSQT"}));
   EXPECT_TRUE(BuildSkinBitmap({4, 4, 4, 8}, strip_dib.Handle(), {}, 1, 2, false, false).IsEmpty());
-  const SkinImage stacked = ImageFromRows({"AB", "CD", "ab", "cd"});
+  const PixelImage stacked = ImageFromRows({"AB", "CD", "ab", "cd"});
   EXPECT_EQ(RowsOf(BuildSkinBitmap({0, 0, 2, 2}, DibSection::FromImage(stacked).Handle(), {}, 2, 2, false, true)
                        .ToImage()),
             (Rows{"ab", "cd"}));
 }
 
 TEST(DrawSkinFrame, OpaqueAndMagentaKeyedLikeTheSoftwareRenderer) {
-  const SkinImage strip = ImageFromRows({"#A#xy", "BCD#z"});
+  const PixelImage strip = ImageFromRows({"#A#xy", "BCD#z"});
   const DibSection strip_dib = DibSection::FromImage(strip);
   for (bool transparent : {false, true}) {
     const Rect at{1, 1, 6, 3};
-    const SkinImage drawn = DrawOnDC(Blank(7, 4), [&](HDC dc) {
+    const PixelImage drawn = DrawOnDC(Blank(7, 4), [&](HDC dc) {
       DrawSkinFrame(dc, at, strip_dib.Handle(), {}, 1, 1, transparent, false, false);
     });
-    SkinImage expected = Blank(7, 4);
+    PixelImage expected = Blank(7, 4);
     DrawSkinFrame(expected, at, strip.View(), {}, 1, 1, transparent, false, false);
     EXPECT_EQ(RowsOf(drawn), RowsOf(expected)) << transparent;
   }
-  const SkinImage keyed = DrawOnDC(Blank(5, 2), [&](HDC dc) {
+  const PixelImage keyed = DrawOnDC(Blank(5, 2), [&](HDC dc) {
     DrawSkinFrame(dc, {0, 0, 5, 2}, strip_dib.Handle(), {}, 1, 1, true, false, false);
   });
   EXPECT_EQ(RowsOf(keyed), (Rows{".A.xy", "BCD.z"}));
-  const SkinImage untouched = DrawOnDC(Blank(5, 2), [&](HDC dc) {
+  const PixelImage untouched = DrawOnDC(Blank(5, 2), [&](HDC dc) {
     DrawSkinFrame(dc, {3, 0, 1, 2}, strip_dib.Handle(), {}, 1, 1, false, false, false);
   });
   EXPECT_EQ(untouched, Blank(5, 2));
 }
 
 TEST(DrawSkinFrameFamily, TiledStretchedCentredAndThreePart) {
-  const SkinImage ends = ImageFromRows({"LxyR", "lXYr"});
+  const PixelImage ends = ImageFromRows({"LxyR", "lXYr"});
   const DibSection ends_dib = DibSection::FromImage(ends);
   EXPECT_EQ(RowsOf(DrawOnDC(Blank(11, 3), [&](HDC dc) {
               DrawSkinFrameTiled(dc, {1, 0, 10, 2}, ends_dib.Handle(), {1, 0, 1, 0}, 1, 1, false, false);
             })),
             (Rows{".LxyxyxyxR.", ".lXYXYXYXr.", "..........."}));
 
-  const SkinImage frames = ImageFromRows({"AB#d", "CDef"});
+  const PixelImage frames = ImageFromRows({"AB#d", "CDef"});
   const DibSection frames_dib = DibSection::FromImage(frames);
   EXPECT_EQ(RowsOf(DrawOnDC(Blank(4, 4), [&](HDC dc) {
               DrawSkinFrameStretched(dc, {0, 0, 4, 4}, frames_dib.Handle(), 1, 2, false);
@@ -155,7 +155,7 @@ TEST(DrawSkinFrame, AStripThatCannotBeSelectedDrawsNothing) {
 }
 
 TEST(TransparentBlit, SkipsTheKeyColourAndStaysWithinTheBitmap) {
-  const SkinImage source = ImageFromRows({"abz", "zzc"});
+  const PixelImage source = ImageFromRows({"abz", "zzc"});
   const DibSection source_dib = DibSection::FromImage(source);
   const Color key_z = ColorFromPixel(PixelOfLetter('z'));
   EXPECT_EQ(RowsOf(DrawOnDC(Blank(5, 4), [&](HDC dc) {
@@ -167,9 +167,9 @@ TEST(TransparentBlit, SkipsTheKeyColourAndStaysWithinTheBitmap) {
 }
 
 TEST(TileDraw, RepeatsTheSourceRectangleLikeTheSoftwareRenderer) {
-  const SkinImage tile = ImageFromRows({"abc", "def"});
+  const PixelImage tile = ImageFromRows({"abc", "def"});
   const DibSection tile_dib = DibSection::FromImage(tile);
-  SkinImage expected = Blank(7, 5);
+  PixelImage expected = Blank(7, 5);
   TileDraw(expected, {1, 1, 5, 4}, tile.View(), {1, 0, 3, 2});
   EXPECT_EQ(RowsOf(DrawOnDC(Blank(7, 5), [&](HDC dc) { TileDraw(dc, {1, 1, 5, 4}, tile_dib.Handle(), {1, 0, 3, 2}); })),
             RowsOf(expected));
@@ -183,23 +183,23 @@ TEST(GradientFill, PaintsOnlyInsideTheClipBoxWithTheFullGradientColours) {
   for (auto direction : {GradientDirection::LeftToRight, GradientDirection::TopToBottom}) {
     const Rect area{2, 1, 30, 20};
     const Rect clip{5, 4, 17, 12};
-    const SkinImage drawn = DrawOnDC(SkinImage(32, 24, background), [&](HDC dc) {
+    const PixelImage drawn = DrawOnDC(PixelImage(32, 24, background), [&](HDC dc) {
       IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
       GradientFill(dc, area, 0x00102030, 0x00F0E0D0, direction);
     });
-    SkinImage expected(32, 24, background);
+    PixelImage expected(32, 24, background);
     GradientFill(expected, area, 0x00102030, 0x00F0E0D0, direction, clip);
     EXPECT_EQ(drawn, expected);
   }
 }
 
 TEST(SolidsAndGlyphs, FillSolidResolvesSystemColoursAndDisabledGlyphMatches) {
-  const SkinImage filled = DrawOnDC(Blank(3, 2), [&](HDC dc) {
+  const PixelImage filled = DrawOnDC(Blank(3, 2), [&](HDC dc) {
     FillSolid(dc, {1, 0, 3, 1}, 0x80000000u | kSysColorButtonFace);
   });
   EXPECT_EQ(filled.At(1, 0), PixelFromColor(GetSysColor(COLOR_BTNFACE)));
   EXPECT_EQ(filled.At(0, 0), PixelOfLetter('.'));
-  SkinImage glyph(4, 4, PixelFromRgb(255, 255, 255));
+  PixelImage glyph(4, 4, PixelFromRgb(255, 255, 255));
   glyph.Set(1, 1, 0);
   glyph.Set(2, 1, 0);
   EXPECT_EQ(MakeDisabledGlyph(DibSection::FromImage(glyph).Handle()).ToImage(), MakeDisabledGlyph(glyph));

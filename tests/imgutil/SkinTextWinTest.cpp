@@ -103,7 +103,7 @@ TEST(DrawParentBackground, PaintsTheParentUnderTheControl) {
     GetViewportOrgEx(dc.Get(), &origin);
     EXPECT_EQ(origin.x, 0) << "the device context is restored";
   }
-  const SkinImage image = target.ToImage();
+  const PixelImage image = target.ToImage();
   EXPECT_EQ(image.At(0, 0), PixelFromColor(50));
   EXPECT_EQ(image.At(19, 9), PixelFromColor(69));
   EXPECT_EQ(image.At(2, 2), PixelFromRgb(255, 0, 0));

@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/package/BmpDecoder.h"
+#include "framework/graphics/BmpDecoder.h"
 
 namespace lanvero::testing {
 
 SkinBuilder& SkinBuilder::Bitmap(const std::string& name, int32_t width, int32_t height, Pixel fill) {
-  return Image(name, SkinImage(width, height, fill));
+  return Image(name, PixelImage(width, height, fill));
 }
 
-SkinBuilder& SkinBuilder::Image(const std::string& name, const SkinImage& image) {
+SkinBuilder& SkinBuilder::Image(const std::string& name, const PixelImage& image) {
   return Raw(name, EncodeBmp24(image));
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 #include "skin/package/SkinPackageWriter.h"
 #include "skin/package/WinSkinDataDefinitions.h"
 
@@ -18,7 +18,7 @@ public:
 
   // A 24-bit bitmap member of the given size, each pixel `fill`.
   SkinBuilder& Bitmap(const std::string& name, int32_t width, int32_t height, Pixel fill = 0x336699);
-  SkinBuilder& Image(const std::string& name, const SkinImage& image);
+  SkinBuilder& Image(const std::string& name, const PixelImage& image);
   SkinBuilder& Raw(const std::string& name, std::vector<uint8_t> bytes);
 
   std::vector<uint8_t> SkinFile(int32_t version = 70000) const;

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "skin/package/BmpDecoder.h"
+#include "framework/graphics/BmpDecoder.h"
 #include "skin/package/SysColors.h"
 #include "skin/package/WinSkinData.h"
 #include "skin/package/WinSkinDataWin.h"
@@ -23,8 +23,8 @@ std::filesystem::path EnvPath(const char* name) {
 }
 
 // Draws on a white bitmap of the given size and returns the pixels.
-SkinImage DrawOnWhite(int32_t width, int32_t height, const std::function<void(HDC)>& draw) {
-  DibSection target = DibSection::FromImage(SkinImage(width, height, 0xFFFFFF));
+PixelImage DrawOnWhite(int32_t width, int32_t height, const std::function<void(HDC)>& draw) {
+  DibSection target = DibSection::FromImage(PixelImage(width, height, 0xFFFFFF));
   {
     const framework::UniqueDC dc(CreateCompatibleDC(nullptr));
     const framework::SelectGuard selected(dc.Get(), target.Handle());
@@ -44,11 +44,11 @@ TEST(SkinDataWin, GlyphListHoldsTheFourWindowCommandGlyphs) {
   ImageList_GetIconSize(glyphs, &width, &height);
   EXPECT_EQ(width, 16);
   EXPECT_EQ(height, 16);
-  const SkinImage source =
+  const PixelImage source =
       DecodeBmp(ReadFileBytes(EnvPath("LANVERO_SOURCE_DIR") / "assets" / "engine" / "tessalymenu.bmp"));
   ASSERT_EQ(source.Width(), 64);
   for (int glyph = kGlyphRestore; glyph <= kGlyphClose; ++glyph) {
-    const SkinImage drawn =
+    const PixelImage drawn =
         DrawOnWhite(16, 16, [&](HDC dc) { ImageList_Draw(glyphs, glyph, dc, 0, 0, ILD_TRANSPARENT); });
     for (int32_t y = 0; y < 16; ++y) {
       for (int32_t x = 0; x < 16; ++x) {
@@ -59,13 +59,13 @@ TEST(SkinDataWin, GlyphListHoldsTheFourWindowCommandGlyphs) {
 }
 
 TEST(SkinDataWin, EngineTrackBitmapsComeFromTheResources) {
-  const SkinImage track = EngineBitmap("TRACK");
+  const PixelImage track = EngineBitmap("TRACK");
   ASSERT_EQ(track.Width(), 16);
   ASSERT_EQ(track.Height(), 4);
   EXPECT_EQ(ColorFromPixel(track.At(0, 0)), 0xC0C0C0u);
   EXPECT_EQ(ColorFromPixel(track.At(8, 0)), 0x808080u);
   EXPECT_EQ(ColorFromPixel(track.At(8, 2)), 0xFFFFFFu);
-  const SkinImage upright = EngineBitmap("TRACKVERT");
+  const PixelImage upright = EngineBitmap("TRACKVERT");
   EXPECT_EQ(upright.Width(), 4);
   EXPECT_EQ(upright.Height(), 16);
   EXPECT_TRUE(EngineBitmap("NOSUCH").IsEmpty());

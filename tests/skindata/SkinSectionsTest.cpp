@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/package/BmpDecoder.h"
+#include "framework/graphics/BmpDecoder.h"
 #include "skin/package/ImgUtil.h"
 #include "skin/package/SkinNotifier.h"
 #include "skin/package/WinConvert.h"
@@ -16,8 +16,8 @@ namespace {
 using testing::ParseOrFail;
 using testing::SkinBuilder;
 
-SkinImage Gradient(int32_t width, int32_t height) {
-  SkinImage image(width, height);
+PixelImage Gradient(int32_t width, int32_t height) {
+  PixelImage image(width, height);
   for (int32_t y = 0; y < height; ++y)
     for (int32_t x = 0; x < width; ++x) image.Set(x, y, PixelFromRgb(x * 7, y * 11, 40));
   return image;
@@ -135,7 +135,7 @@ TEST(SkinSections, AbsentTrackSectionsUseTheEngineBitmaps) {
   EXPECT_EQ(d.TrackBar->r, (Rect{3, 3, 3, 3}));
   EXPECT_EQ(d.TrackBar->frame, 1);
   // The groove: light grey left end and mid grey on the top row, white below.
-  const SkinImage& track = d.TrackBar->Map.Image();
+  const PixelImage& track = d.TrackBar->Map.Image();
   EXPECT_EQ(ColorFromPixel(track.At(0, 0)), 0xC0C0C0u);
   EXPECT_EQ(ColorFromPixel(track.At(8, 0)), 0x808080u);
   EXPECT_EQ(ColorFromPixel(track.At(8, 2)), 0xFFFFFFu);
@@ -170,7 +170,7 @@ TEST(SkinSections, ButtonSetAndMarkStripFrames) {
 }
 
 TEST(SkinSections, ComboButtonKeepsAMirroredCopy) {
-  SkinImage button = Gradient(24, 21);
+  PixelImage button = Gradient(24, 21);
   SkinDefinitions d;
   ParseOrFail(SkinBuilder("[ComboButton]\nImage=cb.bmp\n").Image("cb.bmp", button).SkinFile(), d);
   ASSERT_NE(d.combox, nullptr);
@@ -185,7 +185,7 @@ TEST(SkinSections, LoadsReplaceOptionalSlotsAndRepeatIdentically) {
                              .SkinFile();
   SkinDefinitions d;
   ParseOrFail(withCombo, d);
-  const SkinImage firstImage = d.SArrow->Map.Image();
+  const PixelImage firstImage = d.SArrow->Map.Image();
   const Rect firstMargins = d.combox->r;
   ParseOrFail(withCombo, d);
   EXPECT_EQ(d.SArrow->Map.Image(), firstImage);

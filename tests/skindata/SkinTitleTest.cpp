@@ -117,7 +117,7 @@ TEST(CaptionButtons, HelpTakesThePlaceOfAPrecedingMaximiseButton) {
 }
 
 TEST(CaptionButtons, MdiImageIsCutIntoThreeFourFrameStrips) {
-  SkinImage mdi(100, 14);
+  PixelImage mdi(100, 14);
   for (int32_t y = 0; y < 14; ++y)
     for (int32_t x = 0; x < 100; ++x) mdi.Set(x, y, PixelFromRgb(x, y, 1));
   SkinDefinitions d;
@@ -133,8 +133,8 @@ TEST(CaptionButtons, MdiImageIsCutIntoThreeFourFrameStrips) {
   }
 }
 
-SkinImage Framed(int32_t width, int32_t height, Pixel border, Pixel inside) {
-  SkinImage image(width, height, border);
+PixelImage Framed(int32_t width, int32_t height, Pixel border, Pixel inside) {
+  PixelImage image(width, height, border);
   for (int32_t y = 2; y < height - 2; ++y)
     for (int32_t x = 2; x < width - 2; ++x) image.Set(x, y, inside);
   return image;
@@ -155,7 +155,7 @@ TEST(ComposedCombo, BorderButtonAndArrowBecomeOneStripEachWay) {
   EXPECT_EQ(d.combox->style, kComposedComboStyle);
   EXPECT_EQ(d.combox->r, (Rect{2, 2, b + 2, 2}));
   EXPECT_EQ(d.Comboxborder->r, (Rect{b + 2, 2, 2, 2}));
-  const SkinImage& strip = d.combox->Map.Image();
+  const PixelImage& strip = d.combox->Map.Image();
   ASSERT_EQ(strip.Width(), 200);
   ASSERT_EQ(strip.Height(), 21);
   for (int32_t k = 0; k < 4; ++k) {
@@ -164,7 +164,7 @@ TEST(ComposedCombo, BorderButtonAndArrowBecomeOneStripEachWay) {
     EXPECT_EQ(strip.At(x0 + 10, 10), kMagenta);     // the text area is keyed out
     EXPECT_EQ(strip.At(x0 + 49 - b / 2, 10), 0x2060A0u);  // the drop button
   }
-  SkinImage mirrored = strip;
+  PixelImage mirrored = strip;
   MirrorHorizontal(mirrored);
   EXPECT_EQ(d.Comboxborder->Map.Image(), mirrored);
   ASSERT_NE(d.comboxarrow, nullptr);
@@ -189,7 +189,7 @@ TEST(ComposedCombo, AbsurdMarginsDrawLikeMarginsWiderThanTheCell) {
 }
 
 TEST(ComposedCombo, ButtonAloneGivesAnArrowOnTheButtonFace) {
-  SkinImage button(8, 4, 0x123456);
+  PixelImage button(8, 4, 0x123456);
   button.Set(1, 1, kMagenta);
   SkinDefinitions d;
   ParseOrFail(SkinBuilder("[ComboButton]\nImage=b.bmp\n[Colours]\nButtonFace=1 2 3\n").Image("b.bmp", button).SkinFile(), d);
@@ -201,7 +201,7 @@ TEST(ComposedCombo, ButtonAloneGivesAnArrowOnTheButtonFace) {
 }
 
 TEST(CaptionColour, PixelOfTheFirstStackedFrame) {
-  SkinImage top(30, 60, 0x000000);
+  PixelImage top(30, 60, 0x000000);
   top.Set(10, 10, PixelFromRgb(255, 0, 0));  // width/3 = 10, (60/2)/3 = 10
   top.Set(10, 20, PixelFromRgb(0, 255, 0));  // a frame count of 0 counts as 1: 60/3 = 20
   SkinDefinitions d;
@@ -223,7 +223,7 @@ TEST(ToolbarBack, SaturatedCaptionMixesWithWhite) {
                   .SkinFile(),
               d);
   ASSERT_NE(d.Toolbar, nullptr);
-  const SkinImage& back = d.Toolbar->Map.Image();
+  const PixelImage& back = d.Toolbar->Map.Image();
   ASSERT_EQ(back.Width(), 10);
   ASSERT_EQ(back.Height(), 40);
   EXPECT_EQ(d.Toolbar->frame, 1);

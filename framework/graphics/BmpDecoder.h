@@ -1,5 +1,5 @@
 #pragma once
-// Windows bitmap files (.bmp) of skin members, decoded to a SkinImage.
+// Windows bitmap files (.bmp) of skin members, decoded to a PixelImage.
 //
 // Read: the file header, an info header of any version (or the older core
 // header), 1, 4, 8, 16, 24 and 32 bits per pixel, uncompressed, bit-field
@@ -13,7 +13,7 @@
 #include <span>
 #include <vector>
 
-#include "skin/package/SkinImage.h"
+#include "framework/graphics/PixelImage.h"
 
 namespace lanvero {
 
@@ -21,10 +21,10 @@ namespace lanvero {
 inline constexpr int64_t kMaxBmpPixels = int64_t{1} << 24;
 
 // Images of more than `max_pixels` pixels are refused as well.
-SkinImage DecodeBmp(std::span<const uint8_t> file, int64_t max_pixels = kMaxBmpPixels);
+PixelImage DecodeBmp(std::span<const uint8_t> file, int64_t max_pixels = kMaxBmpPixels);
 
 // A 24-bit bottom-up bitmap file of the image (an empty image gives an
 // empty result).
-std::vector<uint8_t> EncodeBmp24(const SkinImage& image);
+std::vector<uint8_t> EncodeBmp24(const PixelImage& image);
 
 }  // namespace lanvero

@@ -1,4 +1,4 @@
-#include "skin/package/BmpDecoder.h"
+#include "framework/graphics/BmpDecoder.h"
 
 #include <algorithm>
 #include <array>
@@ -172,13 +172,13 @@ private:
   const std::vector<Pixel>& palette_;
 };
 
-SkinImage DecodeUncompressed(const Bytes& file, std::size_t offset, const BmpLayout& layout,
+PixelImage DecodeUncompressed(const Bytes& file, std::size_t offset, const BmpLayout& layout,
                              const std::vector<Pixel>& palette) {
   const std::size_t row_bytes = (std::size_t{static_cast<uint32_t>(layout.width)} * layout.bits + 7) / 8;
   const std::size_t stride = (row_bytes + 3) / 4 * 4;
   // The last row may lack its padding.
   if (!file.Has(offset, stride * (static_cast<std::size_t>(layout.height) - 1) + row_bytes)) return {};
-  SkinImage image(layout.width, layout.height);
+  PixelImage image(layout.width, layout.height);
   const RowDecoder rows(layout, palette);
   const uint8_t* data = file.Slice(offset).data();
   for (int32_t y = 0; y < layout.height; ++y) {
@@ -250,11 +250,11 @@ private:
   std::vector<uint8_t> indices_;
 };
 
-SkinImage DecodeRunLength(const Bytes& file, std::size_t offset, const BmpLayout& layout,
+PixelImage DecodeRunLength(const Bytes& file, std::size_t offset, const BmpLayout& layout,
                           const std::vector<Pixel>& palette) {
   RleDecoder rle(file.Slice(offset), layout);
   if (!rle.Run()) return {};
-  SkinImage image(layout.width, layout.height);
+  PixelImage image(layout.width, layout.height);
   for (int32_t y = 0; y < layout.height; ++y) {
     const uint8_t* stored = rle.Indices().data() + static_cast<std::size_t>(layout.height - 1 - y) * layout.width;
     auto row = image.Row(y);
@@ -274,7 +274,7 @@ void PutU32(std::vector<uint8_t>& out, uint32_t v) {
 
 }  // namespace
 
-SkinImage DecodeBmp(std::span<const uint8_t> data, int64_t max_pixels) {
+PixelImage DecodeBmp(std::span<const uint8_t> data, int64_t max_pixels) {
   const Bytes file(data);
   const auto layout = ReadLayout(file, max_pixels);
   if (!layout) return {};
@@ -288,7 +288,7 @@ SkinImage DecodeBmp(std::span<const uint8_t> data, int64_t max_pixels) {
   return DecodeUncompressed(file, *offset, *layout, *palette);
 }
 
-std::vector<uint8_t> EncodeBmp24(const SkinImage& image) {
+std::vector<uint8_t> EncodeBmp24(const PixelImage& image) {
   if (image.IsEmpty()) return {};
   const std::size_t width = static_cast<std::size_t>(image.Width());
   const std::size_t stride = (width * 3 + 3) / 4 * 4;
