@@ -58,6 +58,14 @@ void TCustomGroupBox::CreateParams(TCreateParams& params) {
   params.style |= BS_GROUPBOX | WS_CLIPCHILDREN;
 }
 
+// The system group box is transparent to hit testing, which would send the
+// mouse to the window beneath it; as a container it owns its inside, so the
+// window-less controls it paints (labels, images) get their clicks.
+void TCustomGroupBox::Dispatch(TMessage& message) {
+  TWinControl::Dispatch(message);
+  if (message.Msg == WM_NCHITTEST && message.Result == HTTRANSPARENT) message.Result = HTCLIENT;
+}
+
 RECT TCustomGroupBox::AlignClientRect() {
   RECT rect = ClientRect();
   const int captionHeight = Font()->Height() < 0 ? -Font()->Height() : Font()->Height();

@@ -18,6 +18,7 @@ class TCustomGroupBox : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void Dispatch(TMessage& message) override;
   // The system group box leaves its inside unpainted: fill it with Color.
   bool WantsErase() const override { return true; }
 };
