@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "tests/e2e/support/Expectations.h"
 #include "tests/e2e/support/GridView.h"
 #include "tests/e2e/support/LanveroSession.h"
 #include "tests/e2e/support/SurnameData.h"
@@ -49,7 +50,7 @@ TEST(DatabaseFileTest, LeftoverFileIsReplacedAtStartAndRemovedAfterClose) {
   if (!WriteGarbage(path)) GTEST_SKIP() << "another Lanvero holds " << testing::PrintToString(path) << "; rerun";
 
   auto lanvero = LanveroSession::Start();
-  EXPECT_EQ(lanvero->Status(), RecordCountText());
+  EXPECT_TRUE(StatusBecomes(*lanvero, RecordCountText()));
   const std::string written = ReadSharedFile(path);
   ASSERT_GT(written.size(), kJetSignatureOffset + sizeof kJetSignature);
   EXPECT_EQ(written.substr(kJetSignatureOffset, sizeof kJetSignature - 1), kJetSignature);
@@ -79,11 +80,11 @@ TEST(DatabaseFileTest, SecondCopyThatCannotWriteTheFileReportsOnceAndStillCloses
 
   // The first copy goes on working with its file.
   first->PressButton(L"刷新");
-  EXPECT_EQ(first->Status(), RecordCountText());
+  EXPECT_TRUE(StatusBecomes(*first, RecordCountText()));
   const GridView grid = ReadGrid(first->Grid());
   ASSERT_GE(grid.rows.size(), 2u);
   first->ClickAt(first->Grid(), grid.CellPoint(1));
-  EXPECT_EQ(first->Memo(), SurnameData::Shipped().Records()[1].shownBody);
+  EXPECT_TRUE(MemoBecomes(*first, SurnameData::Shipped().Records()[1].shownBody));
   EXPECT_TRUE(first->Close());
   EXPECT_FALSE(FileExists(DatabaseFilePath()));
 }

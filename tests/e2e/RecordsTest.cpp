@@ -11,6 +11,7 @@
 
 #include "tests/e2e/driver/Clipboard.h"
 #include "tests/e2e/driver/RemoteControls.h"
+#include "tests/e2e/support/Expectations.h"
 #include "tests/e2e/support/GridView.h"
 #include "tests/e2e/support/LanveroSession.h"
 #include "tests/e2e/support/SurnameData.h"
@@ -34,6 +35,11 @@ class RecordsTest : public ::testing::Test {
   }
 
   static GridView Grid() { return ReadGrid(lanvero_->Grid()); }
+
+  // The visible row with the arrow, once it is `expected` or after a while.
+  static std::optional<int> CurrentRow(std::optional<int> expected) {
+    return Eventually([] { return Grid().currentRow; }, expected);
+  }
 
   static void ClickRow(int row, int xOffset = 0) {
     lanvero_->ClickAt(lanvero_->Grid(), Grid().CellPoint(row, xOffset));
@@ -59,54 +65,54 @@ std::unique_ptr<LanveroSession> RecordsTest::lanvero_;
 
 TEST_F(RecordsTest, ClickingARowShowsItsBodyWithoutBreakMarks) {
   ClickRow(0);
-  EXPECT_EQ(lanvero_->Memo(), Records()[0].shownBody);
+  EXPECT_TRUE(MemoBecomes(*lanvero_, Records()[0].shownBody));
 
   ClickRow(4);
+  EXPECT_TRUE(MemoBecomes(*lanvero_, Records()[4].shownBody));
   const std::wstring body = lanvero_->Memo();
-  EXPECT_EQ(body, Records()[4].shownBody);
   EXPECT_EQ(body.find(L"<br>"), std::wstring::npos);
   EXPECT_NE(body.find(L"\r\n"), std::wstring::npos) << "the body's lines should stay lines";
 
   // Another place of the same row, after the memo was emptied by hand,
   // shows the same text again.
   EraseMemo();
-  ASSERT_EQ(lanvero_->Memo(), L"");
+  ASSERT_TRUE(MemoBecomes(*lanvero_, L""));
   ClickRow(4, 60);
-  EXPECT_EQ(lanvero_->Memo(), body);
+  EXPECT_TRUE(MemoBecomes(*lanvero_, body));
 }
 
 TEST_F(RecordsTest, WheelStepsOneRowPerMessageAndStopsAtTheFirstRow) {
   ClickRow(0);  // the grid takes the focus; the first row stays current
-  ASSERT_EQ(Grid().currentRow, 0);
+  ASSERT_EQ(CurrentRow(0), 0);
 
   WheelOverGrid(kWheelAway);
-  EXPECT_EQ(Grid().currentRow, 0) << "a move up from the first row";
+  EXPECT_EQ(CurrentRow(0), 0) << "a move up from the first row";
   for (int row = 1; row <= 3; ++row) {
     WheelOverGrid(kWheelTowardsUser);
-    EXPECT_EQ(Grid().currentRow, row);
+    EXPECT_EQ(CurrentRow(row), row);
   }
   WheelOverGrid(kWheelAway);
-  EXPECT_EQ(Grid().currentRow, 2);
+  EXPECT_EQ(CurrentRow(2), 2);
   WheelOverGrid(2 * kWheelAway);
-  EXPECT_EQ(Grid().currentRow, 1) << "a double distance still moves one row";
+  EXPECT_EQ(CurrentRow(1), 1) << "a double distance still moves one row";
   WheelOverGrid(-3 * kWheelAway);
-  EXPECT_EQ(Grid().currentRow, 2) << "a triple distance still moves one row";
+  EXPECT_EQ(CurrentRow(2), 2) << "a triple distance still moves one row";
 
   const std::optional<int> current = Grid().currentRow;
   ASSERT_TRUE(current.has_value());
   ClickRow(*current);
-  EXPECT_EQ(lanvero_->Memo(), Records()[2].shownBody) << "the arrow's row is not record 3";
+  EXPECT_TRUE(MemoBecomes(*lanvero_, Records()[2].shownBody)) << "the arrow's row is not record 3";
 }
 
 TEST_F(RecordsTest, WheelMessageWithoutDistanceMovesUp) {
   // A wheel message whose distance is 0 cannot be made with a real wheel,
   // so it is posted to the grid as the system would deliver it.
   ClickRow(2);
-  ASSERT_EQ(Grid().currentRow, 2);
+  ASSERT_EQ(CurrentRow(2), 2);
   RECT grid = WindowRectOnScreen(lanvero_->Grid());
   PostMessageW(lanvero_->Grid(), WM_MOUSEWHEEL, MAKEWPARAM(0, 0), MAKELPARAM(grid.left + 30, grid.top + 30));
   lanvero_->Settle();
-  EXPECT_EQ(Grid().currentRow, 1);
+  EXPECT_EQ(CurrentRow(1), 1);
 }
 
 TEST_F(RecordsTest, WheelStopsAtTheLastRow) {
@@ -118,19 +124,19 @@ TEST_F(RecordsTest, WheelStopsAtTheLastRow) {
 
   WheelOverGrid(kWheelTowardsUser);
   WheelOverGrid(kWheelTowardsUser);
-  EXPECT_EQ(Grid().currentRow, atEnd.currentRow) << "a move down from the last row";
+  EXPECT_EQ(CurrentRow(atEnd.currentRow), atEnd.currentRow) << "a move down from the last row";
   ClickRow(*atEnd.currentRow);
-  EXPECT_EQ(lanvero_->Memo(), Records().back().shownBody);
+  EXPECT_TRUE(MemoBecomes(*lanvero_, Records().back().shownBody));
 
   WheelOverGrid(kWheelAway);
-  EXPECT_EQ(Grid().currentRow, *atEnd.currentRow - 1);
+  EXPECT_EQ(CurrentRow(*atEnd.currentRow - 1), *atEnd.currentRow - 1);
   ClickRow(*atEnd.currentRow - 1);
-  EXPECT_EQ(lanvero_->Memo(), Records()[Records().size() - 2].shownBody);
+  EXPECT_TRUE(MemoBecomes(*lanvero_, Records()[Records().size() - 2].shownBody));
 }
 
 TEST_F(RecordsTest, CopyingAnEmptyMemoAsksForARecordAndLeavesTheClipboard) {
   EraseMemo();
-  ASSERT_EQ(lanvero_->Memo(), L"");
+  ASSERT_TRUE(MemoBecomes(*lanvero_, L""));
   const std::wstring marker = L"e2e clipboard marker";
   ASSERT_TRUE(WriteClipboardText(marker));
   lanvero_->PressButton(L"复制");
@@ -141,8 +147,8 @@ TEST_F(RecordsTest, CopyingAnEmptyMemoAsksForARecordAndLeavesTheClipboard) {
 
 TEST_F(RecordsTest, CopyingPutsTheShownBodyOnTheClipboard) {
   ClickRow(6);
+  ASSERT_TRUE(MemoBecomes(*lanvero_, Records()[6].shownBody));
   const std::wstring body = lanvero_->Memo();
-  ASSERT_EQ(body, Records()[6].shownBody);
   ASSERT_TRUE(WriteClipboardText(L"e2e clipboard marker"));
   lanvero_->PressButton(L"复制");
   EXPECT_EQ(lanvero_->AnswerMessage(), L"该信息已经拷贝到剪切板.");

@@ -101,5 +101,16 @@ TEST_F(StartupTest, AboutPageShowsTheEditableVersionAndTheReleaseNotes) {
   EXPECT_TRUE(IsWindowVisible(lanvero_->Grid()));
 }
 
+TEST_F(StartupTest, EnterDoesNotSearchBeforeTheKeywordBoxHadTheFocus) {
+  HWND focused = FocusedWindowOfThread(lanvero_->Form());
+  ASSERT_NE(focused, nullptr);
+  ASSERT_NE(WindowClass(focused), L"TButton") << "Enter on a focused button would press it";
+  Activate(lanvero_->Form());
+  PressKey(VK_RETURN);
+  lanvero_->Settle();
+  EXPECT_EQ(lanvero_->AnswerMessage(1000), std::nullopt) << "Enter started a search";
+  EXPECT_EQ(lanvero_->Status(), L"共" + std::to_wstring(SurnameData::Shipped().Count()) + L"条信息");
+}
+
 }  // namespace
 }  // namespace lanvero::e2e

@@ -25,7 +25,7 @@ class UrlRecorder {
   // Addresses recorded so far, oldest first.
   std::vector<std::wstring> Addresses() const;
   // Waits until at least `count` addresses were recorded; returns them.
-  std::vector<std::wstring> WaitForAddresses(size_t count, unsigned timeoutMs = 10000) const;
+  std::vector<std::wstring> WaitForAddresses(size_t count, unsigned timeoutMs = 5000) const;
   void Clear() const;
 
  private:

@@ -9,6 +9,7 @@ namespace lanvero::e2e {
 namespace {
 
 constexpr wchar_t kShippedVersion[] = L"1.3.20130318";
+constexpr DWORD kStartTimeoutMs = 15000;
 constexpr wchar_t kAboutMemoStart[] = L"1.3";
 
 BOOL CALLBACK CollectDescendant(HWND hwnd, LPARAM lp) {
@@ -46,10 +47,20 @@ std::unique_ptr<LanveroSession> LanveroSession::Launch() {
 
 std::unique_ptr<LanveroSession> LanveroSession::Start() {
   std::unique_ptr<LanveroSession> session = Launch();
+  // A normal start shows the main window; a failed one a message first.
+  const auto firstWindow = [&] {
+    if (WaitForWindow(session->Id(), L"#32770", 0)) return std::wstring(L"#32770");
+    return std::wstring(WaitForWindow(session->Id(), L"TForm1", 0) ? L"TForm1" : L"");
+  };
+  if (Eventually(firstWindow, std::wstring(L"TForm1"), kStartTimeoutMs) != L"TForm1") {
+    throw std::runtime_error(
+        "Lanvero showed no main window, or a message first: another copy (someone else's test?) may hold the "
+        "shared database file; rerun");
+  }
   session->WaitForMainWindow();
-  const DWORD start = GetTickCount();
-  while (session->Status().empty() && GetTickCount() - start < 15000) Sleep(50);
-  if (session->Status().empty()) throw std::runtime_error("the status bar never reported the records");
+  if (Eventually([&] { return session->Status().empty(); }, false, kStartTimeoutMs)) {
+    throw std::runtime_error("the status bar never reported the records");
+  }
   return session;
 }
 
@@ -95,6 +106,14 @@ HWND LanveroSession::Button(const wchar_t* caption) const {
 std::wstring LanveroSession::Status(int panel) const { return StatusBarPanelText(statusBar_, panel); }
 
 std::wstring LanveroSession::Memo() const { return ControlText(memoInfo_); }
+
+std::wstring LanveroSession::AwaitStatus(const std::wstring& expected) const {
+  return Eventually([&] { return Status(); }, expected);
+}
+
+std::wstring LanveroSession::AwaitMemo(const std::wstring& expected) const {
+  return Eventually([&] { return Memo(); }, expected);
+}
 
 void LanveroSession::ClickOn(HWND control) { ClickAt(control, CentreOf(control)); }
 

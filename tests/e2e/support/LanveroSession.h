@@ -44,6 +44,11 @@ class LanveroSession {
 
   std::wstring Status(int panel = 0) const;
   std::wstring Memo() const;
+  // Input reaches the program a little later than it is sent, later still
+  // on a busy machine: these return the status (panel 0) or memo text once
+  // it equals `expected`, or the text as it is after a few seconds.
+  std::wstring AwaitStatus(const std::wstring& expected) const;
+  std::wstring AwaitMemo(const std::wstring& expected) const;
 
   // A click in the middle of a control (or at a point of its client area).
   void ClickOn(HWND control);
