@@ -1,11 +1,14 @@
 // The database file in the Windows folder: written fresh at every start
-// whatever was left there, gone after a normal close, and a second running
-// copy that cannot write it reports one error and stays usable.
+// whatever was left there, never changed by the program (a title edited in
+// the grid lives only until the program ends), gone after a normal close;
+// and a second running copy that cannot write it reports one error and
+// stays usable.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 
+#include "tests/e2e/driver/Desktop.h"
 #include "tests/e2e/support/Expectations.h"
 #include "tests/e2e/support/GridView.h"
 #include "tests/e2e/support/LanveroSession.h"
@@ -87,6 +90,28 @@ TEST(DatabaseFileTest, SecondCopyThatCannotWriteTheFileReportsOnceAndStillCloses
   EXPECT_TRUE(MemoBecomes(*first, SurnameData::Shipped().Records()[1].shownBody));
   EXPECT_TRUE(first->Close());
   EXPECT_FALSE(FileExists(DatabaseFilePath()));
+}
+
+TEST(DatabaseFileTest, TitleEditedInTheGridLastsOnlyForTheRun) {
+  const std::wstring newTitle = L"改名测试姓";
+  const std::wstring keyword = L"改名测试";
+  ASSERT_TRUE(SurnameData::Shipped().TitlesContaining(keyword).empty());
+  {
+    auto lanvero = LanveroSession::Start();
+    lanvero->ClickAt(lanvero->Grid(), ReadGrid(lanvero->Grid()).CellPoint(0));
+    TypeText(newTitle);  // typing into the grid starts editing the current cell
+    PressKey(VK_RETURN);
+    lanvero->Settle();
+
+    lanvero->SearchFor(keyword);
+    EXPECT_EQ(lanvero->AnswerMessage(1000), std::nullopt) << "the edited title was not found";
+    EXPECT_TRUE(StatusBecomes(*lanvero, L"关于" + keyword + L"的信息,共搜索到1条"));
+    EXPECT_TRUE(ReadSharedFile(DatabaseFilePath()) == ShippedDatabase()) << "the edit reached the database file";
+    EXPECT_TRUE(lanvero->Close());
+  }
+  auto nextRun = LanveroSession::Start();
+  nextRun->SearchFor(keyword);
+  EXPECT_EQ(nextRun->AnswerMessage(), L"对不起没有找到相关信息！请重新输入关键词") << "the edit outlived its run";
 }
 
 }  // namespace
