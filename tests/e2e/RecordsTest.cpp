@@ -50,6 +50,11 @@ class RecordsTest : public ::testing::Test {
     lanvero_->Settle();
   }
 
+  // The window with the focus once it is `expected`, or after a while.
+  static HWND FocusedWindow(HWND expected) {
+    return Eventually([] { return FocusedWindowOfThread(lanvero_->Form()); }, expected);
+  }
+
   // Empties the memo as a person would: select everything and delete it.
   static void EraseMemo() {
     lanvero_->ClickOn(lanvero_->MemoInfo());
@@ -161,16 +166,16 @@ TEST_F(RecordsTest, TabWalksGridCopyRefreshSearchKeywordMemo) {
   // Backwards from the keyword box to the grid (the grid keeps Tab for
   // moving between its columns), then forwards from the keyword box.
   lanvero_->ClickOn(lanvero_->Keyword());
-  ASSERT_EQ(FocusedWindowOfThread(lanvero_->Form()), lanvero_->Keyword());
+  ASSERT_EQ(FocusedWindow(lanvero_->Keyword()), lanvero_->Keyword());
   for (int i = 3; i >= 0; --i) {
     PressKeyCombination(VK_SHIFT, VK_TAB);
     lanvero_->Settle();
-    EXPECT_EQ(FocusedWindowOfThread(lanvero_->Form()), order[i]) << "Shift+Tab to position " << i;
+    EXPECT_EQ(FocusedWindow(order[i]), order[i]) << "Shift+Tab to position " << i;
   }
   lanvero_->ClickOn(lanvero_->Keyword());
   PressKey(VK_TAB);
   lanvero_->Settle();
-  EXPECT_EQ(FocusedWindowOfThread(lanvero_->Form()), lanvero_->MemoInfo());
+  EXPECT_EQ(FocusedWindow(lanvero_->MemoInfo()), lanvero_->MemoInfo());
 }
 
 }  // namespace
