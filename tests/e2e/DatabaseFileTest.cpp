@@ -71,6 +71,7 @@ TEST(DatabaseFileTest, SecondCopyThatCannotWriteTheFileReportsOnceAndStillCloses
 
   EXPECT_EQ(second->AnswerMessage(), L"程序发生未知错误,请联系客服！");
   EXPECT_EQ(second->LastMessageCaption(), L"Lanvero V1.0");
+  EXPECT_EQ(second->LastMessageButtonCount(), 1u) << "an information box offers OK only";
   second->WaitForMainWindow();
   EXPECT_EQ(second->AnswerMessage(1500), std::nullopt) << "more than one message box";
   EXPECT_EQ(second->Status(), L"");

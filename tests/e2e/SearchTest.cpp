@@ -68,6 +68,7 @@ class SearchTest : public ::testing::Test {
     lanvero_->PressButton(L"搜索");
     EXPECT_EQ(lanvero_->AnswerMessage(), kAskForKeyword);
     EXPECT_EQ(lanvero_->LastMessageCaption(), L"Lanvero V1.0");
+    EXPECT_EQ(lanvero_->LastMessageButtonCount(), 1u) << "an information box offers OK only";
     EXPECT_EQ(lanvero_->Status(), status);
     EXPECT_EQ(lanvero_->Memo(), memo);
     const ImageDifference difference = Compare(CaptureClient(lanvero_->Grid()), gridBefore, 0);

@@ -143,7 +143,8 @@ std::optional<std::wstring> LanveroSession::AnswerMessage(DWORD timeoutMs) {
   const std::optional<MessageBoxInfo> box = WaitForMessageBox(Id(), timeoutMs);
   if (!box) return std::nullopt;
   lastCaption_ = box->caption;
-  PressDialogButton(box->hwnd, IDOK);
+  lastButtonCount_ = box->buttons.size();
+  if (!PressDialogButton(box->hwnd, IDOK)) throw std::runtime_error("the message box has no OK button");
   if (!WaitForNoMessageBox(Id())) throw std::runtime_error("the message box stayed open after OK");
   Settle();
   return box->text;

@@ -60,11 +60,13 @@ class LanveroSession {
   void SearchFor(const std::wstring& keyword);
   void ShowPage(int index);
 
-  // Waits for the next message box, checks nothing, answers it with OK and
-  // returns its text (nothing when no box appeared).
+  // Waits for the next message box, answers it with its OK button and
+  // returns its text (nothing when no box appeared). Throws
+  // std::runtime_error when the box has no OK button or stays open.
   std::optional<std::wstring> AnswerMessage(DWORD timeoutMs = 10000);
-  // Caption of the last message box answered.
+  // Caption and number of buttons of the last message box answered.
   const std::wstring& LastMessageCaption() const { return lastCaption_; }
+  size_t LastMessageButtonCount() const { return lastButtonCount_; }
 
   // Lets the program finish handling the input sent so far.
   void Settle(DWORD extraMs = 150) const;
@@ -86,6 +88,7 @@ class LanveroSession {
   HWND statusBar_ = nullptr;
   HWND pageControl_ = nullptr;
   std::wstring lastCaption_;
+  size_t lastButtonCount_ = 0;
 };
 
 // Path of Lanvero.exe in the build tree.
