@@ -34,9 +34,7 @@ class SearchTest : public ::testing::Test {
  protected:
   static void TearDownTestSuite() { lanvero_.reset(); }
 
-  void SetUp() override {
-    LanveroSession::EnsureUsable(lanvero_);
-  }
+  void SetUp() override { LanveroSession::EnsureUsable(lanvero_); }
 
   // The keyword box's text once it is `expected`, or after a while.
   static std::wstring KeywordText(const std::wstring& expected) {

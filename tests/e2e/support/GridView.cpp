@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "tests/e2e/driver/Desktop.h"
 #include "tests/e2e/driver/Screenshot.h"
 
 namespace lanvero::e2e {
@@ -47,6 +48,9 @@ POINT GridView::CellPoint(int row, int xOffset) const {
 }
 
 GridView ReadGrid(HWND grid) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(grid, &pid);
+  WaitForPainted(pid);
   const Image image = CaptureClient(grid);
   std::vector<int> lines;
   for (int y = 0; y < image.height; ++y) {

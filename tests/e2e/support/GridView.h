@@ -19,6 +19,7 @@ struct GridView {
   POINT CellPoint(int row, int xOffset = 0) const;
 };
 
+// Reads the grid once its program has nothing left to paint.
 GridView ReadGrid(HWND grid);
 
 }  // namespace lanvero::e2e
