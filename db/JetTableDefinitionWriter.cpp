@@ -60,15 +60,15 @@ void PutLogicalIndex(std::vector<std::uint8_t>& out) {
   PutU32(out, 0);
 }
 
-std::vector<std::uint8_t> BuildBlock(const JetTableDefinitionSpec& spec) {
-  const JetTableDefinition& definition = spec.definition;
-  const std::uint32_t indexCount = spec.primaryKey ? 1 : 0;
+std::vector<std::uint8_t> BuildBlock(const JetTableDefinitionPlan& plan) {
+  const JetTableDefinition& definition = plan.definition;
+  const std::uint32_t indexCount = plan.primaryKey ? 1 : 0;
   std::vector<std::uint8_t> block(jet::kTdefEntriesOffset, 0);
   block[0] = jet::kTableDefinitionPage;
   block[1] = 0x01;
   SetU32(block, jet::kTdefRowCountOffset, definition.rowCount);
   SetU32(block, jet::kTdefAutoNumberOffset, definition.nextAutoNumber);
-  block[jet::kTdefAutoNumberFlagOffset] = spec.hasAutoNumber ? 1 : 0;
+  block[jet::kTdefAutoNumberFlagOffset] = plan.hasAutoNumber ? 1 : 0;
   block[jet::kTdefTableTypeOffset] = definition.tableType;
   SetU16(block, jet::kTdefMaxColumnsOffset, static_cast<unsigned>(definition.columns.size()));
   SetU16(block, jet::kTdefVarColumnsOffset, definition.varColumnCount);
@@ -76,18 +76,18 @@ std::vector<std::uint8_t> BuildBlock(const JetTableDefinitionSpec& spec) {
   SetU32(block, jet::kTdefIndexCountOffset, indexCount);
   SetU32(block, jet::kTdefRealIndexCountOffset, indexCount);
   SetU32(block, jet::kTdefUsedPagesOffset, definition.usedPagesPointer);
-  SetU32(block, jet::kTdefFreePagesOffset, spec.freePagesPointer);
-  if (spec.primaryKey) {
+  SetU32(block, jet::kTdefFreePagesOffset, plan.freePagesPointer);
+  if (plan.primaryKey) {
     PutU32(block, 0);
     PutU32(block, definition.rowCount);
     PutU32(block, 0);
   }
   for (const JetColumn& column : definition.columns) PutColumnEntry(block, column);
   for (const JetColumn& column : definition.columns) PutName(block, column.name);
-  if (spec.primaryKey) {
-    PutRealIndex(block, *spec.primaryKey);
+  if (plan.primaryKey) {
+    PutRealIndex(block, *plan.primaryKey);
     PutLogicalIndex(block);
-    PutName(block, spec.primaryKey->name);
+    PutName(block, plan.primaryKey->name);
   }
   PutU16(block, 0xFFFF);  // no per-column usage maps follow
   SetU32(block, jet::kTdefLengthOffset, static_cast<std::uint32_t>(block.size()));
@@ -100,8 +100,8 @@ void SetFreeSpace(PageBytes& page, std::size_t used) {
 
 }  // namespace
 
-void WriteTableDefinition(PageList& pages, std::uint32_t firstPage, const JetTableDefinitionSpec& spec) {
-  const std::vector<std::uint8_t> block = BuildBlock(spec);
+void WriteTableDefinition(PageList& pages, std::uint32_t firstPage, const JetTableDefinitionPlan& plan) {
+  const std::vector<std::uint8_t> block = BuildBlock(plan);
   std::size_t taken = std::min(block.size(), jet::kPageSize);
   std::copy_n(block.begin(), taken, pages[firstPage].begin());
   SetFreeSpace(pages[firstPage], taken);

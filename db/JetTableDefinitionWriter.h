@@ -20,7 +20,7 @@ struct JetPrimaryKey {
   std::u16string name = u"PrimaryKey";
 };
 
-struct JetTableDefinitionSpec {
+struct JetTableDefinitionPlan {
   JetTableDefinition definition;  // columns, counts, usage map pointer
   std::uint32_t freePagesPointer = 0;
   bool hasAutoNumber = false;
@@ -29,6 +29,6 @@ struct JetTableDefinitionSpec {
 
 // Writes the definition on `firstPage` and, when it is longer than a page,
 // on continuation pages appended to `pages`.
-void WriteTableDefinition(PageList& pages, std::uint32_t firstPage, const JetTableDefinitionSpec& spec);
+void WriteTableDefinition(PageList& pages, std::uint32_t firstPage, const JetTableDefinitionPlan& plan);
 
 }  // namespace lanvero::db

@@ -282,7 +282,7 @@ std::vector<std::uint8_t> WriteJetDatabase(const Table& table, const JetWriteOpt
   PageList pages;
   for (std::uint32_t page = 0; page <= kUserDefinitionPage; ++page) pages.Add();
 
-  JetTableDefinitionSpec user;
+  JetTableDefinitionPlan user;
   user.definition = UserDefinition(table, options.sortOrder);
   const auto keyColumn = AutoNumberColumn(table);
   user.hasAutoNumber = keyColumn.has_value();
@@ -303,7 +303,7 @@ std::vector<std::uint8_t> WriteJetDatabase(const Table& table, const JetWriteOpt
     if (keyColumn) keys.push_back({std::get<std::int32_t>(table.rows[i][*keyColumn]), pointer});
   }
 
-  JetTableDefinitionSpec catalog;
+  JetTableDefinitionPlan catalog;
   catalog.definition = CatalogDefinition(options.sortOrder);
   InitDataPage(pages[kCatalogDataPage], jet::kCatalogPage);
   const auto& catalogColumns = catalog.definition;
