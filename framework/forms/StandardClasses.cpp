@@ -10,6 +10,7 @@
 #include "framework/controls/PageControl.h"
 #include "framework/controls/RangeControls.h"
 #include "framework/controls/StatusBar.h"
+#include "framework/controls/TabControl.h"
 #include "framework/core/DataSet.h"
 #include "framework/forms/Form.h"
 #include "framework/menus/Menus.h"
@@ -25,6 +26,7 @@ void RegisterStandardClasses() {
              &TRadioButton::StaticClassInfo(), &TEdit::StaticClassInfo(),      &TMemo::StaticClassInfo(),
              &TGroupBox::StaticClassInfo(),   &TPanel::StaticClassInfo(),      &TLabel::StaticClassInfo(),
              &TImage::StaticClassInfo(),      &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
+             &TTabControl::StaticClassInfo(),
              &TStatusBar::StaticClassInfo(),  &TScrollBar::StaticClassInfo(),  &TProgressBar::StaticClassInfo(),
              &TTrackBar::StaticClassInfo(),   &TComboBox::StaticClassInfo(),   &TListBox::StaticClassInfo(),
              &TMainMenu::StaticClassInfo(),   &TPopupMenu::StaticClassInfo(),  &TMenuItem::StaticClassInfo(),
