@@ -7,6 +7,7 @@
 #include "framework/controls/GlyphButtons.h"
 #include "framework/controls/Labels.h"
 #include "framework/controls/ListControls.h"
+#include "framework/controls/ListViews.h"
 #include "framework/controls/PageControl.h"
 #include "framework/controls/RangeControls.h"
 #include "framework/controls/StatusBar.h"
@@ -26,7 +27,7 @@ void RegisterStandardClasses() {
              &TRadioButton::StaticClassInfo(), &TEdit::StaticClassInfo(),      &TMemo::StaticClassInfo(),
              &TGroupBox::StaticClassInfo(),   &TPanel::StaticClassInfo(),      &TLabel::StaticClassInfo(),
              &TImage::StaticClassInfo(),      &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
-             &TTabControl::StaticClassInfo(),
+             &TTabControl::StaticClassInfo(),  &THeaderControl::StaticClassInfo(), &TListView::StaticClassInfo(),
              &TStatusBar::StaticClassInfo(),  &TScrollBar::StaticClassInfo(),  &TProgressBar::StaticClassInfo(),
              &TTrackBar::StaticClassInfo(),   &TComboBox::StaticClassInfo(),   &TListBox::StaticClassInfo(),
              &TMainMenu::StaticClassInfo(),   &TPopupMenu::StaticClassInfo(),  &TMenuItem::StaticClassInfo(),

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "framework/controls/ListViews.h"
 #include "framework/controls/TabControl.h"
 #include "framework/core/PropertyAccess.h"
 #include "tests/framework/WinTestSupport.h"
@@ -17,6 +18,42 @@ constexpr char kLayout[] = R"(object F: TTestForm
     Height = 100
     Tabs.Strings = ('First' 'Second' 'Third')
     TabIndex = 1
+  end
+  object Header: THeaderControl
+    Top = 110
+    Sections = <
+      item
+        Text = 'Name'
+        Width = 120
+      end
+      item
+        Text = 'Size'
+        Width = 60
+      end>
+  end
+  object List: TListView
+    Top = 140
+    Width = 300
+    Height = 120
+    ViewStyle = vsReport
+    Columns = <
+      item
+        Caption = 'File'
+        Width = 150
+      end
+      item
+        Caption = 'Kind'
+        Width = 80
+      end>
+    Items = <
+      item
+        Caption = 'a.txt'
+        SubItems.Strings = ('text' 'ignored')
+      end
+      item
+        Caption = 'b.bmp'
+        SubItems.Strings = ('picture')
+      end>
   end
 end
 )";
@@ -87,6 +124,68 @@ TEST_F(MoreControlsTest, TabControlAsksBeforeAndReportsAfterAChange) {
   SendMessageW(tabs->WindowHandle(), TCM_SETCURSEL, 2, 0);
   Notify(tabs, static_cast<UINT>(TCN_SELCHANGE));
   EXPECT_EQ(seen, (std::vector<std::wstring>{L"changing", L"changing", L"change 2"}));
+}
+
+TEST_F(MoreControlsTest, HeaderSectionsReachTheWindowAndReportClicks) {
+  auto* header = Find<THeaderControl>(L"Header");
+  EXPECT_EQ(WindowClass(header), L"THeaderControl");
+  EXPECT_EQ(SendMessageW(header->WindowHandle(), HDM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_EQ(GetPropertyText(header->Sections()->Item(1), "Text"), L"Size");
+  HDITEMW item{};
+  item.mask = HDI_WIDTH;
+  SendMessageW(header->WindowHandle(), HDM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(item.cxy, 120);
+
+  std::vector<std::wstring> clicked;
+  header->OnSectionClick = [&](THeaderControl*, THeaderSection* section) { clicked.push_back(section->Text()); };
+  NMHEADERW notice{{header->WindowHandle(), 0, static_cast<UINT>(HDN_ITEMCLICKW)}, 1, 0, nullptr};
+  SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notice));
+  notice.iItem = 7;  // no such section: nothing to report
+  SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notice));
+  EXPECT_EQ(clicked, std::vector<std::wstring>{L"Size"});
+
+  item.cxy = 90;  // a divider dragged by the user
+  notice = {{header->WindowHandle(), 0, static_cast<UINT>(HDN_ENDTRACKW)}, 0, 0, &item};
+  SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notice));
+  EXPECT_EQ(header->Sections()->Item(0)->ClassType().name, "THeaderSection");
+  EXPECT_EQ(GetIntegerProperty(header->Sections()->Item(0), "Width"), 90);
+}
+
+TEST_F(MoreControlsTest, ReportViewShowsColumnsAndRowsUnderItsHeader) {
+  auto* list = Find<TListView>(L"List");
+  EXPECT_EQ(WindowClass(list), L"TListView");
+  EXPECT_EQ(GetEnumProperty(list, "ViewStyle"), "vsReport");
+  EXPECT_EQ(GetWindowLongW(list->WindowHandle(), GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
+  ASSERT_NE(list->HeaderHandle(), nullptr);
+  EXPECT_EQ(SendMessageW(list->HeaderHandle(), HDM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(list->WindowHandle(), LVM_GETITEMCOUNT, 0, 0), 2);
+
+  auto cell = [&](int row, int column) {
+    wchar_t text[32]{};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 32;
+    SendMessageW(list->WindowHandle(), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return std::wstring(text);
+  };
+  EXPECT_EQ(cell(0, 0), L"a.txt");
+  EXPECT_EQ(cell(0, 1), L"text");
+  EXPECT_EQ(cell(1, 1), L"picture");
+  auto* row = static_cast<TListItem*>(list->Items()->Item(1));
+  row->SubItems()->Put(0, L"image");
+  list->RecreateWnd();
+  EXPECT_EQ(cell(1, 0), L"b.bmp");
+  EXPECT_EQ(cell(1, 1), L"image");
+
+  std::vector<std::wstring> clicked;
+  list->OnColumnClick = [&](TObject*, TListColumn* column) { clicked.push_back(column->Caption()); };
+  NMLISTVIEW notice{};
+  notice.hdr = {list->WindowHandle(), 0, static_cast<UINT>(LVN_COLUMNCLICK)};
+  notice.iItem = -1;
+  notice.iSubItem = 1;
+  SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notice));
+  EXPECT_EQ(clicked, std::vector<std::wstring>{L"Kind"});
 }
 
 }  // namespace
