@@ -12,6 +12,7 @@
 #include "framework/controls/RangeControls.h"
 #include "framework/controls/StatusBar.h"
 #include "framework/controls/TabControl.h"
+#include "framework/controls/UpDown.h"
 #include "framework/core/DataSet.h"
 #include "framework/forms/Form.h"
 #include "framework/menus/Menus.h"
@@ -28,6 +29,7 @@ void RegisterStandardClasses() {
              &TGroupBox::StaticClassInfo(),   &TPanel::StaticClassInfo(),      &TLabel::StaticClassInfo(),
              &TImage::StaticClassInfo(),      &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
              &TTabControl::StaticClassInfo(),  &THeaderControl::StaticClassInfo(), &TListView::StaticClassInfo(),
+             &TUpDown::StaticClassInfo(),
              &TStatusBar::StaticClassInfo(),  &TScrollBar::StaticClassInfo(),  &TProgressBar::StaticClassInfo(),
              &TTrackBar::StaticClassInfo(),   &TComboBox::StaticClassInfo(),   &TListBox::StaticClassInfo(),
              &TMainMenu::StaticClassInfo(),   &TPopupMenu::StaticClassInfo(),  &TMenuItem::StaticClassInfo(),

@@ -5,7 +5,9 @@
 #include <commctrl.h>
 
 #include "framework/controls/ListViews.h"
+#include "framework/controls/Edits.h"
 #include "framework/controls/TabControl.h"
+#include "framework/controls/UpDown.h"
 #include "framework/core/PropertyAccess.h"
 #include "tests/framework/WinTestSupport.h"
 
@@ -54,6 +56,16 @@ constexpr char kLayout[] = R"(object F: TTestForm
         Caption = 'b.bmp'
         SubItems.Strings = ('picture')
       end>
+  end
+  object Count: TEdit
+    Left = 320
+  end
+  object Spin: TUpDown
+    Left = 400
+    Min = 2
+    Max = 8
+    Position = 3
+    Associate = Count
   end
 end
 )";
@@ -186,6 +198,34 @@ TEST_F(MoreControlsTest, ReportViewShowsColumnsAndRowsUnderItsHeader) {
   notice.iSubItem = 1;
   SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notice));
   EXPECT_EQ(clicked, std::vector<std::wstring>{L"Kind"});
+}
+
+TEST_F(MoreControlsTest, UpDownStepsWithinItsRangeAndShowsItInItsEdit) {
+  auto* spin = Find<TUpDown>(L"Spin");
+  auto* edit = Find<TEdit>(L"Count");
+  EXPECT_EQ(WindowClass(spin), L"TUpDown");
+  EXPECT_EQ(GetEnumProperty(spin, "Orientation"), "udVertical");
+  EXPECT_EQ(spin->Associate(), edit);
+  EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(spin->WindowHandle(), UDM_GETBUDDY, 0, 0)), edit->WindowHandle());
+  EXPECT_EQ(edit->Text(), L"3");
+  int low = 0, high = 0;
+  SendMessageW(spin->WindowHandle(), UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low), reinterpret_cast<LPARAM>(&high));
+  EXPECT_EQ(low, 2);
+  EXPECT_EQ(high, 8);
+
+  int changes = 0;
+  spin->OnChange = [&](TObject*) { ++changes; };
+  SendMessageW(spin->WindowHandle(), UDM_SETPOS32, 0, 5);  // as an arrow click leaves it
+  SendMessageW(form->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 5),
+               reinterpret_cast<LPARAM>(spin->WindowHandle()));
+  EXPECT_EQ(GetIntegerProperty(spin, "Position"), 5);
+  EXPECT_EQ(changes, 1);
+  EXPECT_TRUE(SetPropertyFromText(spin, "Position", L"20"));
+  EXPECT_EQ(spin->Position(), 8);
+
+  delete edit;  // the up-down lets go of an associate that goes away
+  EXPECT_EQ(spin->Associate(), nullptr);
+  EXPECT_EQ(SendMessageW(spin->WindowHandle(), UDM_GETBUDDY, 0, 0), 0);
 }
 
 }  // namespace
