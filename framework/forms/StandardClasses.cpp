@@ -2,6 +2,7 @@
 
 #include "framework/controls/Buttons.h"
 #include "framework/controls/Containers.h"
+#include "framework/controls/DateTimePicker.h"
 #include "framework/controls/DBGrid.h"
 #include "framework/controls/Edits.h"
 #include "framework/controls/GlyphButtons.h"
@@ -29,7 +30,7 @@ void RegisterStandardClasses() {
              &TGroupBox::StaticClassInfo(),   &TPanel::StaticClassInfo(),      &TLabel::StaticClassInfo(),
              &TImage::StaticClassInfo(),      &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
              &TTabControl::StaticClassInfo(),  &THeaderControl::StaticClassInfo(), &TListView::StaticClassInfo(),
-             &TUpDown::StaticClassInfo(),
+             &TUpDown::StaticClassInfo(),     &TDateTimePicker::StaticClassInfo(),
              &TStatusBar::StaticClassInfo(),  &TScrollBar::StaticClassInfo(),  &TProgressBar::StaticClassInfo(),
              &TTrackBar::StaticClassInfo(),   &TComboBox::StaticClassInfo(),   &TListBox::StaticClassInfo(),
              &TMainMenu::StaticClassInfo(),   &TPopupMenu::StaticClassInfo(),  &TMenuItem::StaticClassInfo(),

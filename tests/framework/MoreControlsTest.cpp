@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "framework/controls/ListViews.h"
+#include "framework/controls/DateTimePicker.h"
 #include "framework/controls/Edits.h"
 #include "framework/controls/TabControl.h"
 #include "framework/controls/UpDown.h"
@@ -66,6 +67,17 @@ constexpr char kLayout[] = R"(object F: TTestForm
     Max = 8
     Position = 3
     Associate = Count
+  end
+  object Day: TDateTimePicker
+    Left = 320
+    Top = 40
+    Date = '2024-02-29'
+    Time = '13:05:09'
+  end
+  object Clock: TDateTimePicker
+    Left = 320
+    Top = 70
+    Kind = dtkTime
   end
 end
 )";
@@ -226,6 +238,37 @@ TEST_F(MoreControlsTest, UpDownStepsWithinItsRangeAndShowsItInItsEdit) {
   delete edit;  // the up-down lets go of an associate that goes away
   EXPECT_EQ(spin->Associate(), nullptr);
   EXPECT_EQ(SendMessageW(spin->WindowHandle(), UDM_GETBUDDY, 0, 0), 0);
+}
+
+TEST_F(MoreControlsTest, DateTimePickerHoldsItsValueAsTextAndInItsWindow) {
+  auto* day = Find<TDateTimePicker>(L"Day");
+  EXPECT_EQ(WindowClass(day), L"TDateTimePicker");
+  SYSTEMTIME shown{};
+  EXPECT_EQ(SendMessageW(day->WindowHandle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&shown)), GDT_VALID);
+  EXPECT_EQ(shown.wYear, 2024);
+  EXPECT_EQ(shown.wMonth, 2);
+  EXPECT_EQ(shown.wDay, 29);
+  EXPECT_EQ(GetPropertyText(day, "Time"), L"13:05:09");
+  auto* clock = Find<TDateTimePicker>(L"Clock");
+  EXPECT_NE(GetWindowLongW(clock->WindowHandle(), GWL_STYLE) & DTS_TIMEFORMAT, 0);
+
+  for (const wchar_t* bad : {L"2023-02-29", L"2024-13-01", L"2024-1-", L"24-01-01x", L""}) {
+    EXPECT_THROW(day->SetDate(bad), FrameworkError) << bad;
+  }
+  EXPECT_THROW(day->SetTime(L"24:00:00"), FrameworkError);
+  EXPECT_EQ(day->Date(), L"2024-02-29");  // refused text leaves the value alone
+
+  int changes = 0;
+  day->OnChange = [&](TObject*) { ++changes; };
+  shown.wDay = 3;  // as the user picks it in the window
+  SendMessageW(day->WindowHandle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&shown));
+  NMDATETIMECHANGE notice{};
+  notice.nmhdr = {day->WindowHandle(), 0, static_cast<UINT>(DTN_DATETIMECHANGE)};
+  SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notice));
+  EXPECT_EQ(changes, 1);
+  day->SetKind(TDateTimeKind::dtkTime);  // a new window keeps the value
+  EXPECT_EQ(day->Date(), L"2024-02-03");
+  EXPECT_EQ(day->Time(), L"13:05:09");
 }
 
 }  // namespace
