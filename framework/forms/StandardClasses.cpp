@@ -10,6 +10,7 @@
 #include "framework/controls/ListControls.h"
 #include "framework/controls/ListViews.h"
 #include "framework/controls/PageControl.h"
+#include "framework/controls/RadioGroup.h"
 #include "framework/controls/RangeControls.h"
 #include "framework/controls/StatusBar.h"
 #include "framework/controls/TabControl.h"
@@ -30,7 +31,7 @@ void RegisterStandardClasses() {
              &TGroupBox::StaticClassInfo(),   &TPanel::StaticClassInfo(),      &TLabel::StaticClassInfo(),
              &TImage::StaticClassInfo(),      &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
              &TTabControl::StaticClassInfo(),  &THeaderControl::StaticClassInfo(), &TListView::StaticClassInfo(),
-             &TUpDown::StaticClassInfo(),     &TDateTimePicker::StaticClassInfo(),
+             &TUpDown::StaticClassInfo(),     &TDateTimePicker::StaticClassInfo(), &TRadioGroup::StaticClassInfo(),
              &TStatusBar::StaticClassInfo(),  &TScrollBar::StaticClassInfo(),  &TProgressBar::StaticClassInfo(),
              &TTrackBar::StaticClassInfo(),   &TComboBox::StaticClassInfo(),   &TListBox::StaticClassInfo(),
              &TMainMenu::StaticClassInfo(),   &TPopupMenu::StaticClassInfo(),  &TMenuItem::StaticClassInfo(),

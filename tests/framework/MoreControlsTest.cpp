@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "framework/controls/ListViews.h"
+#include "framework/controls/RadioGroup.h"
 #include "framework/controls/DateTimePicker.h"
 #include "framework/controls/Edits.h"
 #include "framework/controls/TabControl.h"
@@ -78,6 +79,17 @@ constexpr char kLayout[] = R"(object F: TTestForm
     Left = 320
     Top = 70
     Kind = dtkTime
+  end
+  object Choice: TRadioGroup
+    Left = 320
+    Top = 100
+    Width = 200
+    Height = 90
+    Caption = 'Choice'
+    ItemIndex = 2
+    Columns = 2
+    Items.Strings = ('one' 'two' 'three')
+    OnClick = ButtonClick
   end
 end
 )";
@@ -269,6 +281,33 @@ TEST_F(MoreControlsTest, DateTimePickerHoldsItsValueAsTextAndInItsWindow) {
   day->SetKind(TDateTimeKind::dtkTime);  // a new window keeps the value
   EXPECT_EQ(day->Date(), L"2024-02-03");
   EXPECT_EQ(day->Time(), L"13:05:09");
+}
+
+TEST_F(MoreControlsTest, RadioGroupChecksOneButtonPerItem) {
+  auto* group = Find<TRadioGroup>(L"Choice");
+  EXPECT_EQ(WindowClass(group), L"TRadioGroup");
+  ASSERT_EQ(group->ControlCount(), 3);
+  EXPECT_EQ(GetIntegerProperty(group, "ItemIndex"), 2);  // given before its items
+  EXPECT_EQ(SendMessageW(group->Button(2)->WindowHandle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(group->Button(1)->Caption(), L"two");
+  // Two columns: the third button starts the second column.
+  EXPECT_EQ(group->Button(2)->Top(), group->Button(0)->Top());
+  EXPECT_GT(group->Button(2)->Left(), group->Button(1)->Left());
+
+  form->calls.clear();
+  TRadioButton* first = group->Button(0);
+  SendMessageW(first->WindowHandle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(group->ItemIndex(), 0);
+  EXPECT_FALSE(group->Button(2)->Checked());
+  EXPECT_EQ(form->calls, std::vector<std::wstring>{L"click Choice"});
+
+  group->Items()->Delete(0);  // the buttons follow the items
+  EXPECT_EQ(group->ControlCount(), 2);
+  EXPECT_EQ(group->Button(0)->Caption(), L"two");
+  group->SetItemIndex(5);
+  EXPECT_EQ(group->ItemIndex(), -1);
+  EXPECT_FALSE(group->Button(0)->Checked());
+  EXPECT_FALSE(group->Button(1)->Checked());
 }
 
 }  // namespace
