@@ -25,11 +25,18 @@ TRadioGroup::TRadioGroup(TComponent* owner) : TCustomGroupBox(owner) {
 
 TRadioGroup::~TRadioGroup() {
   MarkDestroying();
+  RemoveButtons();
+}
+
+void TRadioGroup::RemoveButtons() {
+  // Taken out of the group while still whole, so that the group forgets them
+  // as windowed controls (its tab order too) before they go.
+  for (auto& button : buttons_) button->SetParent(nullptr);
   buttons_.clear();
 }
 
 void TRadioGroup::RebuildButtons() {
-  buttons_.clear();
+  RemoveButtons();
   for (int i = 0; i < items_.Count(); ++i) {
     auto button = std::make_unique<TRadioButton>(nullptr);
     button->SetCaption(items_.Get(i));

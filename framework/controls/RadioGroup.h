@@ -32,6 +32,7 @@ class TRadioGroup : public TCustomGroupBox {
 
  private:
   void RebuildButtons();
+  void RemoveButtons();
   void ButtonClicked(int index);
   mutable TStringList items_;
   std::vector<std::unique_ptr<TRadioButton>> buttons_;
