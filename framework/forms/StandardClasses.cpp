@@ -14,6 +14,7 @@
 #include "framework/controls/RangeControls.h"
 #include "framework/controls/StatusBar.h"
 #include "framework/controls/TabControl.h"
+#include "framework/controls/ToolBar.h"
 #include "framework/controls/UpDown.h"
 #include "framework/core/DataSet.h"
 #include "framework/forms/Form.h"
@@ -32,6 +33,7 @@ void RegisterStandardClasses() {
              &TImage::StaticClassInfo(),      &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
              &TTabControl::StaticClassInfo(),  &THeaderControl::StaticClassInfo(), &TListView::StaticClassInfo(),
              &TUpDown::StaticClassInfo(),     &TDateTimePicker::StaticClassInfo(), &TRadioGroup::StaticClassInfo(),
+             &TToolBar::StaticClassInfo(),    &TToolButton::StaticClassInfo(),
              &TStatusBar::StaticClassInfo(),  &TScrollBar::StaticClassInfo(),  &TProgressBar::StaticClassInfo(),
              &TTrackBar::StaticClassInfo(),   &TComboBox::StaticClassInfo(),   &TListBox::StaticClassInfo(),
              &TMainMenu::StaticClassInfo(),   &TPopupMenu::StaticClassInfo(),  &TMenuItem::StaticClassInfo(),

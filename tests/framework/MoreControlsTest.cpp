@@ -9,8 +9,10 @@
 #include "framework/controls/DateTimePicker.h"
 #include "framework/controls/Edits.h"
 #include "framework/controls/TabControl.h"
+#include "framework/controls/ToolBar.h"
 #include "framework/controls/UpDown.h"
 #include "framework/core/PropertyAccess.h"
+#include "framework/menus/Menus.h"
 #include "tests/framework/WinTestSupport.h"
 
 namespace lanvero::framework::testing {
@@ -90,6 +92,32 @@ constexpr char kLayout[] = R"(object F: TTestForm
     Columns = 2
     Items.Strings = ('one' 'two' 'three')
     OnClick = ButtonClick
+  end
+  object Tools: TToolBar
+    ShowCaptions = True
+    object Open: TToolButton
+      Caption = 'Open'
+      ImageIndex = 0
+      OnClick = ButtonClick
+    end
+    object Gap: TToolButton
+      Style = tbsSeparator
+    end
+    object Bold: TToolButton
+      Caption = 'Bold'
+      Style = tbsCheck
+      Down = True
+    end
+    object Quit: TToolButton
+      Caption = 'Quit'
+      MenuItem = QuitItem
+    end
+  end
+  object Menu: TPopupMenu
+    object QuitItem: TMenuItem
+      Caption = 'Quit'
+      OnClick = ButtonClick
+    end
   end
 end
 )";
@@ -247,7 +275,11 @@ TEST_F(MoreControlsTest, UpDownStepsWithinItsRangeAndShowsItInItsEdit) {
   EXPECT_TRUE(SetPropertyFromText(spin, "Position", L"20"));
   EXPECT_EQ(spin->Position(), 8);
 
-  delete edit;  // the up-down lets go of an associate that goes away
+  // The up-down lets go of an associate that goes away. (Taken off the form
+  // first: a windowed control deleted while on its parent stays in the
+  // parent's tab order.)
+  edit->SetParent(nullptr);
+  delete edit;
   EXPECT_EQ(spin->Associate(), nullptr);
   EXPECT_EQ(SendMessageW(spin->WindowHandle(), UDM_GETBUDDY, 0, 0), 0);
 }
@@ -308,6 +340,47 @@ TEST_F(MoreControlsTest, RadioGroupChecksOneButtonPerItem) {
   EXPECT_EQ(group->ItemIndex(), -1);
   EXPECT_FALSE(group->Button(0)->Checked());
   EXPECT_FALSE(group->Button(1)->Checked());
+}
+
+TEST_F(MoreControlsTest, ToolBarShowsItsButtonsAndRunsTheirClicks) {
+  auto* bar = Find<TToolBar>(L"Tools");
+  EXPECT_EQ(WindowClass(bar), L"TToolBar");
+  ASSERT_EQ(bar->ButtonCount(), 4);
+  EXPECT_EQ(SendMessageW(bar->WindowHandle(), TB_BUTTONCOUNT, 0, 0), 4);
+  TBBUTTON shown{};
+  SendMessageW(bar->WindowHandle(), TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&shown));
+  EXPECT_EQ(shown.fsStyle & BTNS_SEP, BTNS_SEP);
+  wchar_t text[16]{};
+  SendMessageW(bar->WindowHandle(), TB_GETBUTTONTEXTW, TToolBar::CommandOf(0), reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"Open");
+  auto* bold = Find<TToolButton>(L"Bold");
+  EXPECT_EQ(GetEnumProperty(bold, "Style"), "tbsCheck");
+  EXPECT_EQ(bold->Index(), 2);
+  EXPECT_NE(SendMessageW(bar->WindowHandle(), TB_ISBUTTONCHECKED, TToolBar::CommandOf(2), 0), 0);
+
+  // The window reports a click on a button as a command from the bar.
+  auto click = [&](int index) {
+    SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(TToolBar::CommandOf(index), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(bar->WindowHandle()));
+  };
+  form->calls.clear();
+  click(0);
+  click(3);  // no OnClick: its menu item's
+  click(9);  // no such button
+  EXPECT_EQ(form->calls, (std::vector<std::wstring>{L"click Open", L"click QuitItem"}));
+
+  SendMessageW(bar->WindowHandle(), TB_CHECKBUTTON, TToolBar::CommandOf(2), FALSE);  // as the user toggles it
+  EXPECT_FALSE(bold->Down());
+  bold->SetCaption(L"Heavy");  // a rebuild keeps the state and shows the new text
+  EXPECT_EQ(SendMessageW(bar->WindowHandle(), TB_ISBUTTONCHECKED, TToolBar::CommandOf(2), 0), 0);
+  SendMessageW(bar->WindowHandle(), TB_GETBUTTONTEXTW, TToolBar::CommandOf(2), reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, L"Heavy");
+
+  delete Find<TMenuItem>(L"QuitItem");
+  EXPECT_EQ(Find<TToolButton>(L"Quit")->MenuItem(), nullptr);
+  delete Find<TToolButton>(L"Gap");
+  EXPECT_EQ(SendMessageW(bar->WindowHandle(), TB_BUTTONCOUNT, 0, 0), 3);
+  EXPECT_EQ(bold->Index(), 1);
 }
 
 }  // namespace

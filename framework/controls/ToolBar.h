@@ -1,0 +1,96 @@
+// A tool bar on the system tool bar ("ToolbarWindow32") and its buttons.
+// A TToolButton is a child control of the bar without a window of its own:
+// the bar's window draws and clicks it, the button keeps its properties.
+#pragma once
+
+#include <vector>
+
+#include "framework/controls/GraphicControl.h"
+#include "framework/controls/WinControl.h"
+
+namespace lanvero::framework {
+
+class TToolBar;
+class TMenuItem;
+class TImageList;
+
+enum class TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator };
+
+class TToolButton : public TGraphicControl {
+ public:
+  explicit TToolButton(TComponent* owner);
+  ~TToolButton() override;
+  static const ClassInfo& StaticClassInfo();
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
+
+  TToolBar* ToolBar() const;
+  std::wstring Caption() const { return GetText(); }
+  void SetCaption(const std::wstring& caption);
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int index);
+  TToolButtonStyle ButtonStyle() const { return style_; }
+  void SetButtonStyle(TToolButtonStyle style);
+  // Pressed in, for check buttons.
+  bool Down() const;
+  void SetDown(bool value);
+  TMenuItem* MenuItem() const { return menuItem_; }
+  void SetMenuItem(TMenuItem* item);
+  // Its place among the bar's buttons (-1 outside a bar).
+  int Index() const;
+
+  // OnClick, or else the menu item's click.
+  void Click() override;
+  // Shows the menu item's sub-menu under the button and runs the chosen item.
+  void DropDown();
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  friend class TToolBar;
+  void Changed();
+  int imageIndex_ = -1;
+  TToolButtonStyle style_ = TToolButtonStyle::tbsButton;
+  mutable bool down_ = false;
+  TMenuItem* menuItem_ = nullptr;
+};
+
+class TToolBar : public TWinControl {
+ public:
+  explicit TToolBar(TComponent* owner);
+  ~TToolBar() override;
+  static const ClassInfo& StaticClassInfo();
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
+
+  int ButtonCount() const { return static_cast<int>(buttons_.size()); }
+  TToolButton* Buttons(int index) const { return buttons_.at(static_cast<size_t>(index)); }
+  int IndexOf(const TToolButton* button) const;
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
+  bool ShowCaptions() const { return showCaptions_; }
+  void SetShowCaptions(bool value);
+  // The command identifier the window uses for button `index`.
+  static UINT CommandOf(int index) { return static_cast<UINT>(index) + 1; }
+
+  // Sends a message about button `index` to the window (0 without one).
+  LRESULT SendButtonMessage(UINT msg, int index, LPARAM lParam) const;
+  // Rebuilds the window's buttons from the button controls.
+  void UpdateButtons();
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void CreateHandleState() override;
+  void WndProc(TMessage& message) override;
+  void Dispatch(TMessage& message) override;
+  void ControlInserted(TControl* control) override;
+  void ControlRemoved(TControl* control) override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  TToolButton* ButtonOfCommand(UINT command) const;
+  std::vector<TToolButton*> buttons_;
+  TImageList* images_ = nullptr;
+  bool showCaptions_ = false;
+};
+
+}  // namespace lanvero::framework
