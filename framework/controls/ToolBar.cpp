@@ -98,6 +98,16 @@ void TToolButton::Notification(TComponent* component, TOperation operation) {
   if (operation == TOperation::opRemove && component == menuItem_) menuItem_ = nullptr;
 }
 
+void TToolButton::CMVisibleChanged(TMessage& message) {
+  TGraphicControl::CMVisibleChanged(message);
+  Changed();
+}
+
+void TToolButton::CMEnabledChanged(TMessage& message) {
+  TGraphicControl::CMEnabledChanged(message);
+  Changed();
+}
+
 void TToolButton::Click() {
   if (!OnClick && menuItem_) return menuItem_->Click();
   TGraphicControl::Click();

@@ -45,6 +45,9 @@ class TToolButton : public TGraphicControl {
 
  protected:
   void Notification(TComponent* component, TOperation operation) override;
+  // The bar's window shows hidden and disabled buttons by their state.
+  void CMVisibleChanged(TMessage& message) override;
+  void CMEnabledChanged(TMessage& message) override;
 
  private:
   friend class TToolBar;

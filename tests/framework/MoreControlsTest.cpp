@@ -375,6 +375,10 @@ TEST_F(MoreControlsTest, ToolBarShowsItsButtonsAndRunsTheirClicks) {
   EXPECT_EQ(SendMessageW(bar->WindowHandle(), TB_ISBUTTONCHECKED, TToolBar::CommandOf(2), 0), 0);
   SendMessageW(bar->WindowHandle(), TB_GETBUTTONTEXTW, TToolBar::CommandOf(2), reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, L"Heavy");
+  bold->SetEnabled(false);
+  EXPECT_EQ(SendMessageW(bar->WindowHandle(), TB_ISBUTTONENABLED, TToolBar::CommandOf(2), 0), 0);
+  bold->SetVisible(false);
+  EXPECT_NE(SendMessageW(bar->WindowHandle(), TB_ISBUTTONHIDDEN, TToolBar::CommandOf(2), 0), 0);
 
   delete Find<TMenuItem>(L"QuitItem");
   EXPECT_EQ(Find<TToolButton>(L"Quit")->MenuItem(), nullptr);
