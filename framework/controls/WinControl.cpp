@@ -191,9 +191,11 @@ void TWinControl::InsertControl(TControl* control) {
 }
 
 void TWinControl::RemoveControl(TControl* control) {
+  // The tab list is searched by address: a control on its way out of its
+  // destructor no longer casts to a windowed control, yet must not stay listed.
+  std::erase_if(tabList_, [control](const TWinControl* entry) { return static_cast<const TControl*>(entry) == control; });
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
     windowed->DestroyHandle();
-    tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), windowed), tabList_.end());
   } else {
     control->InvalidateControl(true);
   }
