@@ -220,12 +220,14 @@ void TPageControl::ShowActivePage() {
   }
 }
 
-void TPageControl::Dispatch(TMessage& message) {
+void TCustomTabControl::Dispatch(TMessage& message) {
   if (message.Msg == CN_NOTIFY) return CNNotify(message);
   TWinControl::Dispatch(message);
 }
 
-void TPageControl::CNNotify(TMessage& message) {
+// Selection changes of the system tab control: OnChanging may refuse one;
+// an accepted one reaches the control, then OnChange.
+void TCustomTabControl::CNNotify(TMessage& message) {
   const auto* header = reinterpret_cast<NMHDR*>(message.LParam);
   if (header->code == TCN_SELCHANGING) {
     bool allow = true;
@@ -234,14 +236,17 @@ void TPageControl::CNNotify(TMessage& message) {
     return;
   }
   if (header->code == TCN_SELCHANGE) {
-    const int tab = static_cast<int>(SendToWindow(TCM_GETCURSEL, 0, 0));
-    for (TTabSheet* page : pages_) {
-      if (page->TabIndex() == tab) {
-        SetActivePage(page);
-        break;
-      }
-    }
+    TabSelected(static_cast<int>(SendToWindow(TCM_GETCURSEL, 0, 0)));
     if (OnChange) OnChange(this);
+  }
+}
+
+void TPageControl::TabSelected(int tab) {
+  for (TTabSheet* page : pages_) {
+    if (page->TabIndex() == tab) {
+      SetActivePage(page);
+      break;
+    }
   }
 }
 

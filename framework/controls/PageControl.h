@@ -47,6 +47,17 @@ class TCustomTabControl : public TWinControl {
   explicit TCustomTabControl(TComponent* owner) : TWinControl(owner) {}
   static const ClassInfo& StaticClassInfo();
   const ClassInfo& ClassType() const override { return StaticClassInfo(); }
+
+  TNotifyEvent OnChange;
+  std::function<void(TObject* sender, bool& allowChange)> OnChanging;
+
+ protected:
+  void Dispatch(TMessage& message) override;
+  // The user selected tab `tab`; called before OnChange.
+  virtual void TabSelected(int tab) = 0;
+
+ private:
+  void CNNotify(TMessage& message);
 };
 
 class TPageControl : public TCustomTabControl {
@@ -67,9 +78,6 @@ class TPageControl : public TCustomTabControl {
   RECT DisplayRect() const;
   RECT AlignClientRect() override { return DisplayRect(); }
 
-  TNotifyEvent OnChange;
-  std::function<void(TObject* sender, bool& allowChange)> OnChanging;
-
   // Called by sheets when their tab must be redone.
   void UpdateTabs();
   void MovePage(TTabSheet* page, int index);
@@ -78,8 +86,7 @@ class TPageControl : public TCustomTabControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateHandleState() override;
-  void Dispatch(TMessage& message) override;
-  void CNNotify(TMessage& message);
+  void TabSelected(int tab) override;
   void ControlInserted(TControl* control) override;
   void ControlRemoved(TControl* control) override;
   void AlignControls(RECT& rect) override;

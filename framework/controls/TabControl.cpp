@@ -67,23 +67,4 @@ void TTabControl::UpdateTabs(int selected) {
   SetTabIndex(selected);
 }
 
-void TTabControl::Dispatch(TMessage& message) {
-  if (message.Msg == CN_NOTIFY) return CNNotify(message);
-  TWinControl::Dispatch(message);
-}
-
-void TTabControl::CNNotify(TMessage& message) {
-  const auto* header = reinterpret_cast<NMHDR*>(message.LParam);
-  if (header->code == TCN_SELCHANGING) {
-    bool allow = true;
-    if (OnChanging) OnChanging(this, allow);
-    message.Result = allow ? 0 : 1;
-    return;
-  }
-  if (header->code == TCN_SELCHANGE) {
-    tabIndex_ = static_cast<int>(SendToWindow(TCM_GETCURSEL, 0, 0));
-    if (OnChange) OnChange(this);
-  }
-}
-
 }  // namespace lanvero::framework

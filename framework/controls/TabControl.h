@@ -19,15 +19,11 @@ class TTabControl : public TCustomTabControl {
   int TabIndex() const;
   void SetTabIndex(int index);
 
-  TNotifyEvent OnChange;
-  std::function<void(TObject* sender, bool& allowChange)> OnChanging;
-
  protected:
   void CreateParams(TCreateParams& params) override;
   void CreateHandleState() override;
   void DestroyWnd() override;
-  void Dispatch(TMessage& message) override;
-  void CNNotify(TMessage& message);
+  void TabSelected(int tab) override { tabIndex_ = tab; }
 
  private:
   // Rebuilds the window's tabs from Tabs and selects `selected` again.
