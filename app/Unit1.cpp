@@ -115,18 +115,35 @@ std::wstring TForm1::SpecialFolderPath(int folder) const {
   return path;
 }
 
-std::wstring TForm1::DatabaseFilePath() const {
-  return SpecialFolderPath(CSIDL_WINDOWS) + L"\\" + kDatabaseFileName;
+// Writes the embedded database into the Windows directory, replacing what an
+// earlier run left there, and returns its path. Where that directory refuses
+// the file (a 64-bit program of a standard user is not redirected to a
+// virtual store as a 32-bit one is), the file goes to the user's own
+// "Lanvero" folder of local application data instead, with the same name
+// and lifecycle. A file held by another running copy is not a refusal: it
+// stays an error, as before.
+std::wstring TForm1::WriteDatabaseFile() {
+  DatabaseFile = SpecialFolderPath(CSIDL_WINDOWS) + L"\\" + kDatabaseFileName;
+  DeleteFileW(DatabaseFile.c_str());
+  try {
+    SaveResourceToFile(L"_", L"mdb", DatabaseFile);
+    return DatabaseFile;
+  } catch (const FileRefusedError&) {
+  }
+  const std::wstring folder = SpecialFolderPath(CSIDL_LOCAL_APPDATA) + L"\\Lanvero";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  DatabaseFile = folder + L"\\" + kDatabaseFileName;
+  DeleteFileW(DatabaseFile.c_str());
+  SaveResourceToFile(L"_", L"mdb", DatabaseFile);
+  return DatabaseFile;
 }
 
 void TForm1::FormCreate(TObject*) {
   try {
     ProductName = L"Lanvero";
     SetCaption(ProductName + L" " + Edit_SoftVer->Text());
-    DeleteFileW(DatabaseFilePath().c_str());
-    SaveResourceToFile(L"_", L"mdb", DatabaseFilePath());
-    ADOConnection1->SetConnectionString(L"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" +
-                                        SpecialFolderPath(CSIDL_WINDOWS) + L"\\" + kDatabaseFileName +
+    const std::wstring databaseFile = WriteDatabaseFile();
+    ADOConnection1->SetConnectionString(L"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + databaseFile +
                                         L";Persist Security Info=False");
     RunStatement(db::kListAllStatement);
     SetRecordCountStatus();
@@ -140,7 +157,7 @@ void TForm1::FormCreate(TObject*) {
 
 void TForm1::FormClose(TObject*, framework::TCloseAction&) {
   ADOConnection1->Close();
-  DeleteFileW(DatabaseFilePath().c_str());
+  if (!DatabaseFile.empty()) DeleteFileW(DatabaseFile.c_str());
 }
 
 // --- Browsing and search --------------------------------------------------

@@ -48,7 +48,7 @@ class TForm1 : public framework::TForm {
 
  private:
   std::wstring SpecialFolderPath(int folder) const;
-  std::wstring DatabaseFilePath() const;
+  std::wstring WriteDatabaseFile();
   void RunStatement(std::u16string_view statement);
   void ShowTitleColumnOnly();
   void SetRecordCountStatus();
@@ -70,6 +70,9 @@ class TForm1 : public framework::TForm {
   framework::TButton* Button_Close = nullptr;
   TADOConnection* ADOConnection1 = nullptr;
   TADOQuery* ADOQuery1 = nullptr;
+
+  // Where this run wrote the database file; deleted again at close.
+  std::wstring DatabaseFile;
 
   // The grid's own handler, which every message but the wheel still reaches.
   framework::TWndMethod OldGridWnd;

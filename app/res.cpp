@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "framework/core/FrameworkError.h"
 
 namespace lanvero::app {
 namespace {
@@ -42,7 +41,12 @@ void SaveResourceToFile(const std::wstring& resourceName, const std::wstring& re
   const auto [bytes, size] = ResourceBytes(resourceName, resourceType);
   FileHandle file(CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                               nullptr));
-  if (file.Get() == INVALID_HANDLE_VALUE) throw FrameworkError(L"Cannot create file \"" + fileName + L"\"");
+  if (file.Get() == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    const std::wstring message = L"Cannot create file \"" + fileName + L"\"";
+    if (error == ERROR_ACCESS_DENIED || error == ERROR_PATH_NOT_FOUND) throw FileRefusedError(message);
+    throw FrameworkError(message);
+  }
   DWORD written = 0;
   if (!WriteFile(file.Get(), bytes, size, &written, nullptr) || written != size) {
     throw FrameworkError(L"Error writing file \"" + fileName + L"\"");

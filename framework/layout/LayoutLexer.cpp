@@ -39,9 +39,16 @@ void LayoutLexer::SkipSpace() {
   }
 }
 
+LayoutToken LayoutLexer::Token(LayoutToken::Type type) const {
+  LayoutToken token;
+  token.type = type;
+  token.line = line_;
+  return token;
+}
+
 LayoutToken LayoutLexer::Next() {
   SkipSpace();
-  if (AtEnd()) return LayoutToken{.type = LayoutToken::Type::End, .line = line_};
+  if (AtEnd()) return Token(LayoutToken::Type::End);
   const char c = Peek();
   if (IsLetter(c)) return Identifier();
   if (IsDigit(c) || c == '$') return Number();
@@ -49,7 +56,9 @@ LayoutToken LayoutLexer::Next() {
   if (c == '{') return Binary();
   if (kSymbols.find(c) != std::string_view::npos) {
     ++pos_;
-    return LayoutToken{.type = LayoutToken::Type::Symbol, .symbol = c, .line = line_};
+    LayoutToken token = Token(LayoutToken::Type::Symbol);
+    token.symbol = c;
+    return token;
   }
   throw LayoutError(L"unexpected character (code " + std::to_wstring(static_cast<unsigned char>(c)) + L")", line_);
 }
@@ -57,13 +66,13 @@ LayoutToken LayoutLexer::Next() {
 LayoutToken LayoutLexer::Identifier() {
   const size_t start = pos_;
   while (!AtEnd() && (IsLetter(Peek()) || IsDigit(Peek()))) ++pos_;
-  return LayoutToken{.type = LayoutToken::Type::Identifier,
-                     .identifier = std::string(text_.substr(start, pos_ - start)),
-                     .line = line_};
+  LayoutToken token = Token(LayoutToken::Type::Identifier);
+  token.identifier = std::string(text_.substr(start, pos_ - start));
+  return token;
 }
 
 LayoutToken LayoutLexer::Number() {
-  LayoutToken token{.type = LayoutToken::Type::Integer, .line = line_};
+  LayoutToken token = Token(LayoutToken::Type::Integer);
   if (Peek() == '$') {
     ++pos_;
     uint64_t value = 0;
@@ -103,7 +112,7 @@ LayoutToken LayoutLexer::Number() {
 }
 
 LayoutToken LayoutLexer::String() {
-  LayoutToken token{.type = LayoutToken::Type::String, .line = line_};
+  LayoutToken token = Token(LayoutToken::Type::String);
   while (!AtEnd()) {
     if (Peek() == '\'') {
       ++pos_;
@@ -140,7 +149,7 @@ LayoutToken LayoutLexer::String() {
 }
 
 LayoutToken LayoutLexer::Binary() {
-  LayoutToken token{.type = LayoutToken::Type::Binary, .line = line_};
+  LayoutToken token = Token(LayoutToken::Type::Binary);
   ++pos_;  // '{'
   int high = -1;
   for (;;) {

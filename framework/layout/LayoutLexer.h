@@ -31,6 +31,8 @@ class LayoutLexer {
   int Line() const { return line_; }
 
  private:
+  // An empty token of the given type on the current line.
+  LayoutToken Token(LayoutToken::Type type) const;
   void SkipSpace();
   LayoutToken Identifier();
   LayoutToken Number();

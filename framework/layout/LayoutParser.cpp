@@ -47,7 +47,8 @@ class Parser {
     std::string name = ExpectIdentifier();
     while (IsSymbol('.')) {
       Advance();
-      name += "." + ExpectIdentifier();
+      name += '.';
+      name += ExpectIdentifier();
     }
     return name;
   }

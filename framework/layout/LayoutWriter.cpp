@@ -118,7 +118,8 @@ std::string QuoteLayoutString(const std::wstring& text) {
     } else {
       if (quoted) out += '\'';
       quoted = false;
-      out += "#" + std::to_string(code);
+      out += '#';
+      out += std::to_string(code);
     }
   }
   if (quoted) out += '\'';

@@ -1,7 +1,7 @@
-# Configuring and building the three trees. Sourced.
+# Configuring and building the trees. Sourced.
 
 # Native tree: clang with AddressSanitizer/UBSan, tests and fuzz targets,
-# and the tools that generate assets for the Windows tree.
+# and the tools that generate assets for the Windows trees.
 build_native() {
   cmake -S "$ROOT" -B "$BUILD/native" -G Ninja \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
@@ -9,14 +9,25 @@ build_native() {
   cmake --build "$BUILD/native" -j2
 }
 
-# Windows tree: MinGW cross build of Lanvero.exe, the Windows tools and the
-# Windows tests; assets come from the native tree's tools.
-build_windows() {
-  cmake -S "$ROOT" -B "$BUILD/win32" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
+# One Windows tree (win32 or win64): MinGW cross build of Lanvero.exe, the
+# Windows tools and the Windows tests; assets come from the native tree's
+# tools.
+build_windows_tree() {
+  local tree=$1
+  cmake -S "$ROOT" -B "$BUILD/$tree" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-$(tree_processor "$tree").cmake" \
     -DCMAKE_BUILD_TYPE=Release \
     -DLANVERO_HOST_TOOLS="$BUILD/native" >/dev/null
-  cmake --build "$BUILD/win32" -j2
+  cmake --build "$BUILD/$tree" -j2
+}
+
+# Both Windows trees, whatever this machine can run: the 32-bit program is
+# the shipped one.
+build_windows() {
+  local tree
+  for tree in "${WINDOWS_TREES[@]}"; do
+    build_windows_tree "$tree" || return 1
+  done
 }
 
 # Release tree for benchmarks: g++ -O2, no sanitizers.

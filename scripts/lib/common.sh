@@ -6,15 +6,12 @@ CACHE="$ROOT/.cache"
 BUILD="$ROOT/build"
 OUT="$ROOT/out"
 
-# One 32-bit prefix per work tree, made once by scripts/setup.
-export WINEPREFIX="$CACHE/wine-prefix"
-export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # With this locale Wine's ANSI code page is 936, as on a Chinese Windows.
 export LANG=zh_CN.UTF-8
 export LC_ALL=zh_CN.UTF-8
 
-JPEG_PREFIX="$CACHE/libjpeg-turbo-i686"
-
 say() { printf 'setup: %s\n' "$*"; }
+
+source "$ROOT/scripts/lib/arch.sh"

@@ -6,7 +6,8 @@ report it wrote (test-results/<name>.xml); a crash that left no report, or a
 failing exit despite passing cases, counts as one more failure. Any other
 CTest test (fuzz runs, tool checks) counts as one case.
 Usage: tally.py JUNIT_FILE RESULTS_DIR [JUNIT_FILE RESULTS_DIR ...]
-Prints the failures by name, then "N passed, N failed".
+Prints the failures by tree and name, a line per tree, then
+"N passed, N failed".
 """
 import os
 import sys
@@ -55,11 +56,16 @@ def tally_tree(junit_path, results_dir):
 
 def main(args):
     total_passed = total_failed = total_skipped = 0
+    trees = []
     for junit, results in zip(args[0::2], args[1::2]):
+        tree = os.path.basename(os.path.dirname(os.path.abspath(results)))
         p, f, s, names = tally_tree(junit, results)
         total_passed, total_failed, total_skipped = total_passed + p, total_failed + f, total_skipped + s
+        trees.append(f"{tree}: {p} passed, {f} failed" + (f", {s} skipped" if s else ""))
         for n in names:
-            print(f"FAILED: {n}")
+            print(f"FAILED: {tree}: {n}")
+    for line in trees:
+        print(f"  {line}")
     line = f"{total_passed} passed, {total_failed} failed"
     if total_skipped:
         line += f", {total_skipped} skipped"

@@ -1,8 +1,9 @@
 // The database file in the Windows folder: written fresh at every start
 // whatever was left there, never changed by the program (a title edited in
 // the grid lives only until the program ends), gone after a normal close;
-// and a second running copy that cannot write it reports one error and
-// stays usable.
+// a second running copy that cannot write it reports one error and stays
+// usable; and where the Windows folder refuses the file, the same happens
+// in the user's local application data.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -91,6 +92,48 @@ TEST(DatabaseFileTest, SecondCopyThatCannotWriteTheFileReportsOnceAndStillCloses
   EXPECT_TRUE(MemoBecomes(*first, SurnameData::Shipped().Records()[1].shownBody));
   EXPECT_TRUE(first->Close());
   EXPECT_FALSE(FileExists(DatabaseFilePath()));
+}
+
+// Stands a directory where the database file goes, so that the Windows
+// folder refuses the file as it does for a 64-bit program of a standard
+// user (the tests run with every right, so permissions cannot do it).
+class WindowsFolderRefusesTheFile {
+ public:
+  WindowsFolderRefusesTheFile() {
+    DeleteFileW(DatabaseFilePath().c_str());
+    made_ = CreateDirectoryW(DatabaseFilePath().c_str(), nullptr) != 0;
+  }
+  ~WindowsFolderRefusesTheFile() { RemoveDirectoryW(DatabaseFilePath().c_str()); }
+  bool Made() const { return made_; }
+
+ private:
+  bool made_ = false;
+};
+
+TEST(DatabaseFileTest, RefusedWindowsFolderSendsTheFileToLocalAppDataWithTheSameLifecycle) {
+  WindowsFolderRefusesTheFile refusal;
+  ASSERT_TRUE(refusal.Made());
+  const std::wstring fallback = FallbackDatabaseFilePath();
+  CreateDirectoryW(fallback.substr(0, fallback.rfind(L'\\')).c_str(), nullptr);
+  ASSERT_TRUE(WriteGarbage(fallback)) << "a leftover file there is replaced too";
+
+  auto first = LanveroSession::Start();
+  EXPECT_TRUE(StatusBecomes(*first, RecordCountText()));
+  EXPECT_TRUE(ReadSharedFile(fallback) == ShippedDatabase()) << "no fresh database in the local application data";
+
+  // A second copy meets the first one's file there and reports it as before.
+  auto second = LanveroSession::Launch();
+  EXPECT_EQ(second->AnswerMessage(), L"程序发生未知错误,请联系客服！");
+  second->WaitForMainWindow();
+  EXPECT_TRUE(second->Close());
+  EXPECT_TRUE(FileExists(fallback)) << "the second copy removed the file the first one uses";
+
+  const GridView grid = ReadGrid(first->Grid());
+  ASSERT_GE(grid.rows.size(), 2u);
+  first->ClickAt(first->Grid(), grid.CellPoint(1));
+  EXPECT_TRUE(MemoBecomes(*first, SurnameData::Shipped().Records()[1].shownBody));
+  EXPECT_TRUE(first->Close());
+  EXPECT_FALSE(FileExists(fallback)) << "the database file was left behind";
 }
 
 TEST(DatabaseFileTest, TitleEditedInTheGridLastsOnlyForTheRun) {

@@ -54,7 +54,9 @@ std::vector<uint8_t> EncodeJpeg(const PixelImage& image) {
 }
 
 std::vector<uint8_t> PictureData(const std::string& className, const std::vector<uint8_t>& file) {
-  std::vector<uint8_t> data{static_cast<uint8_t>(className.size())};
+  std::vector<uint8_t> data;
+  data.reserve(1 + className.size() + file.size());
+  data.push_back(static_cast<uint8_t>(className.size()));
   data.insert(data.end(), className.begin(), className.end());
   data.insert(data.end(), file.begin(), file.end());
   return data;

@@ -41,12 +41,17 @@ Table MakeWideTable(std::size_t columns, std::size_t rows) {
   Table table;
   table.name = u"wide";
   for (std::size_t c = 0; c < columns; ++c) {
-    table.columns.push_back({u"c" + std::u16string(1, u'A' + c / 26 % 26) + std::u16string(1, u'a' + c % 26), ColumnType::Long, false, 0});
+    const std::u16string name{u'c', static_cast<char16_t>(u'A' + c / 26 % 26), static_cast<char16_t>(u'a' + c % 26)};
+    table.columns.push_back({name, ColumnType::Long, false, 0});
   }
   for (std::size_t r = 0; r < rows; ++r) {
     std::vector<Value> row;
     for (std::size_t c = 0; c < columns; ++c) {
-      row.push_back((r + c) % 5 == 0 ? Value{} : Value{static_cast<std::int32_t>(r * 1000 + c) - 500});
+      if ((r + c) % 5 == 0) {
+        row.emplace_back();
+      } else {
+        row.emplace_back(static_cast<std::int32_t>(r * 1000 + c) - 500);
+      }
     }
     table.rows.push_back(std::move(row));
   }

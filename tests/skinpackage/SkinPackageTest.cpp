@@ -114,7 +114,7 @@ TEST(SkinReader, HostilePackagesAreRefusedOrCopiedShort) {
   NotifierCapture capture;
   TSkinReader reader;
   std::string manyNames;
-  for (int i = 0; i < 1002; ++i) manyNames += "m" + std::to_string(i) + "\r\n";
+  for (int i = 0; i < 1002; ++i) manyNames.append("m").append(std::to_string(i)).append("\r\n");
   EXPECT_EQ(reader.Open(RawPackage(manyNames, std::vector<int32_t>(1002, 0), "")), PackageStatus::TooManyMembers);
   EXPECT_EQ(reader.Open(RawPackage("a\r\nb\r\n", {1}, "")), PackageStatus::Truncated);  // size table cut
   EXPECT_EQ(reader.Open(PackWithSize(Bytes("short"))), PackageStatus::Truncated);
@@ -133,7 +133,7 @@ TEST(SkinReader, HostilePackagesAreRefusedOrCopiedShort) {
 
   // Exactly 1,001 members still fit the size table.
   manyNames.clear();
-  for (int i = 0; i < 1001; ++i) manyNames += "m" + std::to_string(i) + "\r\n";
+  for (int i = 0; i < 1001; ++i) manyNames.append("m").append(std::to_string(i)).append("\r\n");
   std::vector<int32_t> sizes(1001, 1);
   EXPECT_EQ(reader.Open(RawPackage(manyNames, sizes, std::string(1001, 'q'))), PackageStatus::Ok);
   reader.readfile("m1000", member);

@@ -85,7 +85,8 @@ CheckResult CheckSkinFile(std::span<const uint8_t> skinFile) {
   TSkinReader reader;
   const PackageStatus status = reader.Open(skinFile);
   if (status != PackageStatus::Ok) {
-    std::string problem = std::string("the engine refuses the package: ") + DescribePackageStatus(status);
+    std::string problem = "the engine refuses the package: ";
+    problem += DescribePackageStatus(status);
     if (status == PackageStatus::UnknownVersion) problem += " " + std::to_string(reader.header.Version);
     result.problems.push_back(problem);
     return result;

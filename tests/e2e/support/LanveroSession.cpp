@@ -1,5 +1,7 @@
 #include "tests/e2e/support/LanveroSession.h"
 
+#include <shlobj.h>
+
 #include <stdexcept>
 #include <vector>
 
@@ -37,6 +39,12 @@ std::wstring DatabaseFilePath() {
   wchar_t folder[MAX_PATH] = {};
   GetWindowsDirectoryW(folder, MAX_PATH);
   return std::wstring(folder) + L"\\_.dll";
+}
+
+std::wstring FallbackDatabaseFilePath() {
+  wchar_t folder[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder);
+  return std::wstring(folder) + L"\\Lanvero\\_.dll";
 }
 
 LanveroSession::LanveroSession(Process process) : process_(std::move(process)) {}

@@ -95,5 +95,8 @@ class LanveroSession {
 std::wstring LanveroExe();
 // Full path of the database file the program writes, in the Windows folder.
 std::wstring DatabaseFilePath();
+// Where the program writes the file when the Windows folder refuses it: the
+// "Lanvero" folder of the user's local application data.
+std::wstring FallbackDatabaseFilePath();
 
 }  // namespace lanvero::e2e
