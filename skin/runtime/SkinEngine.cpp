@@ -1,0 +1,19 @@
+#include "skin/runtime/SkinEngine.h"
+
+#include "skin/package/WinSkinData.h"
+#include "skin/runtime/frame/WinSkinForm.h"
+#include "skin/runtime/tracking/SkinManager.h"
+
+namespace lanvero {
+
+SkinEngineScope::SkinEngineScope() {
+  RegisterSkinDataClass();
+  SkinManager();
+}
+
+SkinEngineScope::~SkinEngineScope() {
+  ShutDownSkinEngine();
+  ShutDownFramePainting();
+}
+
+}  // namespace lanvero

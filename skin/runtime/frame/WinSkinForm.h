@@ -1,0 +1,235 @@
+#pragma once
+// TWinSkinForm: the frame skinner of one top-level window. It subclasses
+// the window, answers its non-client messages itself (frame size, hit
+// testing, painting, activation, non-client mouse), paints the frame from
+// the skin's border images and caption bar, cuts the window region along
+// their magenta pixels, routes non-client mouse input to the caption
+// buttons and keeps the control skinners of the window.
+//
+// The tracker (SkinManager) owns every frame skinner; a window's
+// destruction or an uninstall only marks or unhooks it, and the object is
+// freed once no call of it is on the stack (CallDepth.h).
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/base/GdiObject.h"
+#include "framework/base/Messages.h"
+#include "framework/graphics/Color.h"
+#include "skin/package/DibSection.h"
+#include "skin/package/WinSkinData.h"
+#include "skin/runtime/geometry/FrameGeometry.h"
+#include "skin/runtime/tracking/WindowSubclass.h"
+
+namespace lanvero::framework {
+class TCustomForm;
+class TPopupMenu;
+}  // namespace lanvero::framework
+
+namespace lanvero {
+
+class TWinSkinForm;
+class TSkinControl;
+
+enum TSkinFormStyle { sfsNormal, sfsMDIform, sfsMDIChild };
+enum TSkinFormBorder { sbsSizeable, sbsSingle, sbsNone, sbsDialog };
+enum TSkinWindowState { swsNormal, swsMax, swsMin };
+enum TSkinFormIcon : uint32_t { sbiMax = 1, sbiMin = 2, sbiHelp = 4, sbisystem = 8, sbicaption = 16 };
+
+// Lifecycle codes of a frame skinner (Skinstate).
+enum FrameSkinState : int32_t {
+  kFrameCreated = 0,    // frame skinned, not yet activated: no native frame is painted
+  kFrameRunning = 1,
+  kFrameChanging = 3,   // a skin change is being applied
+  kFrameReleasing = 4,  // the window is being released or destroyed
+  kFrameResizing = 5,   // the first resize to the client area runs
+  kFrameDestroyed = 6,  // the window is gone; the tracker frees the skinner
+};
+
+// Objects of the non-client area that react to the mouse.
+class TNCObject {
+ public:
+  TNCObject(TWinSkinForm& sf, TSkinData& sd) : SF(sf), fsd(sd) {}
+  virtual ~TNCObject() = default;
+  TNCObject(const TNCObject&) = delete;
+  TNCObject& operator=(const TNCObject&) = delete;
+
+  virtual void MouseDown();
+  virtual void MouseUp();
+  virtual void MouseEnter();
+  virtual void MouseLeave();
+  virtual void Draw() {}
+
+  TWinSkinForm& SF;
+  TSkinData& fsd;
+  Rect bounds;  // window coordinates
+  bool visible = false;
+  int32_t state = 1;  // 1 normal, 2 pressed, 3 hot
+  bool enabled = true;
+};
+
+// One caption button, showing one caption button definition.
+class TWinSysButton : public TNCObject {
+ public:
+  TWinSysButton(TWinSkinForm& sf, TSkinData& sd, TDataSkinSysButton& definition)
+      : TNCObject(sf, sd), data(definition) {}
+  void Draw() override;
+  TDataSkinSysButton& data;
+};
+
+class TWinSkinForm : public SubclassTarget {
+ public:
+  TWinSkinForm(HWND window, std::wstring className);
+  ~TWinSkinForm() override;
+
+  // Prepare and subclass: a framework form, or a raw window.
+  void InitTform(TSkinData& afsd, framework::TCustomForm* aform);
+  void InitDlg(TSkinData& afsd);
+  // (Re)computes the frame widths and the caption buttons from the skin.
+  void InitSkinData();
+  // Applies a newly loaded skin to the window and its frame.
+  void SkinChange();
+  void DeleteSysbtn();
+
+  // Giving the window back: after a release request, at the window's
+  // destruction, and for a window whose frame was never skinned.
+  void UnSubclass();
+  void UnSubclass3();
+  void UnSubclass2();
+
+  void Refresh();
+  static void RePaint(HWND hwnd);
+  void Cropwindow();
+  void Uncropwindow();
+  void PaintFrame(HDC dc);
+
+  // Control skinners of the window (added by their attach operations).
+  bool AddControlList(TSkinControl* acontrol);
+  void DeleteControl(TSkinControl* c);
+  const std::vector<TSkinControl*>& Controls() const { return Controllist; }
+
+  HWND Hwnd = nullptr;
+  std::wstring formclass;
+  int32_t Skinstate = kFrameCreated;
+  TSkinData* fsd = nullptr;
+  framework::TCustomForm* FForm = nullptr;
+  TNCObject* ActiveBtn = nullptr;
+  FrameWidths bw;
+  int32_t MenuHeight = 0;
+  bool sMainMenu = false;
+  bool FWindowActive = true;
+  TSkinFormStyle FormStyle = sfsNormal;
+  TSkinFormBorder FormBorder = sbsSizeable;
+  uint32_t FormIcons = 0;
+  TSkinWindowState Windowstate = swsNormal;
+  bool ismessagebox = false;
+  bool crop = false;
+  // Only for tests and the tracker: the frame skinner is still hooked.
+  bool Subclassed() const { return subclassed_; }
+
+ protected:
+  LRESULT SubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  friend class TNCObject;
+  friend class TWinSysButton;
+
+  void InitWindow(TSkinData& afsd);
+  void InstallFormHook();
+  void RemoveFormHook();
+  void ReadWindowState();
+  void FindMDIClient();
+  void Activate();
+  void SaveClientMetrics();
+  void ResizeToClient(bool refresh);
+  void NotifySkinned();
+  void FreeSkinners();
+  void SetSysMenuStyle(bool remove);
+  void StartTimer(bool on);
+  void GiveNativeSizeBack();
+  bool DetachFrame();
+
+  // Message handling.
+  LRESULT CallDefault(UINT msg, WPARAM wParam, LPARAM lParam);
+  bool Stage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool Stage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  bool Stage3(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void FormMessageHook(framework::TMessage& message);
+  LRESULT WMNCCalcSize(WPARAM wParam, LPARAM lParam);
+  LRESULT WMNCHitTest(WPARAM wParam, LPARAM lParam);
+  LRESULT WMNCActivate(WPARAM wParam, LPARAM lParam);
+  LRESULT WMSize(WPARAM wParam, LPARAM lParam);
+  LRESULT WMSysCommand(WPARAM wParam, LPARAM lParam);
+  bool NonClientMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void TimerTick();
+  FramePoint ScreenToFrame(LPARAM screenPoint) const;
+  FramePoint ScreenToFrame(POINT screenPoint) const;
+  void Maximize();
+  void Minimize();
+  void Restore();
+
+  // Painting (FramePaint.cpp) and the region (WindowRegion.cpp).
+  void DrawBorder(int side, const Rect& rect, HDC dc);
+  DibSection BorderBitmap(int side, const Rect& rect) const;
+  void PaintCaption(HDC dc);
+  void DrawCaptionText(HDC dc, const Rect& area);
+  void BuildIconBitmap();
+  framework::UniqueRegion BuildFrameRegion(int width, int height);
+
+  // Caption buttons and the system menu (CaptionButtons.cpp, SystemMenu.cpp).
+  TWinSysButton* SysButtonAt(FramePoint pt);
+  bool IsSysButtonVisible(size_t i);
+  void LayoutSysButtons();
+  void DrawSysButtons(HDC dc);
+  void DrawSysButton(TWinSysButton& button, int32_t s);
+  void DrawAppIcon(HDC dc, const Rect& rect);
+  void PerformButtonAction(int x, int y);
+  void SendToActiveChild(WPARAM cmd);
+  bool HasCloseCommand() const;
+  void HideCaptionHint();
+  void AdvanceCaptionHint();
+  void PopupSysMenu(POINT pt);
+  bool MDIChildMax() const;
+
+  bool subclassed_ = false;
+  framework::TWndMethod OldWndProc;
+  bool formHooked_ = false;
+  std::wstring bstr = L"  ";
+  std::wstring astr = L" ";
+  std::wstring classname;
+  Rect fClientRect;
+  DWORD poptime = 0;
+  UINT DoubleTime = 0;
+  int32_t charwidth = 0;
+  HWND parenthwnd = nullptr;
+  int32_t Iconx = 16;
+  Rect FTitleRect;
+  Rect ctr;
+  Rect oldsize;
+  bool bidileft = false;
+  bool isunicode = false;
+  bool ischildform = false;
+  HWND ClientHwnd = nullptr;
+  HMENU hsysmenu = nullptr;
+  framework::TColor formcolor = 0;
+  LONG_PTR dwstyle = 0;
+  int32_t RightBtn = 0;
+  int32_t fwidth = 0, fheight = 0;
+  int32_t crwidth = 0, crheight = 0;
+  int32_t hintCounter_ = 0;
+  bool timerOn_ = false;
+  framework::UniqueFont CaptionFont;
+  DibSection IconBmp;
+  std::vector<std::unique_ptr<TWinSysButton>> SysBtn;
+  std::vector<TSkinControl*> Controllist;
+};
+
+// The process-wide scratch bitmap of the frame skinners; frames stop
+// painting once the engine has shut down and freed it.
+bool FramePaintingAvailable();
+void ShutDownFramePainting();
+
+}  // namespace lanvero
