@@ -8,15 +8,28 @@
 
 namespace lanvero::framework {
 
+// GDI handles currently held by the owners below, for leak tests: the
+// platform's own object counts are not available everywhere (Wine answers
+// 0), and every GDI object of the program lives in one of these owners.
+inline int& LiveGdiHandles() {
+  static int count = 0;
+  return count;
+}
+
 // Handles freed with DeleteObject: bitmaps, brushes, fonts, pens, regions.
 template <class Handle>
 class GdiObject {
  public:
   GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {}
+  explicit GdiObject(Handle handle) : handle_(handle) {
+    if (handle_) ++LiveGdiHandles();
+  }
   GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
   GdiObject& operator=(GdiObject&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    if (this != &other) {
+      Reset();
+      handle_ = std::exchange(other.handle_, nullptr);  // already counted
+    }
     return *this;
   }
   GdiObject(const GdiObject&) = delete;
@@ -26,10 +39,17 @@ class GdiObject {
   Handle Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
   // Gives up ownership, for handles handed to the platform (a window region).
-  Handle Release() { return std::exchange(handle_, nullptr); }
+  Handle Release() {
+    if (handle_) --LiveGdiHandles();
+    return std::exchange(handle_, nullptr);
+  }
   void Reset(Handle handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
+    if (handle_) {
+      DeleteObject(handle_);
+      --LiveGdiHandles();
+    }
     handle_ = handle;
+    if (handle_) ++LiveGdiHandles();
   }
 
  private:
@@ -46,7 +66,9 @@ using UniqueRegion = GdiObject<HRGN>;
 class UniqueDC {
  public:
   UniqueDC() = default;
-  explicit UniqueDC(HDC dc) : dc_(dc) {}
+  explicit UniqueDC(HDC dc) : dc_(dc) {
+    if (dc_) ++LiveGdiHandles();
+  }
   UniqueDC(UniqueDC&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
   UniqueDC& operator=(UniqueDC&& other) noexcept {
     if (this != &other) {
@@ -62,7 +84,10 @@ class UniqueDC {
   HDC Get() const { return dc_; }
   explicit operator bool() const { return dc_ != nullptr; }
   void Reset() {
-    if (dc_) DeleteDC(dc_);
+    if (dc_) {
+      DeleteDC(dc_);
+      --LiveGdiHandles();
+    }
     dc_ = nullptr;
   }
 
@@ -74,11 +99,16 @@ class UniqueDC {
 class WindowDC {
  public:
   explicit WindowDC(HWND window, bool wholeWindow = false)
-      : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
+      : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {
+    if (dc_) ++LiveGdiHandles();
+  }
   WindowDC(const WindowDC&) = delete;
   WindowDC& operator=(const WindowDC&) = delete;
   ~WindowDC() {
-    if (dc_) ReleaseDC(window_, dc_);
+    if (dc_) {
+      ReleaseDC(window_, dc_);
+      --LiveGdiHandles();
+    }
   }
   HDC Get() const { return dc_; }
 

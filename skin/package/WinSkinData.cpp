@@ -51,8 +51,7 @@ void TSkinData::ReadSkinStream(const std::vector<uint8_t>& propertyBytes) {
     throw framework::FrameworkError(L"SkinStream holds fewer bytes than its length says");
   }
   if (!skin) return;
-  data = ByteStream(std::move(*skin));
-  ParseSkinPackage();
+  AdoptPackage(ByteStream(std::move(*skin)), !Empty);
 }
 
 std::vector<uint8_t> TSkinData::WriteSkinStream() const {
@@ -63,32 +62,41 @@ std::vector<uint8_t> TSkinData::WriteSkinStream() const {
 
 void TSkinData::LoadFromFile(const std::wstring& value) {
   FSkinFile = value;
+  const bool hadSkin = !Empty;
   Empty = true;
   const std::filesystem::path path(value);
   if (value.empty() || !FileExists(path)) return;
-  data = ByteStream(ReadFileBytes(path));
-  ParseSkinPackage();
+  AdoptPackage(ByteStream(ReadFileBytes(path)), hadSkin);
   NotifySkinLoaded();
 }
 
 void TSkinData::LoadFromStream(ByteStream& Stream) {
-  data = ByteStream(Stream.Bytes());
-  ParseSkinPackage();
+  AdoptPackage(ByteStream(Stream.Bytes()), !Empty);
   if (FSkinFormtype == sfMainform) NotifySkinLoaded();
 }
 
 void TSkinData::LoadFromCollection(const TSkinStore& astore, int32_t aindex) {
   if (aindex < 0 || aindex >= astore.Store().Count()) return;
-  data = ByteStream(astore.Store().Items(aindex).Data().Bytes());
-  ParseSkinPackage();
+  AdoptPackage(ByteStream(astore.Store().Items(aindex).Data().Bytes()), !Empty);
   NotifySkinLoaded();
 }
 
-void TSkinData::ParseSkinPackage() {
-  Empty = true;
-  if (!lanvero::ParseSkinPackage(data.Bytes(), *this)) return;
-  RemakeBackgroundBrush(gdi_.get(), Colors[kSchemeButtonFace]);
-  Empty = false;
+// A package the reader refuses (an unknown version, damage) changes nothing
+// when a skin was loaded before: its bytes and definitions stay, and the
+// windows go on wearing it. Without one the component stays Empty.
+void TSkinData::AdoptPackage(ByteStream candidate, bool hadSkin) {
+  if (lanvero::ParseSkinPackage(candidate.Bytes(), *this)) {
+    data = std::move(candidate);
+    RemakeBackgroundBrush(gdi_.get(), Colors[kSchemeButtonFace]);
+    Empty = false;
+    return;
+  }
+  if (hadSkin) {
+    Empty = false;
+  } else {
+    data = std::move(candidate);
+    Empty = true;
+  }
 }
 
 // Reading the form does not notify; the start (Loaded) skins what exists.

@@ -124,8 +124,9 @@ public:
   void ReadSkinStream(const std::vector<uint8_t>& propertyBytes);
   std::vector<uint8_t> WriteSkinStream() const;
 
-  // Loading. Each sets Empty first; a package the reader refuses leaves
-  // Empty true and the previous definitions in place.
+  // Loading. A package the reader refuses leaves the skin loaded before in
+  // place (bytes, definitions, Empty false); without one it leaves Empty
+  // true. A missing file only sets Empty.
   void LoadFromFile(const std::wstring& value);
   void LoadFromStream(ByteStream& Stream);
   // Does nothing at all (not even Empty) unless 0 <= aindex < item count.
@@ -152,8 +153,8 @@ public:
   TSkinDataGdi* Gdi() const { return gdi_.get(); }
 
 private:
-  // Parses `data` into the definitions.
-  void ParseSkinPackage();
+  // Parses a loaded package into the definitions and keeps it as `data`.
+  void AdoptPackage(ByteStream candidate, bool hadSkin);
   void NotifySkinLoaded();
   void RestrictMenuControls();
 

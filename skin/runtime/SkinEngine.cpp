@@ -8,6 +8,7 @@ namespace lanvero {
 
 SkinEngineScope::SkinEngineScope() {
   RegisterSkinDataClass();
+  StartFramePainting();
   SkinManager();
 }
 

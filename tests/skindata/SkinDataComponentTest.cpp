@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <fstream>
 
 #include "framework/layout/LayoutError.h"
@@ -133,15 +135,22 @@ TEST_F(SkinDataTest, SkinStreamOfLengthZeroKeepsTheData) {
   EXPECT_TRUE(runtime.events.empty());
 }
 
-TEST_F(SkinDataTest, RefusedLoadKeepsDefinitionsButIsEmpty) {
+TEST_F(SkinDataTest, RefusedLoadKeepsTheCurrentSkin) {
   TSkinData skin(nullptr);
+  ByteStream refusedFirst(UnknownVersionSkin());
+  skin.LoadFromStream(refusedFirst);
+  EXPECT_TRUE(skin.Empty) << "nothing to keep";
+  messages.clear();
+  runtime.events.clear();
   ByteStream good(NamedSkin("Good"));
   skin.LoadFromStream(good);
   ASSERT_FALSE(skin.Empty);
+  const std::vector<uint8_t> goodBytes(skin.data.Bytes().begin(), skin.data.Bytes().end());
   const TDataSkinObject* scrollbar = skin.SArrow.get();
   ByteStream old(UnknownVersionSkin());
   skin.LoadFromStream(old);
-  EXPECT_TRUE(skin.Empty);
+  EXPECT_FALSE(skin.Empty) << "the windows keep wearing the skin they had";
+  EXPECT_TRUE(std::ranges::equal(skin.data.Bytes(), goodBytes));
   EXPECT_EQ(skin.SkinName, "Good");
   EXPECT_EQ(skin.SArrow.get(), scrollbar);
   EXPECT_EQ(messages, std::vector<std::string>{kOlderSkinMessage});

@@ -12,7 +12,7 @@
 namespace lanvero {
 namespace {
 
-bool g_framePaintingAvailable = true;
+bool g_framePaintingAvailable = false;
 
 bool IsVerticalStrip(int side) { return side == kEdgeTop || side == kEdgeBottom; }
 
@@ -30,6 +30,7 @@ class BitmapDC {
 }  // namespace
 
 bool FramePaintingAvailable() { return g_framePaintingAvailable; }
+void StartFramePainting() { g_framePaintingAvailable = true; }
 void ShutDownFramePainting() { g_framePaintingAvailable = false; }
 
 void TWinSkinForm::PaintFrame(HDC dc) {

@@ -127,8 +127,10 @@ class TWinSkinForm : public SubclassTarget {
   TSkinWindowState Windowstate = swsNormal;
   bool ismessagebox = false;
   bool crop = false;
-  // Only for tests and the tracker: the frame skinner is still hooked.
+  // For tests and the tracker: the frame skinner is still hooked, and its
+  // caption buttons as last laid out.
   bool Subclassed() const { return subclassed_; }
+  const std::vector<std::unique_ptr<TWinSysButton>>& Buttons() const { return SysBtn; }
 
  protected:
   LRESULT SubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -227,9 +229,9 @@ class TWinSkinForm : public SubclassTarget {
   std::vector<TSkinControl*> Controllist;
 };
 
-// The process-wide scratch bitmap of the frame skinners; frames stop
-// painting once the engine has shut down and freed it.
+// Frames paint between the engine's start and its shutdown.
 bool FramePaintingAvailable();
+void StartFramePainting();
 void ShutDownFramePainting();
 
 }  // namespace lanvero

@@ -150,6 +150,12 @@ void TSkinManage::ActiveChanged(TSkinData& data) {
 }
 
 void TSkinManage::SkinLoaded(TSkinData& data) {
+  // A component made by code was never read with a form: it registers now,
+  // and an install it asks for skins with the new skin.
+  if (std::find(Dlist.begin(), Dlist.end(), &data) == Dlist.end()) {
+    Started(data);
+    if (data.Active() && action == kActionInstall && UpdateData == &data) return;
+  }
   UpdateData = &data;
   DeleteSysbtn();
   if (state == kTrackerRunning) SetAction(kActionSkinChanged, kRequestDelayMs);
