@@ -173,11 +173,13 @@ function collectFromUnihan() {
   }
 }
 
+const placesInTheText = surnamePlaces();
+
 // Every surname of the Hundred Family Surnames under its surname reading,
 // where neither dictionary gave a record with that reading; the
 // dictionaries' records stay as they are.
 function collectFromHundredFamilySurnames() {
-  for (const { surname, traditional } of surnamePlaces().values()) {
+  for (const { surname, traditional } of placesInTheText.values()) {
     const reading = surnameReading(surname);
     if (records.has(recordKey(surname, reading.pinyin))) continue;
     const record = recordFor(surname, reading.pinyin);
@@ -210,8 +212,6 @@ function cantonese(simplified, traditional) {
   });
   return readings.every(Boolean) ? readings.join(' ') : '未收录';
 }
-
-const placesInTheText = surnamePlaces();
 
 function placeText(simplified) {
   const entry = placesInTheText.get(simplified);
