@@ -5,6 +5,7 @@
 #include "app/AdoComponents.h"
 #include "app/Unit1.h"
 #include "framework/forms/Application.h"
+#include "skin/package/WinSkinData.h"
 #include "skin/runtime/SkinEngine.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -12,7 +13,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   framework::TApplication application;
   application.SetTitle(L"Lanvero V1.0");
   app::RegisterAdoClasses();
+#ifdef LANVERO_UNSKINNED
+  // Benchmark build only: the skin component loads as always, but no engine
+  // runs, so no window is skinned.
+  RegisterSkinDataClass();
+#else
   SkinEngineScope skinEngine;
+#endif
   framework::ClassRegistry::Register(app::TForm1::StaticClassInfo());
   try {
     application.CreateForm(app::Form1);

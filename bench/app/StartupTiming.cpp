@@ -1,6 +1,7 @@
-// Start-up timing of Lanvero.exe under Wine, as a ratio against a minimal
-// one-window Win32 program (BaselineWindow.cpp) started the same way in the
-// same run, and the working set of each once its window is painted.
+// Start-up timing of Lanvero.exe under Wine, as ratios against the same
+// program built without the skin engine and against a minimal one-window
+// Win32 program (BaselineWindow.cpp), started the same way in the same run,
+// and the working set of each once its window is painted.
 //
 // One start is timed from CreateProcess until the main window is visible,
 // the program waits for input and no window of it has a part left to paint
@@ -170,23 +171,25 @@ void Report(const Program& program, const std::vector<Start>& starts) {
 int main(int argc, char** argv) {
   const int starts = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultStarts;
   const Program lanvero{"Lanvero", LANVERO_EXE, L"TForm1"};
+  const Program unskinned{"unskinned", LANVERO_UNSKINNED_EXE, L"TForm1"};
   const Program baseline{"baseline", LANVERO_BASELINE_EXE, L"LanveroBaselineWindow"};
   try {
-    TimeOneStart(baseline);  // warm-up, not counted
-    TimeOneStart(lanvero);
-    std::vector<Start> lanveroStarts, baselineStarts;
+    const Program* programs[] = {&baseline, &unskinned, &lanvero};
+    for (const Program* program : programs) TimeOneStart(*program);  // warm-up, not counted
+    std::vector<Start> measured[3];
     for (int i = 0; i < starts; ++i) {
-      baselineStarts.push_back(TimeOneStart(baseline));
-      lanveroStarts.push_back(TimeOneStart(lanvero));
+      for (int p = 0; p < 3; ++p) measured[p].push_back(TimeOneStart(*programs[p]));
     }
-    std::printf("%d starts of each program, alternating\n", starts);
-    Report(baseline, baselineStarts);
-    Report(lanvero, lanveroStarts);
+    std::printf("%d starts of each program, taking turns\n", starts);
+    for (int p = 0; p < 3; ++p) Report(*programs[p], measured[p]);
     const auto paint = [](const Start& s) { return s.secondsToPaint; };
     const auto memory = [](const Start& s) { return s.workingSet; };
-    std::printf("ratio Lanvero / baseline: start to paint %.2f, working set %.2f\n",
-                Median(lanveroStarts, paint) / Median(baselineStarts, paint),
-                Median(lanveroStarts, memory) / Median(baselineStarts, memory));
+    std::printf("ratio Lanvero / unskinned: start to paint %.2f, working set %.2f\n",
+                Median(measured[2], paint) / Median(measured[1], paint),
+                Median(measured[2], memory) / Median(measured[1], memory));
+    std::printf("ratio Lanvero / baseline:  start to paint %.2f, working set %.2f\n",
+                Median(measured[2], paint) / Median(measured[0], paint),
+                Median(measured[2], memory) / Median(measured[0], memory));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "app_startup_timing: %s\n", error.what());
     return 1;

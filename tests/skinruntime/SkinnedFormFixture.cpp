@@ -51,12 +51,12 @@ void SkinnedFormTest::TearDown() {
   engine_.reset();
 }
 
-void SkinnedFormTest::MakeSkinnedForm(const std::string& extraProperties) {
+void SkinnedFormTest::MakeSkinnedForm(const std::string& extraProperties, int clientWidth, int clientHeight) {
   form_ = framework::testing::MakeForm("object SkinTestForm: TTestForm\n"
                                        "  Left = 120\n  Top = 80\n"
-                                       "  ClientWidth = 400\n  ClientHeight = 300\n"
-                                       "  Caption = 'Skinned'\n  " +
-                                       extraProperties + "\nend\n");
+                                       "  ClientWidth = " + std::to_string(clientWidth) + "\n" +
+                                       "  ClientHeight = " + std::to_string(clientHeight) + "\n" +
+                                       "  Caption = 'Skinned'\n  " + extraProperties + "\nend\n");
   skin_ = new TSkinData(form_.get());
   skin_->SetActive(true);
   skin_->LoadFromFile(BuiltSkinFile("paleglass"));

@@ -50,7 +50,8 @@ class SkinnedFormTest : public ::testing::Test {
   void TearDown() override;
 
   // Makes, shows and skins a form of the given client size and style.
-  void MakeSkinnedForm(const std::string& extraProperties = "BorderIcons = [biSystemMenu, biMinimize, biMaximize]");
+  void MakeSkinnedForm(const std::string& extraProperties = "BorderIcons = [biSystemMenu, biMinimize, biMaximize]",
+                       int clientWidth = 400, int clientHeight = 300);
   TWinSkinForm* Skinner() const;
   HWND Window() const { return form_->WindowHandle(); }
   RECT WindowRect() const;
