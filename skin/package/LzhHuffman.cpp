@@ -94,12 +94,10 @@ void TLZH::PutCode(int length, uint16_t leftAlignedBits) {
   putlen = static_cast<uint8_t>(putlen - 8);
   if (putlen >= 8) {
     WriteOne(static_cast<uint8_t>(putbuf));
-    codesize += 2;
     putlen = static_cast<uint8_t>(putlen - 8);
     putbuf = static_cast<uint16_t>(leftAlignedBits << (length - putlen));
   } else {
     putbuf = static_cast<uint16_t>(putbuf << 8);
-    ++codesize;
   }
 }
 
@@ -128,8 +126,6 @@ void TLZH::EncodeChar(unsigned symbol) {
     node = prnt[node];
   } while (node != kRoot);
   PutBits(depth, path);
-  code = static_cast<uint16_t>(path >> 16);
-  len = static_cast<uint16_t>(depth);
   Update(static_cast<int>(symbol));
 }
 
@@ -140,10 +136,7 @@ void TLZH::EncodePosition(unsigned distanceCode) {
 }
 
 void TLZH::EncodeEnd() {
-  if (putlen > 0) {
-    WriteOne(static_cast<uint8_t>(putbuf >> 8));
-    ++codesize;
-  }
+  if (putlen > 0) WriteOne(static_cast<uint8_t>(putbuf >> 8));
 }
 
 // Keeps more than 8 bits in getbuf; input past the end reads as zeros.

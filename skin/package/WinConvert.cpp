@@ -59,7 +59,6 @@ void TLZH::LZHPack(int32_t& Bytes_Written, const TReadProc& GetBytes, const TWri
   TableLease tables(*this);
   reader_ = &GetBytes;
   writer_ = &PutBytes;
-  textsize = codesize = printcount = 0;
   putbuf = 0;
   putlen = 0;
   match_length = match_position = 0;
@@ -75,7 +74,7 @@ void TLZH::LZHPack(int32_t& Bytes_Written, const TReadProc& GetBytes, const TWri
     text_buf[r + len] = byte;
     ++len;
   }
-  textsize = len;
+  int32_t consumed = len;
   for (int i = 1; i <= kLongestMatch; ++i) InsertNode(r - i);
   InsertNode(r);
 
@@ -98,7 +97,7 @@ void TLZH::LZHPack(int32_t& Bytes_Written, const TReadProc& GetBytes, const TWri
       r = (r + 1) & (kRingSize - 1);
       InsertNode(r);
     }
-    textsize += i;
+    consumed += i;
     // End of input: slide the window over the rest of the match.
     for (; i < covered; ++i) {
       DeleteNode(s);
@@ -109,7 +108,7 @@ void TLZH::LZHPack(int32_t& Bytes_Written, const TReadProc& GetBytes, const TWri
   } while (len > 0);
 
   EncodeEnd();
-  Bytes_Written = textsize;
+  Bytes_Written = consumed;
 }
 
 int32_t TLZH::LZHUnpack(int32_t TextSize, const TReadProc& GetBytes, const TWriteProc& PutBytes) {

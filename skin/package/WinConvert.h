@@ -23,9 +23,6 @@ public:
 };
 
 inline constexpr const char* kLzhAllocationFailed = "LZH : Cannot get memory for dictionary tables";
-// Kept for callers that report codec failures by message: releasing the
-// tables is done by destructors here and cannot fail.
-inline constexpr const char* kLzhReleaseFailed = "LZH : Error freeing memory for dictionary tables";
 
 namespace lzh {
 inline constexpr int kRingSize = 4096;                        // N
@@ -64,23 +61,11 @@ public:
   TReadProc StreamReader();
   TWriteProc StreamWriter();
 
-  uint16_t code = 0, len = 0;
   ByteStream* StreamIn = nullptr;   // not owned
   ByteStream* StreamOut = nullptr;  // not owned
-  uint16_t getbuf = 0;
-  uint8_t getlen = 0;
-  uint8_t putlen = 0;
-  uint16_t putbuf = 0;
-  int32_t textsize = 0;
-  int32_t codesize = 0;
-  int32_t printcount = 0;
-  int16_t match_position = 0;
-  int16_t match_length = 0;
-  // Tables, allocated for one operation and released when it ends.
-  std::vector<uint8_t> text_buf;
-  std::vector<int16_t> lson, dad, rson;
-  std::vector<uint16_t> freq;
-  std::vector<int16_t> prnt, son;
+
+  // The tables exist only while a pack or unpack runs.
+  bool HoldsTables() const { return !text_buf.empty(); }
 
 private:
   class TableLease;
@@ -107,11 +92,29 @@ private:
   int DecodeChar();
   int DecodePosition();
 
-  const TReadProc* reader_ = nullptr;
-  const TWriteProc* writer_ = nullptr;
-  int readsPastEnd_ = 0;
   bool ReadOne(uint8_t& value);
   void WriteOne(uint8_t value);
+
+  // Callbacks of the running operation.
+  const TReadProc* reader_ = nullptr;
+  const TWriteProc* writer_ = nullptr;
+
+  // Encoder: pending output bits and the best match the tree last found.
+  uint16_t putbuf = 0;
+  uint8_t putlen = 0;
+  int16_t match_position = 0;
+  int16_t match_length = 0;
+
+  // Decoder: buffered input bits and how far reading ran past the end.
+  uint16_t getbuf = 0;
+  uint8_t getlen = 0;
+  int readsPastEnd_ = 0;
+
+  // Tables, allocated for one operation and released when it ends.
+  std::vector<uint8_t> text_buf;
+  std::vector<int16_t> lson, dad, rson;
+  std::vector<uint16_t> freq;
+  std::vector<int16_t> prnt, son;
 };
 
 // Compressed text as callers store it: 32-bit little-endian uncompressed
