@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <functional>
 
-#include "skin/package/NineSlice.h"
-#include "skin/package/SkinDraw.h"
+#include "skin/image/NineSlice.h"
+#include "skin/image/win/SkinDraw.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "framework/graphics/BmpDecoder.h"
-#include "skin/package/SkinRaster.h"
+#include "skin/image/SkinRaster.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <map>
 #include <string>
 
-#include "skin/package/ByteStream.h"
-#include "skin/package/SkinRead.h"
-#include "skin/package/WinSkinData.h"
+#include "skin/codec/ByteStream.h"
+#include "skin/definitions/SkinData.h"
+#include "skin/package/SkinPackageReader.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <functional>
 #include <string>
 
-#include "skin/package/SkinRead.h"
-#include "skin/package/WinSkinData.h"
+#include "skin/definitions/SkinData.h"
+#include "skin/package/SkinPackageReader.h"
 
 namespace {
 

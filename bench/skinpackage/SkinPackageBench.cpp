@@ -9,8 +9,8 @@
 #include <random>
 #include <string>
 
+#include "skin/codec/LzhCodec.h"
 #include "skin/package/SkinPackageWriter.h"
-#include "skin/package/WinConvert.h"
 
 namespace {
 

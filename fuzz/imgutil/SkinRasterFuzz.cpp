@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "skin/package/SkinRaster.h"
+#include "skin/image/SkinRaster.h"
 
 namespace {
 

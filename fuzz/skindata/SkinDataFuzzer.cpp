@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "framework/graphics/BmpDecoder.h"
+#include "skin/codec/LzhCodec.h"
+#include "skin/definitions/SectionTable.h"
+#include "skin/definitions/SkinData.h"
 #include "skin/package/SkinNotifier.h"
 #include "skin/package/SkinPackageWriter.h"
-#include "skin/package/WinConvert.h"
-#include "skin/package/WinSkinData.h"
-#include "skin/package/WinSkinDataSections.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "skin/package/WinConvert.h"
+#include "skin/codec/LzhCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> input(data, size);

@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "skin/package/WinSkinIni.h"
+#include "skin/ini/QuickIni.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   lanvero::ByteStream source(std::span<const uint8_t>(data, size));

@@ -1,9 +1,9 @@
 // Opens arbitrary bytes as a skin file and as an uncompressed package, and
 // reads every member the way the skin engine and skintool check do.
 
+#include "skin/codec/LzhCodec.h"
 #include "skin/package/SkinNotifier.h"
-#include "skin/package/SkinRead.h"
-#include "skin/package/WinConvert.h"
+#include "skin/package/SkinPackageReader.h"
 #include "tools/skintool/PackageCheck.h"
 
 namespace {

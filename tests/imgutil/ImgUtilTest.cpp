@@ -4,10 +4,10 @@
 
 #include <set>
 
-#include "skin/package/GradientTable.h"
-#include "skin/package/ImgUtil.h"
-#include "skin/package/SysColors.h"
-#include "skin/package/WinSkinIni.h"
+#include "skin/image/GradientTable.h"
+#include "skin/image/ImgUtil.h"
+#include "skin/image/SysColors.h"
+#include "skin/ini/QuickIni.h"
 #include "tests/imgutil/PixelRows.h"
 
 namespace lanvero {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/package/NineSlice.h"
-#include "skin/package/SkinRaster.h"
+#include "skin/image/NineSlice.h"
+#include "skin/image/SkinRaster.h"
 #include "tests/imgutil/PixelRows.h"
 
 namespace lanvero {

@@ -6,10 +6,10 @@
 #include <cstring>
 #include <functional>
 
-#include "skin/package/ImgUtil.h"
-#include "skin/package/SkinDraw.h"
-#include "skin/package/SkinRaster.h"
-#include "skin/package/SysColors.h"
+#include "skin/image/ImgUtil.h"
+#include "skin/image/SkinRaster.h"
+#include "skin/image/SysColors.h"
+#include "skin/image/win/SkinDraw.h"
 #include "tests/imgutil/PixelRows.h"
 
 namespace lanvero {

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "framework/base/GdiObject.h"
-#include "skin/package/SkinDraw.h"
-#include "skin/package/SkinText.h"
+#include "skin/image/win/SkinDraw.h"
+#include "skin/image/win/SkinText.h"
 
 namespace lanvero {
 namespace {

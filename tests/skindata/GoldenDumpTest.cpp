@@ -8,8 +8,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "skin/package/WinSkinData.h"
-#include "skin/package/WinSkinDataDump.h"
+#include "skin/definitions/DefinitionDump.h"
+#include "skin/definitions/SkinData.h"
 
 namespace lanvero {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "framework/graphics/PixelImage.h"
+#include "skin/definitions/SkinDefinitions.h"
 #include "skin/package/SkinPackageWriter.h"
-#include "skin/package/WinSkinDataDefinitions.h"
 
 namespace lanvero::testing {
 

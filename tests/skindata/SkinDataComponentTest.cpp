@@ -8,10 +8,10 @@
 
 #include "framework/layout/LayoutError.h"
 #include "framework/layout/LayoutReader.h"
-#include "skin/package/Skin3rd.h"
+#include "skin/codec/LzhCodec.h"
+#include "skin/definitions/ControlClassList.h"
+#include "skin/definitions/SkinData.h"
 #include "skin/package/SkinNotifier.h"
-#include "skin/package/WinConvert.h"
-#include "skin/package/WinSkinData.h"
 #include "tests/skindata/SkinBuilder.h"
 
 namespace lanvero {

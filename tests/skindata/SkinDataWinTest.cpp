@@ -10,9 +10,9 @@
 #include <functional>
 
 #include "framework/graphics/BmpDecoder.h"
-#include "skin/package/SysColors.h"
-#include "skin/package/WinSkinData.h"
-#include "skin/package/WinSkinDataWin.h"
+#include "skin/definitions/SkinData.h"
+#include "skin/definitions/win/SkinDataGdi.h"
+#include "skin/image/SysColors.h"
 
 namespace lanvero {
 namespace {

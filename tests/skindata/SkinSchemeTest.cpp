@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <map>
 
-#include "skin/package/Skin3rd.h"
-#include "skin/package/SkinScheme.h"
+#include "skin/definitions/ControlClassList.h"
+#include "skin/definitions/SkinScheme.h"
 #include "tests/skindata/SkinBuilder.h"
 
 namespace lanvero {

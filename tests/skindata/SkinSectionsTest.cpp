@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "framework/graphics/BmpDecoder.h"
-#include "skin/package/ImgUtil.h"
+#include "skin/codec/LzhCodec.h"
+#include "skin/definitions/SectionTable.h"
+#include "skin/image/ImgUtil.h"
 #include "skin/package/SkinNotifier.h"
-#include "skin/package/WinConvert.h"
-#include "skin/package/WinSkinDataSections.h"
 #include "tests/skindata/SkinBuilder.h"
 
 namespace lanvero {

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/package/GradientTable.h"
-#include "skin/package/ImgUtil.h"
-#include "skin/package/SkinTitle.h"
-#include "skin/package/WinSkinDataComposed.h"
-#include "skin/package/WinSkinDataPlatform.h"
+#include "skin/definitions/ComposedDefinitions.h"
+#include "skin/definitions/SkinDataPlatform.h"
+#include "skin/definitions/SkinTitle.h"
+#include "skin/image/GradientTable.h"
+#include "skin/image/ImgUtil.h"
 #include "tests/skindata/SkinBuilder.h"
 
 namespace lanvero {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/package/WinConvert.h"
+#include "skin/codec/LzhCodec.h"
 #include "tests/skinpackage/TestData.h"
 
 namespace lanvero {

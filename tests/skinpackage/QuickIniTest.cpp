@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/package/WinSkinIni.h"
+#include "skin/ini/QuickIni.h"
 #include "tests/skinpackage/TestData.h"
 
 namespace lanvero {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "skin/codec/LzhCodec.h"
 #include "skin/package/SkinNotifier.h"
-#include "skin/package/SkinRead.h"
-#include "skin/package/WinConvert.h"
+#include "skin/package/SkinPackageReader.h"
 #include "tests/skinpackage/TestData.h"
 
 namespace lanvero {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "skin/package/SkinStore.h"
 #include "skin/package/SkinStreamProperty.h"
-#include "skin/package/WinSkinStore.h"
 #include "tests/skinpackage/TestData.h"
 
 namespace lanvero {

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "skin/package/AnsiText.h"
-#include "skin/package/SkinRead.h"
-#include "skin/package/WinSkinIni.h"
+#include "skin/ini/AnsiText.h"
+#include "skin/ini/QuickIni.h"
+#include "skin/package/SkinPackageReader.h"
 #include "tools/skintool/BitmapCheck.h"
 
 namespace lanvero::skintool {
