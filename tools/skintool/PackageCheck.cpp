@@ -87,7 +87,7 @@ CheckResult CheckSkinFile(std::span<const uint8_t> skinFile) {
   if (status != PackageStatus::Ok) {
     std::string problem = "the engine refuses the package: ";
     problem += DescribePackageStatus(status);
-    if (status == PackageStatus::UnknownVersion) problem += " " + std::to_string(reader.header.Version);
+    if (status == PackageStatus::UnknownVersion) problem.append(" ").append(std::to_string(reader.header.Version));
     result.problems.push_back(problem);
     return result;
   }
