@@ -5,7 +5,7 @@
 #include "app/AdoComponents.h"
 #include "app/Unit1.h"
 #include "framework/forms/Application.h"
-#include "skin/package/WinSkinData.h"
+#include "skin/definitions/SkinData.h"
 #include "skin/runtime/SkinEngine.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

@@ -1,7 +1,7 @@
 #include "skin/package/SkinPackageWriter.h"
 
-#include "skin/package/ByteStream.h"
-#include "skin/package/WinConvert.h"
+#include "skin/codec/ByteStream.h"
+#include "skin/codec/LzhCodec.h"
 
 namespace lanvero {
 

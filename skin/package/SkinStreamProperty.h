@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "skin/package/ByteStream.h"
+#include "skin/codec/ByteStream.h"
 
 namespace lanvero {
 

@@ -1,6 +1,6 @@
 #include "skin/runtime/SkinEngine.h"
 
-#include "skin/package/WinSkinData.h"
+#include "skin/definitions/SkinData.h"
 #include "skin/runtime/frame/WinSkinForm.h"
 #include "skin/runtime/tracking/SkinManager.h"
 

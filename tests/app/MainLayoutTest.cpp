@@ -11,8 +11,8 @@
 #include "framework/core/Strings.h"
 #include "framework/layout/LayoutParser.h"
 #include "framework/layout/LayoutReader.h"
-#include "skin/package/Skin3rd.h"
-#include "skin/package/WinSkinData.h"
+#include "skin/definitions/ControlClassList.h"
+#include "skin/definitions/SkinData.h"
 
 namespace lanvero {
 namespace {

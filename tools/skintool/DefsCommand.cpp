@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "skin/package/WinSkinData.h"
-#include "skin/package/WinSkinDataDump.h"
+#include "skin/definitions/DefinitionDump.h"
+#include "skin/definitions/SkinData.h"
 #include "tools/skintool/SkinToolCommands.h"
 
 namespace lanvero::skintool {

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "skin/package/AnsiText.h"
-#include "skin/package/SkinRead.h"
-#include "skin/package/WinSkinIni.h"
+#include "skin/ini/AnsiText.h"
+#include "skin/ini/QuickIni.h"
+#include "skin/package/SkinPackageReader.h"
 #include "tools/skintool/BitmapCheck.h"
 
 namespace lanvero::skintool {
@@ -87,7 +87,7 @@ CheckResult CheckSkinFile(std::span<const uint8_t> skinFile) {
   if (status != PackageStatus::Ok) {
     std::string problem = "the engine refuses the package: ";
     problem += DescribePackageStatus(status);
-    if (status == PackageStatus::UnknownVersion) problem += " " + std::to_string(reader.header.Version);
+    if (status == PackageStatus::UnknownVersion) problem.append(" ").append(std::to_string(reader.header.Version));
     result.problems.push_back(problem);
     return result;
   }

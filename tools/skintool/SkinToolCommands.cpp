@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <ostream>
 
-#include "skin/package/AnsiText.h"
-#include "skin/package/ByteStream.h"
+#include "skin/codec/ByteStream.h"
+#include "skin/ini/AnsiText.h"
 
 namespace lanvero::skintool {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "skin/package/SkinPackageReader.h"
 #include "skin/package/SkinPackageWriter.h"
-#include "skin/package/SkinRead.h"
 
 namespace lanvero::skintool {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/package/AnsiText.h"
-#include "skin/package/ByteStream.h"
+#include "skin/codec/ByteStream.h"
+#include "skin/ini/AnsiText.h"
 #include "tools/skintool/DefsCommand.h"
 #include "tools/skintool/PackageCheck.h"
 #include "tools/skintool/SkinToolCommands.h"

@@ -3,9 +3,9 @@
 #include "framework/controls/GraphicControl.h"
 #include "framework/controls/WinControl.h"
 #include "framework/graphics/Color.h"
-#include "skin/package/SkinDraw.h"
-#include "skin/package/SkinText.h"
-#include "skin/package/WinSkinDataWin.h"
+#include "skin/image/win/SkinDraw.h"
+#include "skin/image/win/SkinText.h"
+#include "skin/definitions/win/SkinDataGdi.h"
 #include "skin/runtime/SkinMessages.h"
 #include "skin/runtime/frame/WinSkinForm.h"
 

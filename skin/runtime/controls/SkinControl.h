@@ -14,7 +14,7 @@
 #include "framework/base/Messages.h"
 #include "framework/core/Component.h"
 #include "framework/graphics/Canvas.h"
-#include "skin/package/WinSkinData.h"
+#include "skin/definitions/SkinData.h"
 #include "skin/runtime/tracking/WindowSubclass.h"
 
 namespace lanvero::framework {

@@ -3,8 +3,8 @@
 // the hint over them.
 #include "framework/forms/Application.h"
 #include "framework/services/HintWindow.h"
-#include "skin/package/SkinDraw.h"
-#include "skin/package/WinSkinDataWin.h"
+#include "skin/image/win/SkinDraw.h"
+#include "skin/definitions/win/SkinDataGdi.h"
 #include "skin/runtime/SkinMessages.h"
 #include "skin/runtime/frame/WinSkinForm.h"
 #include "skin/runtime/geometry/CaptionButtonRules.h"

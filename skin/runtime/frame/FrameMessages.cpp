@@ -4,7 +4,7 @@
 #include <windowsx.h>
 
 #include "framework/forms/Form.h"
-#include "skin/package/WinSkinDataWin.h"
+#include "skin/definitions/win/SkinDataGdi.h"
 #include "skin/runtime/SkinMessages.h"
 #include "skin/runtime/frame/WinSkinForm.h"
 #include "skin/runtime/geometry/CaptionButtonRules.h"

@@ -2,10 +2,10 @@
 // composed off-screen with its text and buttons, the menu band, and the
 // window's icon bitmap.
 #include "framework/base/GdiObject.h"
-#include "skin/package/SkinDraw.h"
-#include "skin/package/SkinText.h"
-#include "skin/package/SysColors.h"
-#include "skin/package/WinSkinDataWin.h"
+#include "skin/image/win/SkinDraw.h"
+#include "skin/image/win/SkinText.h"
+#include "skin/image/SysColors.h"
+#include "skin/definitions/win/SkinDataGdi.h"
 #include "skin/runtime/frame/WinSkinForm.h"
 #include "skin/runtime/geometry/CaptionTextLayout.h"
 

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "framework/forms/Form.h"
-#include "skin/package/SkinText.h"
-#include "skin/package/WinSkinDataWin.h"
+#include "skin/image/win/SkinText.h"
+#include "skin/definitions/win/SkinDataGdi.h"
 #include "skin/runtime/SkinMessages.h"
 #include "skin/runtime/controls/SkinControl.h"
 #include "skin/runtime/tracking/SkinManager.h"

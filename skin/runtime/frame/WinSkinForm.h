@@ -19,8 +19,8 @@
 #include "framework/base/GdiObject.h"
 #include "framework/base/Messages.h"
 #include "framework/graphics/Color.h"
-#include "skin/package/DibSection.h"
-#include "skin/package/WinSkinData.h"
+#include "skin/image/win/DibSection.h"
+#include "skin/definitions/SkinData.h"
 #include "skin/runtime/geometry/FrameGeometry.h"
 #include "skin/runtime/tracking/WindowSubclass.h"
 

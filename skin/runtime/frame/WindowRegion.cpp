@@ -2,7 +2,7 @@
 // every border side cut along the magenta pixels of its image.
 #include <vector>
 
-#include "skin/package/DibSection.h"
+#include "skin/image/win/DibSection.h"
 #include "skin/runtime/frame/WinSkinForm.h"
 #include "skin/runtime/frame/WindowRegion.h"
 #include "skin/runtime/geometry/RegionRuns.h"

@@ -7,7 +7,7 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
 #include "skin/package/SkinNotifier.h"
-#include "skin/package/SkinText.h"
+#include "skin/image/win/SkinText.h"
 #include "skin/runtime/SkinMessages.h"
 #include "skin/runtime/frame/WinSkinForm.h"
 

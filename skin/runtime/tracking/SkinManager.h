@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/package/WinSkinData.h"
+#include "skin/definitions/SkinData.h"
 
 namespace lanvero::framework {
 class TCustomForm;

@@ -1,0 +1,127 @@
+#pragma once
+// LZH codec of the skin packages: LZSS over a 4,096-byte ring buffer with a
+// binary-tree match finder; literals and match lengths go through an
+// adaptive Huffman code, match distances through a fixed prefix code for
+// their upper 6 bits plus 6 plain bits.
+//
+// The codec writes no header. Callers store a 32-bit little-endian count of
+// uncompressed bytes in front of the bit stream (see PackWithSize below).
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <stdexcept>
+#include <vector>
+
+#include "skin/codec/ByteStream.h"
+
+namespace lanvero {
+
+class ElzhException : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+inline constexpr const char* kLzhAllocationFailed = "LZH : Cannot get memory for dictionary tables";
+
+namespace lzh {
+inline constexpr int kRingSize = 4096;                        // N
+inline constexpr int kLongestMatch = 60;                      // F
+inline constexpr int kThreshold = 2;                          // longer matches are coded
+inline constexpr int kNoNode = kRingSize;                     // NIL of the search tree
+inline constexpr int kSymbolCount = 256 - kThreshold + kLongestMatch;  // 314
+inline constexpr int kTreeSize = 2 * kSymbolCount - 1;        // 627
+inline constexpr int kRoot = kTreeSize - 1;                   // 626
+inline constexpr unsigned kRebuildFrequency = 0x8000;
+inline constexpr int kFirstWritePosition = kRingSize - kLongestMatch;  // 4036
+inline constexpr uint8_t kInitialFill = 0x20;
+// A conforming stream never needs more than two bytes past its end (the
+// bit buffer holds 16 bits); more zero reads than this mean the input was
+// cut short, and decoding stops instead of inventing output.
+inline constexpr int kMaxReadsPastEnd = 8;
+}  // namespace lzh
+
+// Callbacks: move up to NBytes bytes, report the count actually moved.
+using TReadProc = std::function<void(uint8_t* DTA, uint16_t NBytes, uint16_t& Bytes_Got)>;
+using TWriteProc = std::function<void(const uint8_t* DTA, uint16_t NBytes, uint16_t& Bytes_Put)>;
+
+class TLZH {
+public:
+  // Compresses everything GetBytes delivers; Bytes_Written receives the
+  // number of input bytes consumed (not the compressed size).
+  void LZHPack(int32_t& Bytes_Written, const TReadProc& GetBytes, const TWriteProc& PutBytes);
+  // Decodes TextSize bytes. Never writes more than TextSize bytes and stops
+  // early when the input ends well before the stream could be complete;
+  // returns the number of bytes produced.
+  int32_t LZHUnpack(int32_t TextSize, const TReadProc& GetBytes, const TWriteProc& PutBytes);
+
+  // Stream-backed callbacks over StreamIn / StreamOut.
+  void GetBlockStream(uint8_t* DTA, uint16_t NBytes, uint16_t& Bytes_Got);
+  void PutBlockStream(const uint8_t* DTA, uint16_t NBytes, uint16_t& Bytes_Got);
+  TReadProc StreamReader();
+  TWriteProc StreamWriter();
+
+  ByteStream* StreamIn = nullptr;   // not owned
+  ByteStream* StreamOut = nullptr;  // not owned
+
+  // The tables exist only while a pack or unpack runs.
+  bool HoldsTables() const { return !text_buf.empty(); }
+
+private:
+  class TableLease;
+
+  void AllocateTables();
+  void ReleaseTables();
+  void StartHuff();
+  void Reconstruct();
+  void Update(int symbol);
+
+  void InitTree();
+  void InsertNode(int r);
+  void DeleteNode(int p);
+
+  void PutCode(int length, uint16_t leftAlignedBits);
+  void PutBits(int length, uint32_t bits);
+  void EncodeChar(unsigned symbol);
+  void EncodePosition(unsigned distanceCode);
+  void EncodeEnd();
+
+  int GetBit();
+  int GetByte();
+  void Refill();
+  int DecodeChar();
+  int DecodePosition();
+
+  bool ReadOne(uint8_t& value);
+  void WriteOne(uint8_t value);
+
+  // Callbacks of the running operation.
+  const TReadProc* reader_ = nullptr;
+  const TWriteProc* writer_ = nullptr;
+
+  // Encoder: pending output bits and the best match the tree last found.
+  uint16_t putbuf = 0;
+  uint8_t putlen = 0;
+  int16_t match_position = 0;
+  int16_t match_length = 0;
+
+  // Decoder: buffered input bits and how far reading ran past the end.
+  uint16_t getbuf = 0;
+  uint8_t getlen = 0;
+  int readsPastEnd_ = 0;
+
+  // Tables, allocated for one operation and released when it ends.
+  std::vector<uint8_t> text_buf;
+  std::vector<int16_t> lson, dad, rson;
+  std::vector<uint16_t> freq;
+  std::vector<int16_t> prnt, son;
+};
+
+// Compressed text as callers store it: 32-bit little-endian uncompressed
+// size, then the bit stream.
+std::vector<uint8_t> PackWithSize(std::span<const uint8_t> text);
+// Decodes a size-prefixed stream. A negative or missing size reads as empty;
+// corrupt or cut input yields at most the declared size, possibly fewer.
+std::vector<uint8_t> UnpackWithSize(std::span<const uint8_t> packed);
+
+}  // namespace lanvero

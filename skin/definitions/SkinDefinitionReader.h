@@ -1,0 +1,75 @@
+#pragma once
+// What one load reads from: the opened package, its INI member, the list
+// of section names and a working stream reused for every image. Also the
+// generic section readers that turn one INI section into one definition.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/graphics/PixelImage.h"
+#include "skin/codec/ByteStream.h"
+#include "skin/definitions/SkinDefinitions.h"
+#include "skin/ini/QuickIni.h"
+#include "skin/package/SkinPackageReader.h"
+
+namespace lanvero {
+
+// Pixels all images of one load may decode to together (128 MB of pixels).
+// Skins hold a few kilopixels; the cap keeps a hostile package that names
+// the same huge bitmap in every section from costing gigabytes. Images
+// beyond it load as empty.
+inline constexpr int64_t kLoadPixelBudget = int64_t{1} << 25;
+
+class SkinDefinitionReader {
+public:
+  SkinDefinitionReader(const TSkinReader& package, const TQuickIni& ini);
+
+  std::string String(std::string_view section, std::string_view key) const;
+  int32_t Integer(std::string_view section, std::string_view key, int32_t fallback) const;
+  // The key is present with a non-empty value.
+  bool Has(std::string_view section, std::string_view key) const { return !String(section, key).empty(); }
+  const TQuickIni& Ini() const { return ini_; }
+  // All section names in file order, repeats included.
+  const std::vector<std::string>& SectionNames() const { return sections_; }
+
+  // The image of the package named by `fname`: only the part after the last
+  // path separator counts (folders are ignored), and only names ending in
+  // exactly ".bmp" are loaded. A missing or broken member gives an empty
+  // image.
+  PixelImage ReadImage(std::string_view fname);
+  void Readbmp(TSkinBitmap& bmp, std::string_view fname) { bmp.SetImage(ReadImage(fname)); }
+  // The image named by a key of a section.
+  void ReadKeyImage(TSkinBitmap& bmp, std::string_view section, std::string_view key) {
+    Readbmp(bmp, String(section, key));
+  }
+
+private:
+  const TSkinReader& package_;
+  const TQuickIni& ini_;
+  ByteStream working_;
+  std::vector<std::string> sections_;
+  int64_t pixelsLeft_ = kLoadPixelBudget;
+};
+
+// ASCII letters in capitals (section names are compared this way).
+std::string UpperAscii(std::string_view text);
+
+// The part of `s` before its first "."; empty when `s` holds no ".".
+std::string GetFileName(std::string_view s);
+
+// Generic section readers. Each frees the slot's previous object and
+// creates a new one only when the section names an image. `buttonText` is
+// the default of the second colours (scheme colour 4).
+void ReadSkinObject(SkinDefinitionReader& in, Slot<TDataSkinObject>& slot, std::string_view section,
+                    Color buttonText);
+void ReadSkinBorder(SkinDefinitionReader& in, Slot<TDataSkinBorder>& slot, std::string_view section,
+                    std::string_view maskKey, Color buttonText);
+void ReadBitmapBorder(SkinDefinitionReader& in, Slot<TDataSkinBorder>& slot, std::string_view section);
+void ReadBoxLabel(SkinDefinitionReader& in, Slot<TDataSkinBoxLabel>& slot, std::string_view section,
+                  Color buttonText);
+// Refills the push-button definition from "Buttons" (no image check).
+void ReadButtonSet(SkinDefinitionReader& in, TDataSkinButton& button, Color buttonText);
+
+}  // namespace lanvero

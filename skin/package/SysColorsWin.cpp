@@ -1,9 +1,0 @@
-#include <windows.h>
-
-#include "skin/package/SysColors.h"
-
-namespace lanvero {
-
-Color SystemColorRgb(int index) { return static_cast<Color>(GetSysColor(index)) & 0x00FFFFFF; }
-
-}  // namespace lanvero

@@ -1,0 +1,140 @@
+// The skinned frame as it appears on the display, compared with reviewed
+// golden images (tests/skin/runtime/win/golden) with a tolerance: both skins,
+// active and inactive, a caption button hovered and pressed, and a message
+// box. LANVERO_UPDATE_GOLDENS=1 writes the images anew instead of comparing
+// (look at every one before committing it).
+#include <cstdlib>
+
+#include "tests/e2e/driver/Screenshot.h"
+#include "tests/skin/runtime/win/SkinnedFormFixture.h"
+
+namespace lanvero::testing {
+namespace {
+
+constexpr int kChannelTolerance = 24;
+constexpr long kDifferingPixelsAllowed = 40;
+
+std::wstring GoldenPath(const std::string& name) {
+  const char* source = std::getenv("LANVERO_SOURCE_DIR");
+  std::filesystem::path path = source ? std::filesystem::path(source) : std::filesystem::path();
+  return (path / "tests" / "skin" / "runtime" / "win" / "golden" / (name + ".bmp")).wstring();
+}
+
+bool UpdatingGoldens() {
+  const char* update = std::getenv("LANVERO_UPDATE_GOLDENS");
+  return update && std::string(update) == "1";
+}
+
+e2e::Image Crop(const e2e::Image& image, int height) {
+  e2e::Image top;
+  top.width = image.width;
+  top.height = std::min(height, image.height);
+  top.pixels.assign(image.pixels.begin(), image.pixels.begin() + static_cast<std::ptrdiff_t>(top.width) * top.height);
+  return top;
+}
+
+::testing::AssertionResult MatchesGolden(const e2e::Image& actual, const std::string& name) {
+  const std::wstring path = GoldenPath(name);
+  if (UpdatingGoldens()) {
+    if (!e2e::SaveBitmap(actual, path)) return ::testing::AssertionFailure() << "cannot write " << name;
+    return ::testing::AssertionSuccess();
+  }
+  e2e::Image expected;
+  if (!e2e::LoadBitmap(path, expected)) return ::testing::AssertionFailure() << "no golden image " << name;
+  const e2e::ImageDifference diff = e2e::Compare(actual, expected, kChannelTolerance);
+  if (diff.sameSize && diff.differingPixels <= kDifferingPixelsAllowed) return ::testing::AssertionSuccess();
+  e2e::SaveBitmap(actual, GoldenPath(name + ".actual"));
+  return ::testing::AssertionFailure() << name << ": " << actual.width << "x" << actual.height << " vs "
+                                       << expected.width << "x" << expected.height << ", "
+                                       << diff.differingPixels << " pixels differ (largest channel delta "
+                                       << diff.largestChannelDelta << "); the screenshot is beside the golden";
+}
+
+// Small windows keep the golden images small: the frame is what they show.
+constexpr int kGoldenClientWidth = 360;
+constexpr int kGoldenClientHeight = 40;
+
+class FrameGoldenTest : public SkinnedFormTest {
+ protected:
+  void MakeSmallSkinnedForm() {
+    MakeSkinnedForm("BorderIcons = [biSystemMenu, biMinimize, biMaximize]", kGoldenClientWidth, kGoldenClientHeight);
+  }
+  void Settle() {
+    RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpFor(150);
+  }
+  void UseSkin(const std::string& name) {
+    skin_->LoadFromFile(BuiltSkinFile(name));
+    RunPendingRequest();
+    Settle();
+  }
+  void Deactivate() {
+    SendMessageW(Window(), WM_NCACTIVATE, FALSE, 0);
+    PumpFor(50);
+  }
+  const TWinSysButton* Close() const {
+    for (const auto& button : Skinner()->Buttons()) {
+      if (button->data.Action == 0 && button->visible) return button.get();
+    }
+    return nullptr;
+  }
+};
+
+TEST_F(FrameGoldenTest, BothSkinsActiveAndInactive) {
+  MakeSmallSkinnedForm();
+  for (const std::string skin : {"paleglass", "coalrim"}) {
+    UseSkin(skin);
+    EXPECT_TRUE(MatchesGolden(e2e::CaptureWindow(Window()), skin + "_active"));
+    Deactivate();
+    EXPECT_TRUE(MatchesGolden(e2e::CaptureWindow(Window()), skin + "_inactive"));
+    SendMessageW(Window(), WM_NCACTIVATE, TRUE, 0);
+  }
+}
+
+TEST_F(FrameGoldenTest, CloseButtonHoveredAndPressed) {
+  MakeSmallSkinnedForm();
+  Settle();
+  const TWinSysButton* close = Close();
+  ASSERT_NE(close, nullptr);
+  const int centreX = (close->bounds.left + close->bounds.right) / 2;
+  const int centreY = (close->bounds.top + close->bounds.bottom) / 2;
+  // The real cursor goes there too: the frame's timer takes the hover away
+  // from a button the cursor is not on.
+  const POINT onButton = ScreenPoint(centreX, centreY);
+  SetCursorPos(onButton.x, onButton.y);
+  SendMessageW(Window(), WM_NCMOUSEMOVE, HTCAPTION, ScreenLParam(centreX, centreY));
+  PumpFor(50);
+  const int captionRows = Skinner()->bw.top;
+  EXPECT_TRUE(MatchesGolden(Crop(e2e::CaptureWindow(Window()), captionRows), "paleglass_close_hot"));
+  SendMessageW(Window(), WM_NCLBUTTONDOWN, HTCAPTION, ScreenLParam(centreX, centreY));
+  PumpFor(50);
+  EXPECT_TRUE(MatchesGolden(Crop(e2e::CaptureWindow(Window()), captionRows), "paleglass_close_pressed"));
+  // Released off the button: nothing happens and the button is idle again.
+  SendMessageW(Window(), WM_NCMOUSEMOVE, HTCAPTION, ScreenLParam(60, 10));
+  SendMessageW(Window(), WM_NCLBUTTONUP, HTCAPTION, ScreenLParam(60, 10));
+}
+
+e2e::Image g_messageBoxShot;
+
+void CALLBACK CaptureAndCloseMessageBox(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND box = FindWindowW(L"#32770", nullptr);
+  if (!box) return;
+  KillTimer(nullptr, id);
+  RedrawWindow(box, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  Sleep(300);
+  g_messageBoxShot = e2e::CaptureWindow(box);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(FrameGoldenTest, MessageBoxWearsTheSkin) {
+  MakeSmallSkinnedForm();
+  g_messageBoxShot = {};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 400, CaptureAndCloseMessageBox);
+  MessageBoxW(Window(), L"请输入搜索关键词！", L"Lanvero V1.0", MB_OK | MB_ICONINFORMATION);
+  KillTimer(nullptr, timer);
+  ASSERT_GT(g_messageBoxShot.width, 0) << "the message box was not captured";
+  EXPECT_TRUE(MatchesGolden(g_messageBoxShot, "paleglass_message_box"));
+}
+
+}  // namespace
+}  // namespace lanvero::testing

@@ -1,0 +1,167 @@
+// The frame skinner on a real window: the frame it leaves around the client
+// area, the region cut along the skin's magenta corners, hit testing, the
+// messages a caption button press and the system menu leave behind.
+#include <windowsx.h>
+
+#include "skin/runtime/SkinMessages.h"
+#include "tests/skin/runtime/win/SkinnedFormFixture.h"
+
+namespace lanvero::testing {
+namespace {
+
+using FrameSkinnerTest = SkinnedFormTest;
+
+const TWinSysButton* ButtonWithAction(const TWinSkinForm& skinner, int32_t action) {
+  for (const auto& button : skinner.Buttons()) {
+    if (button->data.Action == action && button->visible) return button.get();
+  }
+  return nullptr;
+}
+
+POINT Centre(const Rect& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+TEST_F(FrameSkinnerTest, ClientAreaIsTheWindowLessTheSkinBordersAndKeepsItsSize) {
+  MakeSkinnedForm();
+  const TWinSkinForm& skinner = *Skinner();
+  const TDataSkinBorder& top = *skin_->border[kEdgeTop];
+  EXPECT_EQ(skinner.bw.top, top.Map.Height() / top.frame);
+  RECT client{};
+  GetClientRect(Window(), &client);
+  EXPECT_EQ(client.right, 400);
+  EXPECT_EQ(client.bottom, 300);
+  const RECT window = WindowRect();
+  EXPECT_EQ(window.right - window.left, 400 + skinner.bw.left + skinner.bw.right);
+  EXPECT_EQ(window.bottom - window.top, 300 + skinner.bw.top + skinner.bw.bottom);
+  POINT origin{0, 0};
+  ClientToScreen(Window(), &origin);
+  EXPECT_EQ(origin.x - window.left, skinner.bw.left);
+  EXPECT_EQ(origin.y - window.top, skinner.bw.top);
+}
+
+TEST_F(FrameSkinnerTest, RegionCutsTheMagentaCornersAndKeepsTheInside) {
+  MakeSkinnedForm();
+  framework::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(Window(), region.Get()), ERROR) << "no window region was set";
+  const RECT window = WindowRect();
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  EXPECT_FALSE(PtInRegion(region.Get(), 0, 0)) << "the cut top-left corner";
+  EXPECT_FALSE(PtInRegion(region.Get(), width - 1, 0)) << "the cut top-right corner";
+  EXPECT_TRUE(PtInRegion(region.Get(), width / 2, height / 2));
+  EXPECT_TRUE(PtInRegion(region.Get(), width / 2, 1)) << "the caption bar's top edge";
+  EXPECT_TRUE(PtInRegion(region.Get(), 1, height / 2)) << "the left border";
+}
+
+TEST_F(FrameSkinnerTest, HitTestAnswersAcrossTheFrame) {
+  MakeSkinnedForm();
+  const TWinSkinForm& skinner = *Skinner();
+  const RECT window = WindowRect();
+  const int width = window.right - window.left;
+  const int height = window.bottom - window.top;
+  auto hit = [&](int x, int y) { return SendMessageW(Window(), WM_NCHITTEST, 0, ScreenLParam(x, y)); };
+  EXPECT_EQ(hit(width / 2, skinner.bw.top / 2), HTCAPTION);
+  EXPECT_EQ(hit(width / 2, height / 2), HTCLIENT);
+  EXPECT_EQ(hit(0, height / 2), HTLEFT) << "a sizeable window is still sized at its borders";
+  EXPECT_EQ(hit(width - 1, height / 2), HTRIGHT);
+  EXPECT_EQ(hit(width / 2, height - 1), HTBOTTOM);
+  EXPECT_EQ(hit(width - 1, height - 1), HTBOTTOMRIGHT);
+  const TWinSysButton* close = ButtonWithAction(skinner, 0);
+  ASSERT_NE(close, nullptr);
+  const POINT c = Centre(close->bounds);
+  EXPECT_EQ(hit(c.x, c.y), HTCAPTION) << "the system's own close button never answers over the skin's";
+}
+
+TEST_F(FrameSkinnerTest, CloseButtonPressedAndReleasedClosesDraggedOffDoesNothing) {
+  MakeSkinnedForm();
+  const TWinSysButton* close = ButtonWithAction(*Skinner(), 0);
+  ASSERT_NE(close, nullptr);
+  const POINT c = Centre(close->bounds);
+  const RECT window = WindowRect();
+  Record();
+  // Pressed, dragged onto the caption and released there: no command.
+  SendMessageW(Window(), WM_NCLBUTTONDOWN, HTCAPTION, ScreenLParam(c.x, c.y));
+  EXPECT_EQ(Skinner()->ActiveBtn, close);
+  SendMessageW(Window(), WM_NCMOUSEMOVE, HTCAPTION, ScreenLParam((window.right - window.left) / 2, 10));
+  SendMessageW(Window(), WM_NCLBUTTONUP, HTCAPTION, ScreenLParam((window.right - window.left) / 2, 10));
+  PumpFor(50);
+  for (const SeenMessage& m : Seen()) {
+    EXPECT_FALSE(m.msg == WM_SYSCOMMAND && m.wParam == SC_CLOSE) << "closed after the press was dragged off";
+    EXPECT_NE(m.msg, WM_NCLBUTTONDOWN) << "the press on a skinned button must not reach the window";
+  }
+  // Pressed and released on the button: one close command.
+  SendMessageW(Window(), WM_NCLBUTTONDOWN, HTCAPTION, ScreenLParam(c.x, c.y));
+  SendMessageW(Window(), WM_NCLBUTTONUP, HTCAPTION, ScreenLParam(c.x, c.y));
+  PumpFor(100);
+  EXPECT_TRUE(SawInOrder(Seen(), {{WM_SYSCOMMAND, SC_CLOSE}}));
+}
+
+TEST_F(FrameSkinnerTest, ActivationPaintsTheFrameItselfAndAnswersTheSkinQuery) {
+  MakeSkinnedForm();
+  Record();
+  EXPECT_EQ(SendMessageW(Window(), WM_SKINQUERY, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(Window(), WM_NCACTIVATE, FALSE, 0), 1);
+  EXPECT_FALSE(Skinner()->FWindowActive);
+  EXPECT_EQ(SendMessageW(Window(), WM_NCACTIVATE, TRUE, 0), 1);
+  EXPECT_TRUE(Skinner()->FWindowActive);
+  PumpFor(50);
+  // The form hears that skinning is done; its own handler never paints the
+  // non-client area or sees the engine's query.
+  EXPECT_TRUE(SawInOrder(Seen(), {{WM_SKINNOTIFY, 0}}));
+  for (const SeenMessage& m : Seen()) {
+    EXPECT_NE(m.msg, WM_NCPAINT);
+    EXPECT_NE(m.msg, WM_SKINQUERY);
+  }
+}
+
+// What runs while the system menu's loop is on the stack.
+void (*g_duringMenu)() = nullptr;
+bool g_sawMenu = false;
+
+void CALLBACK MenuOpenTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  g_sawMenu = FindWindowW(L"#32768", nullptr) != nullptr;
+  if (g_duringMenu) g_duringMenu();
+  EndMenu();
+}
+
+// Opens the skinned system menu with a right click on the caption; while its
+// menu loop runs, `during` is called once, then the menu is closed.
+void WithSystemMenuOpen(HWND window, LPARAM captionPoint, void (*during)()) {
+  g_duringMenu = during;
+  g_sawMenu = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, MenuOpenTimer);
+  SendMessageW(window, WM_NCRBUTTONDOWN, HTCAPTION, captionPoint);
+  KillTimer(nullptr, timer);
+  EXPECT_TRUE(g_sawMenu) << "no popup menu window while the system menu was open";
+}
+
+TEST_F(FrameSkinnerTest, SystemMenuOpensOnTheCaptionAndItsCommandsReachTheWindow) {
+  MakeSkinnedForm();
+  Record();
+  WithSystemMenuOpen(Window(), ScreenLParam(60, 10), nullptr);
+  PumpFor(50);
+  EXPECT_NE(Skinner(), nullptr);
+  // Commands of the owner-drawn menu come as WM_COMMAND and become system commands.
+  SendMessageW(Window(), WM_COMMAND, SC_MINIMIZE, 0);
+  PumpFor(100);
+  EXPECT_TRUE(SawInOrder(Seen(), {{WM_SYSCOMMAND, SC_MINIMIZE}}));
+  EXPECT_TRUE(IsIconic(Window()));
+}
+
+TEST_F(FrameSkinnerTest, UninstallWhileTheSystemMenuIsOpenGivesTheWindowBack) {
+  MakeSkinnedForm();
+  const LONG_PTR classProc = GetClassLongPtrW(Window(), GCLP_WNDPROC);
+  WithSystemMenuOpen(Window(), ScreenLParam(60, 10), [] {
+    SkinManager().UpdateData = SkinManager().Components().front();
+    SkinManager().action = kActionUninstall;
+    SkinManager().DoAction();
+  });
+  PumpFor(50);
+  EXPECT_EQ(Skinner(), nullptr);
+  EXPECT_EQ(SkinManager().LiveFrameSkinners(), 0) << "the skinner was not freed after its menu loop";
+  EXPECT_EQ(GetWindowLongPtrW(Window(), GWLP_WNDPROC), classProc);
+  EXPECT_NE(SendMessageW(Window(), WM_SKINQUERY, 0, 0), 1);
+}
+
+}  // namespace
+}  // namespace lanvero::testing

@@ -1,0 +1,108 @@
+#include "tests/skin/runtime/win/SkinnedFormFixture.h"
+
+#include <cstdlib>
+#include <sstream>
+
+namespace lanvero::testing {
+
+std::wstring BuiltSkinFile(const std::string& name) {
+  const char* binary = std::getenv("LANVERO_BINARY_DIR");
+  std::filesystem::path path = binary ? std::filesystem::path(binary) : std::filesystem::path();
+  return (path / "assets" / "skins" / (name + ".skn")).wstring();
+}
+
+void PumpFor(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  do {
+    framework::testing::Pump();
+    Sleep(10);
+  } while (GetTickCount() - start < milliseconds);
+  framework::testing::Pump();
+}
+
+void RunPendingRequest() {
+  SkinManager().DoAction();
+  PumpFor(50);
+}
+
+std::string Describe(const std::vector<SeenMessage>& messages) {
+  std::ostringstream out;
+  for (const SeenMessage& m : messages) out << "  0x" << std::hex << m.msg << "(0x" << m.wParam << ")\n";
+  return out.str();
+}
+
+::testing::AssertionResult SawInOrder(const std::vector<SeenMessage>& received,
+                                      const std::vector<SeenMessage>& expected) {
+  size_t next = 0;
+  for (const SeenMessage& m : received) {
+    if (next < expected.size() && m == expected[next]) ++next;
+  }
+  if (next == expected.size()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "expected, in this order:\n"
+                                       << Describe(expected) << "received:\n"
+                                       << Describe(received);
+}
+
+void SkinnedFormTest::SetUp() { engine_ = std::make_unique<SkinEngineScope>(); }
+
+void SkinnedFormTest::TearDown() {
+  StopRecording();
+  form_.reset();
+  engine_.reset();
+}
+
+void SkinnedFormTest::MakeSkinnedForm(const std::string& extraProperties, int clientWidth, int clientHeight) {
+  form_ = framework::testing::MakeForm("object SkinTestForm: TTestForm\n"
+                                       "  Left = 120\n  Top = 80\n"
+                                       "  ClientWidth = " + std::to_string(clientWidth) + "\n" +
+                                       "  ClientHeight = " + std::to_string(clientHeight) + "\n" +
+                                       "  Caption = 'Skinned'\n  " + extraProperties + "\nend\n");
+  skin_ = new TSkinData(form_.get());
+  skin_->SetActive(true);
+  skin_->LoadFromFile(BuiltSkinFile("paleglass"));
+  ASSERT_FALSE(skin_->Empty);
+  form_->Show();
+  SetForegroundWindow(Window());
+  for (int i = 0; i < 100 && !(Skinner() && Skinner()->Skinstate == kFrameRunning); ++i) PumpFor(20);
+  ASSERT_NE(Skinner(), nullptr) << "the form was not skinned";
+  ASSERT_EQ(Skinner()->Skinstate, kFrameRunning);
+  // The caption buttons are laid out as the caption is painted.
+  RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpFor(20);
+}
+
+TWinSkinForm* SkinnedFormTest::Skinner() const {
+  return form_ && form_->HandleAllocated() ? SkinManager().FrameSkinnerOf(form_->WindowHandle()) : nullptr;
+}
+
+RECT SkinnedFormTest::WindowRect() const {
+  RECT r{};
+  GetWindowRect(Window(), &r);
+  return r;
+}
+
+void SkinnedFormTest::Record() {
+  recorderPrevious_ = form_->WindowProc;
+  recording_ = true;
+  form_->WindowProc = [this](framework::TMessage& message) {
+    seen_.push_back({message.Msg, message.WParam});
+    recorderPrevious_(message);
+  };
+}
+
+void SkinnedFormTest::StopRecording() {
+  if (recording_ && form_) form_->WindowProc = recorderPrevious_;
+  recording_ = false;
+}
+
+POINT SkinnedFormTest::ScreenPoint(int x, int y) const {
+  const RECT r = WindowRect();
+  return POINT{r.left + x, r.top + y};
+}
+
+LPARAM SkinnedFormTest::ScreenLParam(int x, int y) const {
+  const POINT p = ScreenPoint(x, y);
+  return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
+}
+
+}  // namespace lanvero::testing

@@ -1,0 +1,76 @@
+// A framework form with a skin component made by code, shown and skinned
+// through the engine as a program's form would be, for the Windows tests of
+// the skin engine.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "skin/definitions/SkinData.h"
+#include "skin/runtime/SkinEngine.h"
+#include "skin/runtime/frame/WinSkinForm.h"
+#include "skin/runtime/tracking/SkinManager.h"
+#include "tests/framework/WinTestSupport.h"
+
+namespace lanvero::testing {
+
+// A packed skin of the build tree ("paleglass", "coalrim").
+std::wstring BuiltSkinFile(const std::string& name);
+
+// Lets queued and sent messages run for a while, so that posted activation
+// and repaint requests arrive.
+void PumpFor(DWORD milliseconds);
+
+// Runs the tracker's pending request now instead of waiting for its timer.
+void RunPendingRequest();
+
+// What the frame skinners see of one window: messages that reached the
+// form's own handler below the engine, with wParam.
+struct SeenMessage {
+  UINT msg;
+  WPARAM wParam;
+  bool operator==(const SeenMessage&) const = default;
+};
+std::string Describe(const std::vector<SeenMessage>& messages);
+
+// Expected messages in this order among the received ones (others may come
+// between); on failure both sequences are printed.
+::testing::AssertionResult SawInOrder(const std::vector<SeenMessage>& received,
+                                      const std::vector<SeenMessage>& expected);
+
+class SkinnedFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Makes, shows and skins a form of the given client size and style.
+  void MakeSkinnedForm(const std::string& extraProperties = "BorderIcons = [biSystemMenu, biMinimize, biMaximize]",
+                       int clientWidth = 400, int clientHeight = 300);
+  TWinSkinForm* Skinner() const;
+  HWND Window() const { return form_->WindowHandle(); }
+  RECT WindowRect() const;
+  // Records what reaches the form's own handler from now on.
+  void Record();
+  // Puts the form's handler back as it was before Record (before the engine
+  // lets go of the form, which restores its own hook).
+  void StopRecording();
+  const std::vector<SeenMessage>& Seen() const { return seen_; }
+  // A point of the frame (window coordinates) on the screen.
+  POINT ScreenPoint(int x, int y) const;
+  LPARAM ScreenLParam(int x, int y) const;
+
+  std::unique_ptr<SkinEngineScope> engine_;
+  std::unique_ptr<framework::testing::TTestForm> form_;
+  TSkinData* skin_ = nullptr;
+  std::vector<SeenMessage> seen_;
+  framework::TWndMethod recorderPrevious_;
+  bool recording_ = false;
+};
+
+}  // namespace lanvero::testing
