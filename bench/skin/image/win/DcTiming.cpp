@@ -13,6 +13,8 @@
 #include "skin/image/NineSlice.h"
 #include "skin/image/win/SkinDraw.h"
 
+#include "bench/support/WinTiming.h"
+
 namespace {
 
 using namespace lanvero;
@@ -22,15 +24,7 @@ constexpr Margins kCaptionMargins{8, 4, 8, 4};
 constexpr int kIterations = 2000;
 constexpr int kRounds = 7;
 
-double Seconds(const std::function<void()>& work) {
-  LARGE_INTEGER frequency, start, stop;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  for (int i = 0; i < kIterations; ++i) work();
-  GdiFlush();
-  QueryPerformanceCounter(&stop);
-  return static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+double Seconds(const std::function<void()>& work) { return bench::SecondsFor(kIterations, work); }
 
 PixelImage CaptionStrip() {
   PixelImage strip(20, 64);

@@ -16,6 +16,8 @@
 #include "skin/runtime/SkinEngine.h"
 #include "skin/runtime/tracking/SkinManager.h"
 
+#include "bench/support/WinTiming.h"
+
 namespace {
 
 using namespace lanvero;
@@ -25,15 +27,7 @@ constexpr int kHeight = 612;
 constexpr int kIterations = 300;
 constexpr int kRounds = 5;
 
-double Seconds(const std::function<void()>& work) {
-  LARGE_INTEGER frequency, start, stop;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&start);
-  for (int i = 0; i < kIterations; ++i) work();
-  GdiFlush();
-  QueryPerformanceCounter(&stop);
-  return static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+double Seconds(const std::function<void()>& work) { return bench::SecondsFor(kIterations, work); }
 
 void Pump(DWORD milliseconds) {
   const DWORD start = GetTickCount();
