@@ -113,8 +113,18 @@ void TWinSkinForm::LayoutSysButtons() {
 
 // --- Drawing ---------------------------------------------------------------------
 
+// Copies a whole cached piece to `rect` of `dc`.
+static void CopyPiece(HDC dc, const Rect& rect, const DibSection& image) {
+  if (image.IsEmpty()) return;
+  framework::UniqueDC source(CreateCompatibleDC(dc));
+  framework::SelectGuard selected(source.Get(), image.Handle());
+  BitBlt(dc, rect.left, rect.top, rect.Width(), rect.Height(), source.Get(), 0, 0, SRCCOPY);
+}
+
 void TWinSkinForm::DrawSysButtons(HDC dc) {
-  for (auto& button : SysBtn) {
+  buttonPieces_.resize(SysBtn.size());
+  for (size_t i = 0; i < SysBtn.size(); ++i) {
+    TWinSysButton* button = SysBtn[i].get();
     const TDataSkinSysButton& data = button->data;
     if (!button->visible || data.Map.Empty() || data.Visibility == kMenuBarVisibility) continue;
     if (IsWindowIconAction(data.Action)) {
@@ -122,7 +132,13 @@ void TWinSkinForm::DrawSysButtons(HDC dc) {
       continue;
     }
     const int32_t frame = IdleButtonFrame(FWindowActive, button->enabled, data.frame);
-    DrawSkinFrameStretched(dc, button->bounds, MapHandle(data.Map), frame, data.frame, false);
+    const Rect& b = button->bounds;
+    const DibSection& image = CachedPiece(buttonPieces_[i], PieceKey{b.Width(), b.Height(), frame},
+                                          [&](HDC target, const Rect& whole) {
+                                            DrawSkinFrameStretched(target, whole, MapHandle(data.Map), frame,
+                                                                   data.frame, false);
+                                          });
+    CopyPiece(dc, b, image);
   }
 }
 

@@ -67,35 +67,76 @@ void TWinSkinForm::PaintFrame(HDC dc) {
   ActiveBtn = nullptr;
 }
 
-DibSection TWinSkinForm::BorderBitmap(int side, const Rect& rect) const {
+const DibSection& TWinSkinForm::BorderBitmap(int side, const Rect& rect) {
   const TDataSkinBorder& border = *fsd->border[side];
-  const int32_t index = (FWindowActive || border.frame == 1) ? 1 : 2;
-  return BuildSkinBitmap(Rect{0, 0, rect.Width(), rect.Height()}, MapHandle(border.Map), border.r, index,
-                         border.frame, border.Tile != 1, IsVerticalStrip(side));
+  const bool active = FWindowActive || border.frame == 1;
+  BuiltSide& built = builtSides_[static_cast<size_t>(side)];
+  if (built.width != rect.Width() || built.height != rect.Height() || built.active != active || built.bitmap.IsEmpty()) {
+    built.bitmap = BuildSkinBitmap(Rect{0, 0, rect.Width(), rect.Height()}, MapHandle(border.Map), border.r,
+                                   active ? 1 : 2, border.frame, border.Tile != 1, IsVerticalStrip(side));
+    built.width = rect.Width();
+    built.height = rect.Height();
+    built.active = active;
+  }
+  return built.bitmap;
+}
+
+void TWinSkinForm::DropFrameCache() {
+  for (BuiltSide& side : builtSides_) side = BuiltSide{};
+  CaptionBuf = DibSection();
+  textBack_ = FramePiece{};
+  buttonPieces_.clear();
+}
+
+// A piece drawn once on a magenta bitmap of its size and kept until its
+// size or frame changes.
+const DibSection& TWinSkinForm::CachedPiece(FramePiece& piece, const PieceKey& key,
+                                            const std::function<void(HDC, const Rect&)>& draw) {
+  if (piece.key == key && !piece.bitmap.IsEmpty()) return piece.bitmap;
+  piece.key = key;
+  piece.bitmap = DibSection::Create(key.width, key.height);
+  if (piece.bitmap.IsEmpty()) return piece.bitmap;
+  for (Pixel& p : piece.bitmap.Pixels()) p = PixelFromColor(kMagentaKey);
+  framework::WindowDC screen(nullptr);
+  BitmapDC target(screen.Get(), piece.bitmap.Handle());
+  draw(target.Get(), Rect{0, 0, key.width, key.height});
+  GdiFlush();
+  return piece.bitmap;
 }
 
 void TWinSkinForm::DrawBorder(int side, const Rect& rect, HDC dc) {
   if (rect.Width() <= 0 || rect.Height() <= 0) return;
-  DibSection bitmap = BorderBitmap(side, rect);
+  const DibSection& bitmap = BorderBitmap(side, rect);
   if (bitmap.IsEmpty()) return;
   BitmapDC source(dc, bitmap.Handle());
   BitBlt(dc, rect.left, rect.top, rect.Width(), rect.Height(), source.Get(), 0, 0, SRCCOPY);
+}
+
+void TWinSkinForm::CopySideTop(int side, const Rect& sideRect, HDC bar) {
+  if (sideRect.Width() <= 0 || sideRect.Height() <= 0) return;
+  const DibSection& bitmap = BorderBitmap(side, sideRect);
+  if (bitmap.IsEmpty()) return;
+  BitmapDC source(bar, bitmap.Handle());
+  BitBlt(bar, sideRect.left, 0, sideRect.Width(), std::min(bw.top, sideRect.Height()), source.Get(), 0, 0, SRCCOPY);
 }
 
 void TWinSkinForm::PaintCaption(HDC dc) {
   const bool minimised = Windowstate == swsMin;
   const int32_t height = minimised ? fheight : bw.top;
   if (fwidth <= 0 || height <= 0) return;
-  DibSection buffer = DibSection::Create(fwidth, height);
-  if (buffer.IsEmpty()) return;
-  BitmapDC bar(dc, buffer.Handle());
+  if (CaptionBuf.Width() != fwidth || CaptionBuf.Height() != height) CaptionBuf = DibSection::Create(fwidth, height);
+  if (CaptionBuf.IsEmpty()) return;
+  BitmapDC bar(dc, CaptionBuf.Handle());
   Rect textArea;
   if (minimised) {
     FillSolid(bar.Get(), Rect{0, 0, fwidth, height}, fsd->Colors[kSchemeButtonFace]);
     textArea = Rect{0, 0, fwidth, bw.top};
   } else {
-    // The top ends of the side borders drawn just before stay in the bar.
-    BitBlt(bar.Get(), 0, 0, fwidth, height, dc, 0, 0, SRCCOPY);
+    // The bar carries the top ends of the side borders, taken from their
+    // built images rather than read back from the screen.
+    const FrameLayout layout = LayoutFrame(fwidth, fheight, bw, MenuHeight);
+    CopySideTop(kEdgeLeft, layout.left, bar.Get());
+    CopySideTop(kEdgeRight, layout.right, bar.Get());
     textArea = Rect{bw.left, 0, fwidth - bw.right, bw.top};
   }
   DrawBorder(kEdgeTop, textArea, bar.Get());
@@ -141,8 +182,13 @@ void TWinSkinForm::DrawCaptionText(HDC dc, const Rect& area) {
   ctr = placement.back;
   if (!title.Map.Empty()) {
     const Rect back{ctr.left, area.top, ctr.right, area.bottom};
-    DrawSkinFrameTiled(dc, back, MapHandle(title.Map), Margins{title.backleft, 0, title.backright, 0},
-                       FWindowActive ? 1 : 2, 2, true, true);
+    const DibSection& image = CachedPiece(textBack_, PieceKey{back.Width(), back.Height(), FWindowActive ? 1 : 2},
+                                          [&](HDC target, const Rect& whole) {
+                                            DrawSkinFrameTiled(target, whole, MapHandle(title.Map),
+                                                               Margins{title.backleft, 0, title.backright, 0},
+                                                               FWindowActive ? 1 : 2, 2, false, true);
+                                          });
+    if (!image.IsEmpty()) TransparentBlit(dc, back, image.Handle(), kMagentaKey);
   }
   RECT textRect = ToRECT(placement.text);
   SkinDrawText(dc, text, textRect, flags);

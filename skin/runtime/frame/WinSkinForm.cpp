@@ -114,6 +114,7 @@ void TWinSkinForm::InitWindow(TSkinData& afsd) {
 
 void TWinSkinForm::InitSkinData() {
   if (!fsd || fsd->Empty) return;
+  DropFrameCache();
   if (FormBorder == sbsNone) {
     bw = {};
     MenuHeight = 0;

@@ -12,6 +12,8 @@
 
 #include <windows.h>
 
+#include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -175,7 +177,22 @@ class TWinSkinForm : public SubclassTarget {
 
   // Painting (FramePaint.cpp) and the region (WindowRegion.cpp).
   void DrawBorder(int side, const Rect& rect, HDC dc);
-  DibSection BorderBitmap(int side, const Rect& rect) const;
+  // The built image of one border side at this size in the current active
+  // or inactive frame; kept until the size, the activation or the skin
+  // changes, so that a repaint only copies bitmaps.
+  const DibSection& BorderBitmap(int side, const Rect& rect);
+  void CopySideTop(int side, const Rect& sideRect, HDC bar);
+  struct PieceKey {
+    int32_t width = -1, height = -1, frame = 0;
+    bool operator==(const PieceKey&) const = default;
+  };
+  struct FramePiece {
+    PieceKey key;
+    DibSection bitmap;
+  };
+  const DibSection& CachedPiece(FramePiece& piece, const PieceKey& key,
+                                const std::function<void(HDC, const Rect&)>& draw);
+  void DropFrameCache();
   void PaintCaption(HDC dc);
   void DrawCaptionText(HDC dc, const Rect& area);
   void BuildIconBitmap();
@@ -225,6 +242,15 @@ class TWinSkinForm : public SubclassTarget {
   bool timerOn_ = false;
   framework::UniqueFont CaptionFont;
   DibSection IconBmp;
+  struct BuiltSide {
+    int32_t width = -1, height = -1;
+    bool active = false;
+    DibSection bitmap;
+  };
+  std::array<BuiltSide, 4> builtSides_;
+  DibSection CaptionBuf;
+  FramePiece textBack_;
+  std::vector<FramePiece> buttonPieces_;  // one per caption button
   std::vector<std::unique_ptr<TWinSysButton>> SysBtn;
   std::vector<TSkinControl*> Controllist;
 };

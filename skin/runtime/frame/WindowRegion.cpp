@@ -64,7 +64,7 @@ framework::UniqueRegion TWinSkinForm::BuildFrameRegion(int width, int height) {
   if (FormBorder == sbsNone) return region;
   auto side = [&](int edge, const Rect& rect, bool fromBitmap) {
     if (fsd->border[edge]->trans == 1 && fromBitmap) {
-      DibSection bitmap = BorderBitmap(edge, rect);
+      const DibSection& bitmap = BorderBitmap(edge, rect);
       GdiFlush();
       if (!bitmap.IsEmpty()) return BitmapToRegion(bitmap.View(), rect.left, rect.top);
     }
