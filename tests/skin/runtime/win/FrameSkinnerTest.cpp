@@ -124,13 +124,15 @@ void CALLBACK MenuOpenTimer(HWND, UINT, UINT_PTR id, DWORD) {
   EndMenu();
 }
 
-// Opens the skinned system menu with a right click on the caption; while its
-// menu loop runs, `during` is called once, then the menu is closed.
-void WithSystemMenuOpen(HWND window, LPARAM captionPoint, void (*during)()) {
+// Sends the message that opens the skinned system menu (a right click on the
+// caption by default); while its menu loop runs, `during` is called once,
+// then the menu is closed.
+void WithSystemMenuOpen(HWND window, LPARAM lParam, void (*during)(), UINT msg = WM_NCRBUTTONDOWN,
+                        WPARAM wParam = HTCAPTION) {
   g_duringMenu = during;
   g_sawMenu = false;
   const UINT_PTR timer = SetTimer(nullptr, 0, 100, MenuOpenTimer);
-  SendMessageW(window, WM_NCRBUTTONDOWN, HTCAPTION, captionPoint);
+  SendMessageW(window, msg, wParam, lParam);
   KillTimer(nullptr, timer);
   EXPECT_TRUE(g_sawMenu) << "no popup menu window while the system menu was open";
 }
@@ -146,6 +148,34 @@ TEST_F(FrameSkinnerTest, SystemMenuOpensOnTheCaptionAndItsCommandsReachTheWindow
   PumpFor(100);
   EXPECT_TRUE(SawInOrder(Seen(), {{WM_SYSCOMMAND, SC_MINIMIZE}}));
   EXPECT_TRUE(IsIconic(Window()));
+}
+
+TEST_F(FrameSkinnerTest, AltSpaceOpensTheSkinnedSystemMenu) {
+  MakeSkinnedForm();
+  WithSystemMenuOpen(Window(), VK_SPACE, nullptr, WM_SYSCOMMAND, SC_KEYMENU);
+}
+
+TEST_F(FrameSkinnerTest, ResizeKeepsTheFrameAroundTheClientAndRecutsTheRegion) {
+  MakeSkinnedForm();
+  const TWinSkinForm& skinner = *Skinner();
+  Record();
+  SetWindowPos(Window(), nullptr, 0, 0, 520, 260, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PumpFor(50);
+  RECT client{};
+  GetClientRect(Window(), &client);
+  EXPECT_EQ(client.right, 520 - skinner.bw.left - skinner.bw.right);
+  EXPECT_EQ(client.bottom, 260 - skinner.bw.top - skinner.bw.bottom);
+  framework::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(Window(), region.Get()), ERROR);
+  RECT box{};
+  GetRgnBox(region.Get(), &box);
+  EXPECT_EQ(box.right, 520);
+  EXPECT_EQ(box.bottom, 260);
+  // The form hears the new size once, as an unskinned form would.
+  int sizes = 0;
+  for (const SeenMessage& m : Seen()) sizes += m.msg == WM_SIZE;
+  EXPECT_EQ(sizes, 1);
+  EXPECT_TRUE(SawInOrder(Seen(), {{WM_WINDOWPOSCHANGING, 0}, {WM_SIZE, SIZE_RESTORED}}));
 }
 
 TEST_F(FrameSkinnerTest, UninstallWhileTheSystemMenuIsOpenGivesTheWindowBack) {
