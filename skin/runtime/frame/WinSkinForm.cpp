@@ -10,6 +10,7 @@
 #include "skin/definitions/win/SkinDataGdi.h"
 #include "skin/runtime/SkinMessages.h"
 #include "skin/runtime/controls/SkinControl.h"
+#include "skin/runtime/geometry/CaptionButtonRules.h"
 #include "skin/runtime/tracking/SkinManager.h"
 
 namespace lanvero {
@@ -130,6 +131,20 @@ void TWinSkinForm::InitSkinData() {
     SysBtn.push_back(std::make_unique<TWinSysButton>(*this, *fsd, *definition));
   }
   BuildIconBitmap();
+  // Window-icon buttons without an image of their own show the window's
+  // icon (the first window to need one gives it to the skin).
+  for (auto& definition : fsd->SysBtn) {
+    if (!IsWindowIconAction(definition->Action) || IconBmp.IsEmpty()) continue;
+    if (definition->Map.Empty()) {
+      definition->Map.SetImage(IconBmp.ToImage());
+      definition->Map.Realize();
+    }
+    if (fsd->SysIcon.Empty()) {
+      fsd->SysIcon.SetImage(IconBmp.ToImage());
+      fsd->SysIcon.Realize();
+    }
+    definition->frame = 1;
+  }
 }
 
 void TWinSkinForm::DeleteSysbtn() {
