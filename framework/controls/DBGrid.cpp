@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/graphics/TextMeasure.h"
 
 namespace lanvero::framework {
 
@@ -21,15 +22,7 @@ const EnumInfo& GridOptionElements() {
   return info;
 }
 
-int TextHeightOf(const TFont& font) {
-  HDC screen = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(screen, font.Handle());
-  TEXTMETRICW metrics{};
-  GetTextMetricsW(screen, &metrics);
-  SelectObject(screen, old);
-  ReleaseDC(nullptr, screen);
-  return metrics.tmHeight;
-}
+int TextHeightOf(const TFont& font) { return TextMeasureDC(font.Handle()).LineHeight(); }
 
 }  // namespace
 

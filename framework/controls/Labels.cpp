@@ -1,6 +1,7 @@
 #include "framework/controls/Labels.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/graphics/TextMeasure.h"
 
 namespace lanvero::framework {
 
@@ -76,14 +77,9 @@ UINT TLabel::TextFlags() const {
 
 void TLabel::AdjustBounds() {
   if (!autoSize_ || IsLoading()) return;
-  HDC screen = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(screen, Font()->Handle());
-  RECT rect{0, 0, wordWrap_ ? Width() : 0, 0};
   std::wstring text = GetText();
   if (text.empty()) text = L" ";
-  DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &rect, TextFlags() | DT_CALCRECT);
-  SelectObject(screen, old);
-  ReleaseDC(nullptr, screen);
+  const RECT rect = TextMeasureDC(Font()->Handle()).Measure(text, TextFlags(), RECT{0, 0, wordWrap_ ? Width() : 0, 0});
   int left = Left();
   if (alignment_ == TAlignment::taRightJustify) left += Width() - rect.right;
   SetBounds(left, Top(), rect.right, rect.bottom);

@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Application.h"
+#include "framework/graphics/TextMeasure.h"
 
 namespace lanvero::framework {
 
@@ -35,12 +36,7 @@ void THintWindow::CreateParams(TCreateParams& params) {
 }
 
 RECT THintWindow::CalcHintRect(int maxWidth, const std::wstring& hint) {
-  RECT rect{0, 0, maxWidth, 0};
-  HDC screen = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(screen, Font()->Handle());
-  DrawTextW(screen, hint.c_str(), static_cast<int>(hint.size()), &rect, kTextFlags | DT_CALCRECT);
-  SelectObject(screen, old);
-  ReleaseDC(nullptr, screen);
+  RECT rect = TextMeasureDC(Font()->Handle()).Measure(hint, kTextFlags, RECT{0, 0, maxWidth, 0});
   // Room for the border and the margin on every side.
   rect.right += 2 * (kMargin + 1) + 4;
   rect.bottom += 2 * (kMargin + 1);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/base/GdiObject.h"
 #include "framework/controls/Control.h"
 
 namespace lanvero::framework {
@@ -23,10 +24,8 @@ TScreen& Screen() {
 TScreen::TScreen() { RefreshSystemFonts(); }
 
 int TScreen::PixelsPerInch() const {
-  HDC dc = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
-  ReleaseDC(nullptr, dc);
-  return dpi;
+  const WindowDC screen(nullptr);
+  return GetDeviceCaps(screen.Get(), LOGPIXELSY);
 }
 
 RECT TScreen::WorkArea() const {
@@ -50,9 +49,8 @@ std::vector<std::wstring> TScreen::Fonts() const {
   std::vector<std::wstring> names;
   LOGFONTW filter{};
   filter.lfCharSet = DEFAULT_CHARSET;
-  HDC dc = GetDC(nullptr);
-  EnumFontFamiliesExW(dc, &filter, CollectFontName, reinterpret_cast<LPARAM>(&names), 0);
-  ReleaseDC(nullptr, dc);
+  const WindowDC screen(nullptr);
+  EnumFontFamiliesExW(screen.Get(), &filter, CollectFontName, reinterpret_cast<LPARAM>(&names), 0);
   std::sort(names.begin(), names.end());
   names.erase(std::unique(names.begin(), names.end()), names.end());
   return names;
