@@ -60,6 +60,9 @@ const framework::ClassInfo& TSkinData::StaticClassInfo() {
   return info;
 }
 
-void RegisterSkinDataClass() { framework::ClassRegistry::Register(TSkinData::StaticClassInfo()); }
+void RegisterSkinDataClass() {
+  framework::ClassRegistry::Register(TSkinData::StaticClassInfo());
+  RegisterSkinStoreClass();
+}
 
 }  // namespace lanvero

@@ -2,14 +2,43 @@
 
 #include <algorithm>
 
+#include "framework/core/ClassBuilder.h"
+
 namespace lanvero {
 
-TSkinCollectionItem::TSkinCollectionItem(TSkinCollection& collection, int32_t id)
-    : collection_(collection), id_(id), FName("SkinItem" + std::to_string(id)) {}
+TSkinCollectionItem::TSkinCollectionItem(framework::TCollection* collection, int32_t id)
+    : framework::TCollectionItem(collection), id_(id), FName("SkinItem" + std::to_string(id)) {}
+
+const framework::ClassInfo& TSkinCollectionItem::StaticClassInfo() {
+  static const framework::ClassInfo info =
+      framework::ClassBuilder<TSkinCollectionItem>("TSkinCollectionItem", &framework::TCollectionItem::StaticClassInfo())
+          .String("Name", &TSkinCollectionItem::NameText, &TSkinCollectionItem::SetNameText)
+          .Binary("DataStream", &TSkinCollectionItem::WriteDataStream, &TSkinCollectionItem::SetDataStream)
+          .Build();
+  return info;
+}
+
+const TSkinCollection& TSkinCollectionItem::Owner() const { return static_cast<const TSkinCollection&>(*Collection()); }
+
+std::wstring TSkinCollectionItem::NameText() const {
+  std::wstring text;
+  for (const char c : FName) text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// Names are 8-bit text; a character beyond one byte cannot be part of one.
+void TSkinCollectionItem::SetNameText(const std::wstring& name) {
+  std::string bytes;
+  for (const wchar_t c : name) {
+    if (c > 0xFF) throw framework::FrameworkError(L"A skin name holds 8-bit characters only");
+    bytes.push_back(static_cast<char>(c));
+  }
+  SetName(bytes);
+}
 
 void TSkinCollectionItem::SetName(const std::string& name) {
   if (name == FName) return;
-  if (collection_.NameUsedByOther(name, *this)) {
+  if (Owner().NameUsedByOther(name, *this)) {
     throw DuplicateSkinNameError("The name " + name + " is already used.");
   }
   FName = name;
@@ -41,25 +70,47 @@ std::vector<uint8_t> TSkinCollectionItem::WriteDataStream() const {
   return {bytes.begin(), bytes.end()};
 }
 
+TSkinCollection::TSkinCollection()
+    : framework::TCollection([this](framework::TCollection* collection) {
+        return std::make_unique<TSkinCollectionItem>(collection, nextId_++);
+      }) {}
+
+const framework::ClassInfo& TSkinCollection::StaticClassInfo() {
+  static const framework::ClassInfo info =
+      framework::ClassBuilder<TSkinCollection>("TSkinCollection", &framework::TCollection::StaticClassInfo()).Build();
+  return info;
+}
+
 TSkinCollection& TSkinCollection::operator=(const TSkinCollection& other) {
   Assign(other);
   return *this;
 }
 
-TSkinCollectionItem& TSkinCollection::Add() {
-  items_.push_back(std::make_unique<TSkinCollectionItem>(*this, nextId_++));
-  return *items_.back();
-}
-
 void TSkinCollection::Assign(const TSkinCollection& source) {
   if (&source == this) return;
-  items_.clear();
-  for (const auto& item : source.items_) Add().Assign(*item);
+  Clear();
+  for (int32_t i = 0; i < source.Count(); ++i) Add().Assign(source.Items(i));
 }
 
 bool TSkinCollection::NameUsedByOther(const std::string& name, const TSkinCollectionItem& except) const {
-  return std::any_of(items_.begin(), items_.end(),
-                     [&](const auto& item) { return item.get() != &except && item->Name() == name; });
+  for (int32_t i = 0; i < Count(); ++i) {
+    if (&Items(i) != &except && Items(i).Name() == name) return true;
+  }
+  return false;
 }
+
+TSkinStore::TSkinStore(framework::TComponent* owner)
+    : framework::TComponent(owner), store_(std::make_unique<TSkinCollection>()) {}
+
+const framework::ClassInfo& TSkinStore::StaticClassInfo() {
+  static const framework::ClassInfo info =
+      framework::ClassBuilder<TSkinStore>("TSkinStore", &framework::TComponent::StaticClassInfo())
+          .Creatable()
+          .Object("Store", &TSkinStore::StoreObject)
+          .Build();
+  return info;
+}
+
+void RegisterSkinStoreClass() { framework::ClassRegistry::Register(TSkinStore::StaticClassInfo()); }
 
 }  // namespace lanvero

@@ -1,8 +1,8 @@
 #pragma once
-// A store of named skins: a collection of items, each holding one skin file
-// (size prefix + LZH package). Plain classes for now; the component
-// framework wraps them later, persisting each item's data as the raw
-// property "DataStream".
+// A store of named skins: a component holding a collection of items, each
+// holding one skin file (size prefix + LZH package). A stored layout carries
+// it: its items with their names and, as the raw property "DataStream",
+// their data, so that TSkinData::LoadFromCollection works from a layout.
 
 #include <cstdint>
 #include <filesystem>
@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/Collection.h"
+#include "framework/core/Component.h"
 #include "skin/codec/ByteStream.h"
 
 namespace lanvero {
@@ -23,9 +25,11 @@ public:
 
 class TSkinCollection;
 
-class TSkinCollectionItem {
+class TSkinCollectionItem : public framework::TCollectionItem {
 public:
-  TSkinCollectionItem(TSkinCollection& collection, int32_t id);
+  TSkinCollectionItem(framework::TCollection* collection, int32_t id);
+  static const framework::ClassInfo& StaticClassInfo();
+  const framework::ClassInfo& ClassType() const override { return StaticClassInfo(); }
   // Items live in their collection; copy one with Assign.
   TSkinCollectionItem(const TSkinCollectionItem&) = delete;
   TSkinCollectionItem& operator=(const TSkinCollectionItem&) = delete;
@@ -49,43 +53,56 @@ public:
 
   // "DataStream" persistence: the bytes of the data, nothing else.
   void ReadDataStream(std::span<const uint8_t> propertyBytes);
+  void SetDataStream(const std::vector<uint8_t>& propertyBytes) { ReadDataStream(propertyBytes); }
   std::vector<uint8_t> WriteDataStream() const;
+  // "Name" as layouts write it: 8-bit text, one character per byte.
+  std::wstring NameText() const;
+  void SetNameText(const std::wstring& name);
 
 private:
-  TSkinCollection& collection_;
+  const TSkinCollection& Owner() const;
   int32_t id_;
   std::string FName;
   ByteStream FData;
 };
 
-class TSkinCollection {
+class TSkinCollection : public framework::TCollection {
 public:
-  TSkinCollection() = default;
-  TSkinCollection(const TSkinCollection& other) { Assign(other); }
+  TSkinCollection();
+  TSkinCollection(const TSkinCollection& other) : TSkinCollection() { Assign(other); }
   TSkinCollection& operator=(const TSkinCollection& other);
+  static const framework::ClassInfo& StaticClassInfo();
+  const framework::ClassInfo& ClassType() const override { return StaticClassInfo(); }
 
-  TSkinCollectionItem& Add();
+  TSkinCollectionItem& Add() { return static_cast<TSkinCollectionItem&>(*framework::TCollection::Add()); }
   // Replaces all items by copies of the other collection's items.
   void Assign(const TSkinCollection& source);
-  void Clear() { items_.clear(); }
-  int32_t Count() const { return static_cast<int32_t>(items_.size()); }
-  TSkinCollectionItem& Items(int32_t index) { return *items_.at(static_cast<std::size_t>(index)); }
-  const TSkinCollectionItem& Items(int32_t index) const { return *items_.at(static_cast<std::size_t>(index)); }
+  int32_t Count() const { return framework::TCollection::Count(); }
+  TSkinCollectionItem& Items(int32_t index) { return static_cast<TSkinCollectionItem&>(*Item(index)); }
+  const TSkinCollectionItem& Items(int32_t index) const { return static_cast<const TSkinCollectionItem&>(*Item(index)); }
   bool NameUsedByOther(const std::string& name, const TSkinCollectionItem& except) const;
 
 private:
-  std::vector<std::unique_ptr<TSkinCollectionItem>> items_;
   int32_t nextId_ = 0;
 };
 
-class TSkinStore {
+class TSkinStore : public framework::TComponent {
 public:
-  TSkinCollection& Store() { return store_; }
-  const TSkinCollection& Store() const { return store_; }
-  void SetStore(const TSkinCollection& value) { store_.Assign(value); }
+  explicit TSkinStore(framework::TComponent* owner = nullptr);
+  static const framework::ClassInfo& StaticClassInfo();
+  const framework::ClassInfo& ClassType() const override { return StaticClassInfo(); }
+
+  TSkinCollection& Store() { return *store_; }
+  const TSkinCollection& Store() const { return *store_; }
+  void SetStore(const TSkinCollection& value) { store_->Assign(value); }
+  // The published "Store" sub-object.
+  TSkinCollection* StoreObject() const { return store_.get(); }
 
 private:
-  TSkinCollection store_;
+  std::unique_ptr<TSkinCollection> store_;
 };
+
+// Makes TSkinStore known to stored layouts; safe to call more than once.
+void RegisterSkinStoreClass();
 
 }  // namespace lanvero

@@ -22,6 +22,17 @@ namespace {
 using framework::TComponent;
 using testing::SkinBuilder;
 
+// Binary property text of a stored layout.
+std::string Hex(const std::vector<uint8_t>& bytes) {
+  static const char* digits = "0123456789ABCDEF";
+  std::string hex;
+  for (uint8_t byte : bytes) {
+    hex += digits[byte >> 4];
+    hex += digits[byte & 15];
+  }
+  return hex;
+}
+
 std::vector<uint8_t> NamedSkin(const std::string& name) {
   return SkinBuilder("[TitlebarSkin]\nSkinName=" + name + "\n[Scrollbar]\nImage=s.bmp\n").Bitmap("s.bmp", 23, 4).SkinFile();
 }
@@ -81,12 +92,7 @@ TEST_F(SkinDataTest, LayoutSetsPropertiesAndLoadsTheSkinStream) {
   const std::vector<uint8_t> skinFile = NamedSkin("Stored");
   TSkinData probe(nullptr);
   probe.data = ByteStream(skinFile);
-  std::string hex;
-  for (uint8_t byte : probe.WriteSkinStream()) {
-    static const char* digits = "0123456789ABCDEF";
-    hex += digits[byte >> 4];
-    hex += digits[byte & 15];
-  }
+  const std::string hex = Hex(probe.WriteSkinStream());
   TComponent root(nullptr);
   const std::string layout = "object Root: TComponent\n"
                              "  object SkinData1: TSkinData\n"
@@ -184,6 +190,33 @@ TEST_F(SkinDataTest, FileLoadsAndAMissingFileOnlyClearsEmpty) {
   EXPECT_TRUE(skin.Empty);
   EXPECT_EQ(skin.SkinName, "FromFile");
   EXPECT_EQ(runtime.events, std::vector<std::string>{"loaded FromFile"});
+}
+
+TEST_F(SkinDataTest, StoreCarriedByALayoutFeedsLoadFromCollection) {
+  RegisterSkinDataClass();
+  TComponent root(nullptr);
+  const std::string layout = "object Root: TComponent\n"
+                             "  object SkinStore1: TSkinStore\n"
+                             "    Store = <\n"
+                             "      item\n        Name = 'Light'\n        DataStream = {" + Hex(NamedSkin("Light")) + "}\n      end\n"
+                             "      item\n        Name = 'Dark'\n        DataStream = {" + Hex(NamedSkin("Dark")) + "}\n      end>\n"
+                             "  end\n"
+                             "  object SkinData1: TSkinData\n  end\nend\n";
+  try {
+    framework::ReadLayoutText(root, layout);
+  } catch (const framework::LayoutError& error) {
+    FAIL() << error.what();
+  }
+  auto* store = dynamic_cast<TSkinStore*>(root.FindComponent(L"SkinStore1"));
+  auto* skin = dynamic_cast<TSkinData*>(root.FindComponent(L"SkinData1"));
+  ASSERT_NE(store, nullptr);
+  ASSERT_NE(skin, nullptr);
+  ASSERT_EQ(store->Store().Count(), 2);
+  EXPECT_EQ(store->Store().Items(1).Name(), "Dark");
+  skin->LoadFromCollection(*store, 1);
+  EXPECT_FALSE(skin->Empty);
+  EXPECT_EQ(skin->SkinName, "Dark");
+  EXPECT_EQ(runtime.events, (std::vector<std::string>{"started", "loaded Dark"}));
 }
 
 TEST_F(SkinDataTest, CollectionLoadsOnlyExistingItems) {
