@@ -9,11 +9,6 @@ namespace lanvero {
 
 namespace {
 
-std::string_view FileNamePart(std::string_view path) {
-  const std::size_t separator = path.find_last_of("\\/:");
-  return separator == std::string_view::npos ? path : path.substr(separator + 1);
-}
-
 std::string_view ExtensionOf(std::string_view name) {
   const std::size_t dot = name.rfind('.');
   return dot == std::string_view::npos ? std::string_view{} : name.substr(dot);
@@ -109,7 +104,7 @@ PixelImage SkinDefinitionReader::KeyImage(const TDataSkinObject* owner, Definiti
 
 ImageLookup SkinDefinitionReader::LookUpImage(std::string_view fname, PixelImage& image) {
   if (fname.empty()) return ImageLookup::NoName;
-  const std::string_view name = FileNamePart(fname);
+  const std::string_view name = ImageMemberName(fname);
   if (name.empty() || ExtensionOf(name) != ".bmp") return ImageLookup::NotBmp;
   package_.readfile(name, working_);
   if (working_.Size() == 0) return ImageLookup::NoMember;
@@ -117,6 +112,11 @@ ImageLookup SkinDefinitionReader::LookUpImage(std::string_view fname, PixelImage
   image = DecodeBmp(working_.Bytes(), std::min(kMaxBmpPixels, pixelsLeft_));
   pixelsLeft_ -= int64_t{image.Width()} * image.Height();
   return image.IsEmpty() ? ImageLookup::NotDecoded : ImageLookup::Loaded;
+}
+
+std::string_view ImageMemberName(std::string_view fname) {
+  const std::size_t separator = fname.find_last_of("\\/:");
+  return separator == std::string_view::npos ? fname : fname.substr(separator + 1);
 }
 
 std::string UpperAscii(std::string_view text) {

@@ -67,6 +67,10 @@ private:
   int64_t pixelsLeft_ = kLoadPixelBudget;
 };
 
+// The package member an image name refers to: the part after the last path
+// separator ("\\", "/" or ":"); folders in image names are ignored.
+std::string_view ImageMemberName(std::string_view fname);
+
 // ASCII letters in capitals (section names are compared this way).
 std::string UpperAscii(std::string_view text);
 
