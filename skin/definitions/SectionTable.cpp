@@ -1,6 +1,7 @@
 #include "skin/definitions/SectionTable.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "skin/definitions/ComposedDefinitions.h"
 #include "skin/definitions/SkinDataPlatform.h"
@@ -30,27 +31,37 @@ int32_t MarkFrames(const TSkinBitmap& strip) {
   return std::max(strip.Width() / cell, kMinimumMarkFrames);
 }
 
-int32_t NormalizedFrames(SkinDefinitionReader& in, const SectionRow& row, const TDataSkinObject& object) {
+// Sets the frame count of a table row's definition as its rule says.
+void NormalizeRowFrames(SkinDefinitionReader& in, const SectionRow& row, TDataSkinObject& object) {
   switch (row.rule) {
     case F::Fixed:
-      return row.frames;
+      object.frame = in.Decide(object, DefinitionField::Frames, row.frames, FieldRule::Fixed);
+      break;
     case F::AsRead:
-      return object.frame;
+      break;
     case F::AsReadOr5:
-      return object.frame == 0 ? 5 : object.frame;
+      if (object.frame == 0) object.frame = in.Decide(object, DefinitionField::Frames, 5, FieldRule::Chosen);
+      break;
     case F::ProgressStyle:
-      return object.style == 0 ? 2 : 1;
+      object.frame = in.Decide(object, DefinitionField::Frames, object.style == 0 ? 2 : 1, FieldRule::Fixed);
+      break;
     case F::FrameCountKey:
-      return in.Integer(row.section, "FrameCount", 3);
+      object.frame = in.Field(object, DefinitionField::Frames, row.section, "FrameCount", 3);
+      break;
   }
-  return object.frame;
 }
 
-void CapMargins(Rect& r, int32_t cap) {
-  r.left = std::min(r.left, cap);
-  r.top = std::min(r.top, cap);
-  r.right = std::min(r.right, cap);
-  r.bottom = std::min(r.bottom, cap);
+// Each margin at most `cap`.
+void CapMargins(SkinDefinitionReader& in, TDataSkinObject& object, int32_t cap) {
+  const std::array<std::pair<DefinitionField, int32_t Rect::*>, 4> margins{{
+      {DefinitionField::MarginLeft, &Rect::left},
+      {DefinitionField::MarginTop, &Rect::top},
+      {DefinitionField::MarginRight, &Rect::right},
+      {DefinitionField::MarginBottom, &Rect::bottom},
+  }};
+  for (const auto& [field, member] : margins) {
+    if (object.r.*member > cap) object.r.*member = in.Decide(object, field, cap, FieldRule::Capped);
+  }
 }
 
 void ReadRow(SkinDefinitionReader& in, SkinDefinitions& d, const SectionRow& row) {
@@ -74,13 +85,13 @@ void ReadRow(SkinDefinitionReader& in, SkinDefinitions& d, const SectionRow& row
   }
 }
 
-void FinishRow(SkinDefinitions& d, const SectionRow& row) {
+void FinishRow(SkinDefinitionReader& in, SkinDefinitions& d, const SectionRow& row) {
   TDataSkinObject* object = SlotObject(d, row);
   switch (row.after) {
     case A::None:
       break;
     case A::CapMarginsAt4:
-      if (object) CapMargins(object->r, kTabPaneMarginCap);
+      if (object) CapMargins(in, *object, kTabPaneMarginCap);
       break;
     case A::MirrorIntoMask: {
       auto* border = static_cast<TDataSkinBorder*>(object);
@@ -153,26 +164,32 @@ Slot<TDataSkinObject> LoadDefaultTrack(std::string_view name) {
 void ReadSectionTable(SkinDefinitionReader& in, SkinDefinitions& d) {
   for (const SectionRow& row : kSectionTable) {
     ReadRow(in, d, row);
-    FinishRow(d, row);
+    FinishRow(in, d, row);
   }
 }
 
 void NormalizeFrames(SkinDefinitionReader& in, SkinDefinitions& d) {
   TDataSkinButton& button = *d.Button;
-  button.frame = kButtonFrames;
-  d.Title->frame = kTitleFrames;
+  button.frame = in.Decide(button, DefinitionField::Frames, kButtonFrames, FieldRule::Fixed);
+  d.Title->frame = in.Decide(*d.Title, DefinitionField::Frames, kTitleFrames, FieldRule::Fixed);
   for (const SectionRow& row : kSectionTable) {
-    if (TDataSkinObject* object = SlotObject(d, row)) object->frame = NormalizedFrames(in, row, *object);
+    if (TDataSkinObject* object = SlotObject(d, row)) NormalizeRowFrames(in, row, *object);
   }
   if (d.Toolbar) d.Toolbar->frame = kToolbarFrames;
-  if (button.radioframe == 0) button.radioframe = MarkFrames(button.RadioMap);
-  if (button.checkframe == 0) button.checkframe = MarkFrames(button.CheckMap);
+  if (button.radioframe == 0) {
+    button.radioframe =
+        in.Decide(button, DefinitionField::RadioFrames, MarkFrames(button.RadioMap), FieldRule::Chosen);
+  }
+  if (button.checkframe == 0) {
+    button.checkframe =
+        in.Decide(button, DefinitionField::CheckFrames, MarkFrames(button.CheckMap), FieldRule::Chosen);
+  }
 }
 
 void ReadSkinDefinitions(SkinDefinitionReader& in, SkinDefinitions& d) {
   d.SkinName = in.String("TitlebarSkin", "SkinName");
   ReadFrameEdges(in, d);
-  ReadColorScheme(in.Ini(), in.SectionNames(), d);
+  ReadColorScheme(in, d);
   ReadSysButtons(in, d);
   ReadButtonSet(in, *d.Button, d.Colors[kSchemeButtonText]);
   ReadCaption(in, *d.Title);

@@ -29,7 +29,7 @@ std::vector<TDataSkinObject*> SkinDefinitions::AllDefinitions() const {
   return all;
 }
 
-bool ParseSkinPackage(std::span<const uint8_t> skinFile, SkinDefinitions& definitions) {
+bool ParseSkinPackage(std::span<const uint8_t> skinFile, SkinDefinitions& definitions, SkinReadObserver* observer) {
   TSkinReader package;
   ByteStream source(skinFile);
   if (!package.Loadfromstream(source)) return false;
@@ -39,7 +39,7 @@ bool ParseSkinPackage(std::span<const uint8_t> skinFile, SkinDefinitions& defini
   iniMember.Rewind();
   TQuickIni ini;
   ini.LoadFromStream(&iniMember);
-  SkinDefinitionReader in(package, ini);
+  SkinDefinitionReader in(package, ini, observer);
   ReadSkinDefinitions(in, definitions);
   // The skinners blit from these at every paint: make the GDI copies once.
   for (TDataSkinObject* definition : definitions.AllDefinitions()) definition->RealizeBitmaps();

@@ -78,10 +78,14 @@ struct SkinDefinitions : SkinColorScheme {
   std::vector<TDataSkinObject*> AllDefinitions() const;
 };
 
+class SkinReadObserver;
+
 // Builds every definition from the package in `skinFile` (a size prefix
 // and an LZH package). False when the package reader refuses it: the
 // definitions are then left exactly as they were. Never reads outside the
 // given bytes; images that are not valid Windows bitmaps load as empty.
-bool ParseSkinPackage(std::span<const uint8_t> skinFile, SkinDefinitions& definitions);
+// `observer`, when given, hears of every value read and decided.
+bool ParseSkinPackage(std::span<const uint8_t> skinFile, SkinDefinitions& definitions,
+                      SkinReadObserver* observer = nullptr);
 
 }  // namespace lanvero

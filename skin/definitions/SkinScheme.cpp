@@ -5,7 +5,6 @@
 
 #include "skin/definitions/SkinDefinitionReader.h"
 #include "skin/ini/AnsiText.h"
-#include "skin/ini/QuickIni.h"
 
 namespace lanvero {
 
@@ -57,12 +56,17 @@ std::optional<int64_t> DigitsValue(std::string_view digits) {
 // does not fit 32 bits is not taken and stays pending, so it swallows every
 // digit after it. Only a third number may end the text without a
 // separator. Each component keeps its value modulo 256.
-Color ParseRGB(std::string_view text) {
+RGBReading ReadRGB(std::string_view text) {
+  RGBReading reading;
   text = TrimControl(text);
-  if (text.empty()) return 0;
-  std::array<int64_t, 3> rgb{};
-  int j = 0;  // the number being collected: 0 red, 1 green, 2 blue
   std::string digits;
+  auto take = [&reading](int64_t value) {
+    if (reading.components.size() < 3) {
+      reading.components.push_back(value);
+    } else {
+      ++reading.extraNumbers;
+    }
+  };
   for (char c : text) {
     if (c >= '0' && c <= '9') {
       digits.push_back(c);
@@ -70,36 +74,47 @@ Color ParseRGB(std::string_view text) {
     }
     if (digits.empty()) continue;
     if (const auto value = DigitsValue(digits)) {
-      if (j < 3) rgb[static_cast<std::size_t>(j)] = *value;
-      ++j;
+      take(*value);
       digits.clear();
+    } else {
+      reading.overlong = true;
     }
   }
-  if (j == 2) rgb[2] = DigitsValue(digits).value_or(0);
-  return static_cast<Color>(rgb[0] % 256) | static_cast<Color>(rgb[1] % 256) << 8 |
-         static_cast<Color>(rgb[2] % 256) << 16;
+  // A number at the very end counts only in third place; first or second,
+  // it is dropped.
+  if (!digits.empty()) {
+    const auto last = DigitsValue(digits);
+    if (!last) reading.overlong = true;
+    if (reading.components.size() == 2) {
+      take(last.value_or(0));
+    } else if (reading.components.size() == 3 && last) {
+      ++reading.extraNumbers;
+    }
+  }
+  for (std::size_t i = 0; i < reading.components.size(); ++i) {
+    reading.color |= static_cast<Color>(reading.components[i] % 256) << (8 * i);
+  }
+  return reading;
 }
 
 Color ReadColorText(std::string_view text, Color fallback) { return text.empty() ? fallback : ParseRGB(text); }
 
-void ReadColorScheme(const TQuickIni& ini, const std::vector<std::string>& sectionNames, SkinColorScheme& scheme) {
+void ReadColorScheme(const SkinDefinitionReader& in, SkinColorScheme& scheme) {
   for (const SchemeKey& row : kSchemeKeys) {
     const auto i = static_cast<std::size_t>(row.index);
-    const std::string text = ini.ReadString("Colours", row.key, "");
-    scheme.hasColors[i] = !text.empty();
+    scheme.hasColors[i] = in.Has("Colours", row.key);
     const Color fallback = row.fallback == kFromButtonFace ? scheme.Colors[kSchemeButtonFace] : row.fallback;
-    scheme.Colors[i] = ReadColorText(text, fallback);
+    scheme.Colors[i] = in.ColorKey("Colours", row.key, fallback);
   }
   scheme.ColorPreset.clear();
-  for (const std::string& name : sectionNames) {
+  for (const std::string& name : in.SectionNames()) {
     const std::string upper = UpperAscii(name);
     if (upper == "COLOURS" || !upper.starts_with("COLOUR")) continue;
-    scheme.ColorPreset.push_back(ReadColorText(ini.ReadString(name, "color", ""), kPresetFallback));
+    scheme.ColorPreset.push_back(in.ColorKey(name, "color", kPresetFallback));
   }
   for (int i = 0; i < kPresetColorCount; ++i) {
     const std::string key = "Color" + std::to_string(i);
-    scheme.PresetColors[static_cast<std::size_t>(i)] =
-        ReadColorText(ini.ReadString("Customcolors", key, ""), kCustomFallback);
+    scheme.PresetColors[static_cast<std::size_t>(i)] = in.ColorKey("Customcolors", key, kCustomFallback);
   }
 }
 

@@ -14,7 +14,7 @@
 
 namespace lanvero {
 
-class TQuickIni;
+class SkinDefinitionReader;
 
 inline constexpr int kSchemeColorCount = 20;
 inline constexpr int kPresetColorCount = 10;
@@ -52,15 +52,28 @@ struct SkinColorScheme {
   std::array<Color, kPresetColorCount> PresetColors{};
 };
 
+// How a colour text reads: the colour, and what the reading passed over on
+// the way (for tools that tell a skin author why a colour came out as it did).
+struct RGBReading {
+  Color color = 0;
+  // Numbers taken as components, in order; a number after the third is
+  // counted in `extraNumbers` and dropped.
+  std::vector<int64_t> components;
+  int extraNumbers = 0;
+  // A run of digits too long for 32 bits stopped all reading after it.
+  bool overlong = false;
+};
+
 // Three decimal numbers (red, green, blue) separated by any non-digits; see
 // the .cpp for how odd texts read. Empty text gives 0.
-Color ParseRGB(std::string_view text);
+RGBReading ReadRGB(std::string_view text);
+inline Color ParseRGB(std::string_view text) { return ReadRGB(text).color; }
 // `fallback` for empty text, else ParseRGB.
 Color ReadColorText(std::string_view text, Color fallback);
 
 // Reads scheme, presets and custom colours into `scheme`. Entries 9, 10,
 // 17 and 19 are not touched (17 is the caption colour, set by the loader).
-void ReadColorScheme(const TQuickIni& ini, const std::vector<std::string>& sectionNames, SkinColorScheme& scheme);
+void ReadColorScheme(const SkinDefinitionReader& in, SkinColorScheme& scheme);
 
 // ColorPreset[n] into `acolor` when n is a valid index; false otherwise.
 bool GetPrecolor(const SkinColorScheme& scheme, Color& acolor, int32_t n);

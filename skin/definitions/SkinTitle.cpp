@@ -15,23 +15,27 @@ constexpr std::string_view kPersonality = "Personality";
 constexpr std::array<int32_t, 3> kMdiActions{7, 8, 9};
 constexpr int32_t kMdiPlacement = 100;
 constexpr int32_t kMdiFrames = 4;
-constexpr int kMdiImageFrames = 12;
 
 // A caption button image wider than 3.8 times its height has six frames.
 // Compared in integers (width * 10 against height * 38): in floating point
 // an image of exactly 3.8 would fall either way with the FPU's precision.
 constexpr int64_t kThreeFrameMaxRatioTenths = 38;
 
+using F = DefinitionField;
+
+// A side edge keeps its fixed parts at the top and bottom of its frame, a
+// top or bottom edge at the left and right.
 void ReadEdge(SkinDefinitionReader& in, TDataSkinBorder& edge, std::string_view name, bool sideEdge) {
   const std::string e(name);
-  const int32_t topHeight = in.Integer(kPersonality, e + "TopHeight", 0);
-  const int32_t botHeight = in.Integer(kPersonality, e + "BotHeight", 0);
+  const int32_t topHeight = in.Field(edge, sideEdge ? F::MarginTop : F::MarginLeft, kPersonality, e + "TopHeight", 0);
+  const int32_t botHeight =
+      in.Field(edge, sideEdge ? F::MarginBottom : F::MarginRight, kPersonality, e + "BotHeight", 0);
   edge.r = sideEdge ? Rect{0, topHeight, 0, botHeight} : Rect{topHeight, 0, botHeight, 0};
-  edge.frame = in.Integer(kPersonality, e + "Frame", 1);
-  edge.Tile = in.Integer(kPersonality, e + "Stretch", 1);
+  edge.frame = in.Field(edge, F::Frames, kPersonality, e + "Frame", 1);
+  edge.Tile = in.Field(edge, F::Tile, kPersonality, e + "Stretch", 1);
   edge.trans = in.Integer(kPersonality, e + "Trans", 1);
-  in.ReadKeyImage(edge.Map, kPersonality, e);
-  if (edge.Tile > 1) edge.Tile = 1;
+  in.ReadKeyImage(edge, F::Image, edge.Map, kPersonality, e);
+  if (edge.Tile > 1) edge.Tile = in.Decide(edge, F::Tile, 1, FieldRule::Capped);
 }
 
 // A section stays a caption button unless it has no action (-1) and is
@@ -71,10 +75,10 @@ Slot<TDataSkinSysButton> ReadCaptionButton(SkinDefinitionReader& in, const std::
     button->YCoord = maximise.y;
   }
   button->CombineOp = in.Integer(section, "CombineOp", -1);
-  button->frame = in.Integer(section, "frame", 0);
-  in.ReadKeyImage(button->Map, section, "ButtonImage");
+  button->frame = in.Field(*button, F::Frames, section, "frame", 0);
+  in.ReadKeyImage(*button, F::Image, button->Map, section, "ButtonImage");
   if (button->frame == 0) {
-    button->frame = CaptionButtonFrames(*button);
+    button->frame = in.Decide(*button, F::Frames, CaptionButtonFrames(*button), FieldRule::Chosen);
     // Window-icon buttons: the frame skinner paints the icon itself.
     if (button->Action == 3 || button->Action == 11) button->Map.Clear();
   }
@@ -97,14 +101,15 @@ void ReadFrameEdges(SkinDefinitionReader& in, SkinDefinitions& d) {
 }
 
 void ReadCaption(SkinDefinitionReader& in, TDataSkinTitle& title) {
-  in.ReadKeyImage(title.Map, kPersonality, "TextBack");
+  in.ReadKeyImage(title, F::Image, title.Map, kPersonality, "TextBack");
   title.r = {in.Integer(kPersonality, "TextShift", 0), in.Integer(kPersonality, "TextShiftVert", 0),
              in.Integer(kPersonality, "TextRightClip", 0), 0};
   title.Aligment = in.Integer(kPersonality, "TextAlignment", 0);
   title.BackGround = in.Integer(kPersonality, "Textbackground", 0);
   title.FontHeight = in.Integer("Fonts", "FontHeight", 14);
-  title.backleft = in.Integer(kPersonality, "TXTBackleft", 0);
-  title.backright = in.Integer(kPersonality, "TXTBackRight", 0);
+  // The fixed ends of the text-back image.
+  title.backleft = in.Field(title, F::MarginLeft, kPersonality, "TXTBackleft", 0);
+  title.backright = in.Field(title, F::MarginRight, kPersonality, "TXTBackRight", 0);
   title.activetext = kNoColor;
   title.inactivetext = kNoColor;
   ReadRGBKeys(in, kPersonality, "ActiveText", title.activetext);
@@ -122,13 +127,14 @@ void ReadRGBKeys(SkinDefinitionReader& in, std::string_view section, std::string
 
 void ReadMenuBar(SkinDefinitionReader& in, SkinDefinitions& d) {
   d.Menubar.reset();
-  const std::string image = in.String(kPersonality, "menuBar");
-  if (image.empty()) return;
+  if (!in.Has(kPersonality, "menuBar")) return;
   d.Menubar = std::make_unique<TDataSkinObject>(std::string(kPersonality));
-  in.Readbmp(d.Menubar->Map, image);
-  d.Menubar->Tile = in.Integer(kPersonality, "TileMenu", 1);
-  d.Menubar->r = {in.Integer(kPersonality, "TileLeftMenu", 1), 0, in.Integer(kPersonality, "TileRightMenu", 1), 0};
-  if (d.Menubar->Tile > 1) d.Menubar->Tile = 1;
+  TDataSkinObject& bar = *d.Menubar;
+  in.ReadKeyImage(bar, F::Image, bar.Map, kPersonality, "menuBar");
+  bar.Tile = in.Field(bar, F::Tile, kPersonality, "TileMenu", 1);
+  bar.r = {in.Field(bar, F::MarginLeft, kPersonality, "TileLeftMenu", 1), 0,
+           in.Field(bar, F::MarginRight, kPersonality, "TileRightMenu", 1), 0};
+  if (bar.Tile > 1) bar.Tile = in.Decide(bar, F::Tile, 1, FieldRule::Capped);
 }
 
 void ReadSysButtons(SkinDefinitionReader& in, SkinDefinitions& d) {
@@ -153,7 +159,7 @@ void ReadSysButtons(SkinDefinitionReader& in, SkinDefinitions& d) {
 }
 
 void ReadMdiButtons(SkinDefinitionReader& in, SkinDefinitions& d, std::size_t first) {
-  const PixelImage image = in.ReadImage(in.String("MDICONTROLS", "Image"));
+  const PixelImage image = in.KeyImage(nullptr, F::Image, "MDICONTROLS", "Image");
   if (image.IsEmpty()) return;
   const int32_t w = image.Width() / kMdiImageFrames;
   const int32_t h = image.Height();

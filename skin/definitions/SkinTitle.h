@@ -12,6 +12,10 @@
 
 namespace lanvero {
 
+// Frames side by side in the "MDICONTROLS" image: four for each of the
+// three MDI buttons.
+inline constexpr int32_t kMdiImageFrames = 12;
+
 // Section names that begin with "BUTTON" but hold push-button settings.
 bool IsCaptionButtonSection(std::string_view name);
 

@@ -157,10 +157,14 @@ std::string TQuickIni::ReadString(std::string_view Section, std::string_view Ide
   return std::string(value.empty() ? Default : value);
 }
 
+std::optional<int32_t> IniInteger(std::string_view text) {
+  std::string number(text);
+  if (number.size() >= 3 && number[0] == '0' && (number[1] == 'x' || number[1] == 'X')) number.replace(0, 2, "$");
+  return ParseInt32(number);
+}
+
 int32_t TQuickIni::ReadInteger(std::string_view Section, std::string_view Ident, int32_t Default) const {
-  std::string text = ReadString(Section, Ident, "");
-  if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.replace(0, 2, "$");
-  return ParseInt32(text).value_or(Default);
+  return IniInteger(ReadString(Section, Ident, "")).value_or(Default);
 }
 
 bool TQuickIni::ReadBool(std::string_view Section, std::string_view Ident, bool Default) const {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,6 +21,11 @@ public:
 };
 
 inline constexpr const char* kStringsUnassigned = "The parameter Strings is unassigned!";
+
+// An INI value read as an integer: decimal with an optional sign, or
+// hexadecimal after "0x". Empty when the text is not such a number or does
+// not fit 32 bits; ReadInteger then gives its default.
+std::optional<int32_t> IniInteger(std::string_view text);
 
 struct IniSectionEntry {
   std::string header;  // trimmed header text with its brackets

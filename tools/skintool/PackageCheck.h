@@ -1,19 +1,15 @@
 #pragma once
-// Reads a skin package the way the skin engine does and lists what would
-// go wrong: a package it refuses, no INI member, members cut short, and
-// images named in the INI that are missing or not readable bitmaps.
+// `skintool check`: reads a skin package the way the skin engine does and
+// reports every finding. The package itself: one the engine refuses,
+// members cut short, no INI member or an empty one; then everything the
+// engine's definition model reads from it (DefinitionCheck.h).
 
 #include <cstdint>
 #include <span>
-#include <string>
-#include <vector>
+
+#include "tools/skintool/CheckResult.h"
 
 namespace lanvero::skintool {
-
-struct CheckResult {
-  std::vector<std::string> problems;
-  int imagesChecked = 0;
-};
 
 CheckResult CheckSkinFile(std::span<const uint8_t> skinFile);
 

@@ -30,8 +30,11 @@ const char* const kHelp =
     "  unpack FILE -o DIR              write every member of a skin file into DIR\n"
     "  list FILE                       show version, members, member sizes and package size\n"
     "  ini FILE                        print the INI member\n"
-    "  check FILE                      read the skin as the engine does and report every problem\n"
-    "                                  (exit status 1 when there is any)\n"
+    "  check FILE [--quiet]            read the skin as the engine does and report every finding:\n"
+    "                                  errors (the engine refuses the skin or a part of it) and\n"
+    "                                  warnings (it draws, but not what the author meant); exit\n"
+    "                                  status 1 with errors, 3 with warnings only, 0 when clean;\n"
+    "                                  --quiet prints only the summary line\n"
     "  defs FILE                       print every skin definition as the engine builds it\n"
     "  help                            show this text\n";
 
@@ -45,6 +48,7 @@ struct Arguments {
   std::vector<std::string> inputs;
   std::optional<std::string> output;
   int32_t version = skinformat::kDefaultVersion;
+  bool quiet = false;
 };
 
 int32_t ParseVersion(const std::string& text) {
@@ -67,6 +71,8 @@ Arguments ParseArguments(int argc, char** argv) {
       args.output = argv[++i];
     } else if (arg == "--version") {
       args.version = ParseVersion(argv[++i]);
+    } else if (arg == "--quiet" || arg == "-q") {
+      args.quiet = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       throw UsageError("unknown option " + arg);
     } else {
@@ -86,15 +92,20 @@ const std::string& RequiredOutput(const Arguments& args) {
   return *args.output;
 }
 
-int RunCheck(const std::string& skinFile) {
+int RunCheck(const std::string& skinFile, bool quiet) {
   const CheckResult result = CheckSkinFile(ReadFileBytes(skinFile));
-  for (const std::string& problem : result.problems) std::cout << skinFile << ": " << problem << "\n";
-  if (!result.problems.empty()) return kExitProblems;
-  std::cout << skinFile << ": OK, " << result.imagesChecked << " images checked\n";
-  return EXIT_SUCCESS;
+  if (!quiet) {
+    for (const Finding& finding : result.Findings()) {
+      std::cout << skinFile << (finding.severity == Severity::Error ? ": error: " : ": warning: ") << finding.text
+                << "\n";
+    }
+  }
+  std::cout << skinFile << ": " << CheckSummary(result) << "\n";
+  return CheckExitStatus(result);
 }
 
 int Run(const Arguments& args) {
+  if (args.quiet && args.command != "check") throw UsageError("--quiet belongs to check");
   if (args.command == "help" || args.command == "-h" || args.command == "--help") {
     std::cout << kHelp;
     return EXIT_SUCCESS;
@@ -111,7 +122,7 @@ int Run(const Arguments& args) {
   } else if (args.command == "defs") {
     PrintDefinitions(OneInput(args), std::cout);
   } else if (args.command == "check") {
-    return RunCheck(OneInput(args));
+    return RunCheck(OneInput(args), args.quiet);
   } else {
     throw UsageError("unknown command \"" + args.command + "\"");
   }

@@ -1,76 +1,19 @@
 // Loads arbitrary bytes through the whole definition pipeline of the skin
-// component. The first byte picks what the rest is:
-//   0: a skin file (size prefix and LZH stream), as a layout or file holds;
-//   1: an uncompressed package, packed here so that the package parser,
-//      directory and size table see the raw bytes;
-//   2: the INI member of a package whose bitmaps have every shape the
-//      readers treat specially (names a.bmp ... e.bmp);
-//   3: one bitmap member that a fixed INI names in every section.
+// component; SkinFuzzInput.h tells how the input becomes a skin file.
 
 #include <cstdint>
 #include <span>
-#include <string>
-#include <vector>
 
-#include "framework/graphics/BmpDecoder.h"
-#include "skin/codec/LzhCodec.h"
-#include "skin/definitions/SectionTable.h"
+#include "fuzz/skin/definitions/SkinFuzzInput.h"
 #include "skin/definitions/SkinData.h"
 #include "skin/package/SkinNotifier.h"
-#include "skin/package/SkinPackageWriter.h"
-
-namespace {
-
-using namespace lanvero;
-
-std::vector<uint8_t> Bitmap(int32_t width, int32_t height, Pixel fill) {
-  return EncodeBmp24(PixelImage(width, height, fill));
-}
-
-std::vector<PackageMember> FixedBitmaps() {
-  return {{"a.bmp", Bitmap(24, 16, 0xFF00FF)},
-          {"b.bmp", Bitmap(1, 1, 0x102030)},
-          {"c.bmp", Bitmap(65, 13, 0x808080)},
-          {"d.bmp", Bitmap(13, 50, 0xFF0000)},
-          {"e.bmp", Bitmap(100, 3, 0x00FF00)}};
-}
-
-// Every image key of every section the loader reads names "x.bmp".
-std::string IniNamingEverywhere() {
-  std::string ini = "[Personality]\nLeft=x.bmp\nRight=x.bmp\nTop=x.bmp\nTopFrame=3\nBottom=x.bmp\nTextBack=x.bmp\n"
-                    "menuBar=x.bmp\n[Buttons]\nBitmap=x.bmp\nCheckButton=x.bmp\nRadioButton=x.bmp\n"
-                    "[BUTTON0]\nButtonImage=x.bmp\n[MDICONTROLS]\nImage=x.bmp\n";
-  for (const SectionRow& row : SectionTable()) {
-    ini += std::string("[") + row.section + "]\nImage=x.bmp\nBitmap=x.bmp\nBorder=x.bmp\nGlyphImage=x.bmp\n";
-  }
-  return ini;
-}
-
-std::vector<uint8_t> SkinFileFor(uint8_t mode, std::span<const uint8_t> rest) {
-  switch (mode % 4) {
-    case 0:
-      return {rest.begin(), rest.end()};
-    case 1:
-      return PackWithSize(rest);
-    case 2: {
-      std::vector<PackageMember> members = FixedBitmaps();
-      members.push_back({"skin.ini", {rest.begin(), rest.end()}});
-      return BuildSkinFile(members);
-    }
-    default: {
-      const std::string ini = IniNamingEverywhere();
-      return BuildSkinFile({{"x.bmp", {rest.begin(), rest.end()}}, {"skin.ini", {ini.begin(), ini.end()}}});
-    }
-  }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace lanvero;
   static const auto previous = SetSkinMessageNotifier([](const std::string&) {});
   (void)previous;
   if (size == 0) return 0;
-  ByteStream skinFile(SkinFileFor(data[0], std::span<const uint8_t>(data + 1, size - 1)));
+  ByteStream skinFile(fuzzing::SkinFileFromFuzzInput(std::span<const uint8_t>(data, size)));
   TSkinData skin(nullptr);
   skin.LoadFromStream(skinFile);
   return 0;

@@ -33,6 +33,23 @@ TEST(ParseRGB, OddTextsKeepTheirDocumentedValues) {
   EXPECT_EQ(ParseRGB("1 2 99999999999"), 0x000201u);
 }
 
+TEST(ParseRGB, ReadingTellsWhatWasPassedOver) {
+  const RGBReading plain = ReadRGB("216 208 200");
+  EXPECT_EQ(plain.components, (std::vector<int64_t>{216, 208, 200}));
+  EXPECT_EQ(plain.extraNumbers, 0);
+  EXPECT_FALSE(plain.overlong);
+  EXPECT_EQ(ReadRGB("1 2").components, std::vector<int64_t>{1});  // the pending 2 is dropped
+  EXPECT_EQ(ReadRGB("1 2,").components, (std::vector<int64_t>{1, 2}));
+  EXPECT_TRUE(ReadRGB("grey").components.empty());
+  EXPECT_EQ(ReadRGB("1 2 3 4 5").extraNumbers, 2);
+  EXPECT_EQ(ReadRGB("300 0 0").components[0], 300);  // as written; the colour keeps 44
+  const RGBReading overlong = ReadRGB("12345678901 1 2");
+  EXPECT_TRUE(overlong.overlong);
+  EXPECT_TRUE(overlong.components.empty());
+  EXPECT_TRUE(ReadRGB("1 2 99999999999").overlong);
+  EXPECT_EQ(ReadRGB("1 2 99999999999").color, 0x000201u);
+}
+
 TEST(ReadColorText, OnlyEmptyTextGivesTheDefault) {
   EXPECT_EQ(ReadColorText("", 0xFF000012), 0xFF000012u);
   EXPECT_EQ(ReadColorText("none", 0xFF000012), 0u);

@@ -35,6 +35,9 @@ TEST(QuickIni, KeysValuesAndNumbers) {
   EXPECT_EQ(ini.ReadInteger("Frame", "Neg", 0), -7);
   EXPECT_EQ(ini.ReadInteger("Frame", "Big", 0), -1);
   EXPECT_EQ(ini.ReadInteger("Frame", "Huge", 3), 3);
+  EXPECT_EQ(IniInteger("0x10"), 16);  // what ReadInteger parses, without a default
+  EXPECT_EQ(IniInteger(""), std::nullopt);
+  EXPECT_EQ(IniInteger("0x"), std::nullopt);
   EXPECT_TRUE(ini.ReadBool("Frame", "TopFrame", false));
   EXPECT_TRUE(ini.ReadBool("Frame", "Missing", true));
   EXPECT_EQ(ini.ReadString("Nope", "TopFrame", "d"), "d");
