@@ -2,6 +2,7 @@
 // composed off-screen with its text and buttons, the menu band, and the
 // window's icon bitmap.
 #include "framework/base/GdiObject.h"
+#include "skin/image/win/BitmapDC.h"
 #include "skin/image/win/SkinDraw.h"
 #include "skin/image/win/SkinText.h"
 #include "skin/image/SysColors.h"
@@ -15,17 +16,6 @@ namespace {
 bool g_framePaintingAvailable = false;
 
 bool IsVerticalStrip(int side) { return side == kEdgeTop || side == kEdgeBottom; }
-
-// A memory DC with a bitmap selected for the lifetime of the object.
-class BitmapDC {
- public:
-  BitmapDC(HDC reference, HBITMAP bitmap) : dc_(CreateCompatibleDC(reference)), select_(dc_.Get(), bitmap) {}
-  HDC Get() const { return dc_.Get(); }
-
- private:
-  framework::UniqueDC dc_;
-  framework::SelectGuard select_;
-};
 
 }  // namespace
 
@@ -78,7 +68,7 @@ void TWinSkinForm::DrawBorder(int side, const Rect& rect, HDC dc) {
   if (rect.Width() <= 0 || rect.Height() <= 0) return;
   DibSection bitmap = BorderBitmap(side, rect);
   if (bitmap.IsEmpty()) return;
-  BitmapDC source(dc, bitmap.Handle());
+  BitmapDC source(bitmap.Handle());
   BitBlt(dc, rect.left, rect.top, rect.Width(), rect.Height(), source.Get(), 0, 0, SRCCOPY);
 }
 
@@ -88,7 +78,7 @@ void TWinSkinForm::PaintCaption(HDC dc) {
   if (fwidth <= 0 || height <= 0) return;
   DibSection buffer = DibSection::Create(fwidth, height);
   if (buffer.IsEmpty()) return;
-  BitmapDC bar(dc, buffer.Handle());
+  BitmapDC bar(buffer.Handle());
   Rect textArea;
   if (minimised) {
     FillSolid(bar.Get(), Rect{0, 0, fwidth, height}, fsd->Colors[kSchemeButtonFace]);
@@ -161,8 +151,7 @@ void TWinSkinForm::BuildIconBitmap() {
   if (!icon) return;
   HICON copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, Iconx, iconY, LR_COPYFROMRESOURCE));
   if (!copy) return;
-  framework::WindowDC screen(nullptr);
-  BitmapDC target(screen.Get(), IconBmp.Handle());
+  BitmapDC target(IconBmp.Handle());
   DrawIconEx(target.Get(), 0, 0, copy, Iconx, iconY, 0, nullptr, DI_NORMAL);
   DestroyIcon(copy);
 }
