@@ -113,26 +113,14 @@ TEST_F(FrameSkinnerTest, ActivationPaintsTheFrameItselfAndAnswersTheSkinQuery) {
   }
 }
 
-// What runs while the system menu's loop is on the stack.
-void (*g_duringMenu)() = nullptr;
-bool g_sawMenu = false;
-
-void CALLBACK MenuOpenTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  g_sawMenu = FindWindowW(L"#32768", nullptr) != nullptr;
-  if (g_duringMenu) g_duringMenu();
-  EndMenu();
-}
-
 // Opens the skinned system menu with a right click on the caption; while its
 // menu loop runs, `during` is called once, then the menu is closed.
-void WithSystemMenuOpen(HWND window, LPARAM captionPoint, void (*during)()) {
-  g_duringMenu = during;
-  g_sawMenu = false;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, MenuOpenTimer);
-  SendMessageW(window, WM_NCRBUTTONDOWN, HTCAPTION, captionPoint);
-  KillTimer(nullptr, timer);
-  EXPECT_TRUE(g_sawMenu) << "no popup menu window while the system menu was open";
+void WithSystemMenuOpen(HWND window, LPARAM captionPoint, const std::function<void()>& during) {
+  const bool opened = WithMenuOpen([&] { SendMessageW(window, WM_NCRBUTTONDOWN, HTCAPTION, captionPoint); },
+                                   [&](HWND) {
+                                     if (during) during();
+                                   });
+  EXPECT_TRUE(opened) << "no popup menu window while the system menu was open";
 }
 
 TEST_F(FrameSkinnerTest, SystemMenuOpensOnTheCaptionAndItsCommandsReachTheWindow) {
@@ -151,11 +139,7 @@ TEST_F(FrameSkinnerTest, SystemMenuOpensOnTheCaptionAndItsCommandsReachTheWindow
 TEST_F(FrameSkinnerTest, UninstallWhileTheSystemMenuIsOpenGivesTheWindowBack) {
   MakeSkinnedForm();
   const LONG_PTR classProc = GetClassLongPtrW(Window(), GCLP_WNDPROC);
-  WithSystemMenuOpen(Window(), ScreenLParam(60, 10), [] {
-    SkinManager().UpdateData = SkinManager().Components().front();
-    SkinManager().action = kActionUninstall;
-    SkinManager().DoAction();
-  });
+  WithSystemMenuOpen(Window(), ScreenLParam(60, 10), UninstallNow);
   PumpFor(50);
   EXPECT_EQ(Skinner(), nullptr);
   EXPECT_EQ(SkinManager().LiveFrameSkinners(), 0) << "the skinner was not freed after its menu loop";
