@@ -117,6 +117,38 @@ class WindowDC {
   HDC dc_;
 };
 
+// A menu made with CreateMenu or CreatePopupMenu and not given to a window,
+// freed with DestroyMenu (its sub-menus with it). Menus are USER objects,
+// not counted with the GDI handles.
+class UniqueMenu {
+ public:
+  UniqueMenu() = default;
+  explicit UniqueMenu(HMENU menu) : menu_(menu) {}
+  UniqueMenu(UniqueMenu&& other) noexcept : menu_(std::exchange(other.menu_, nullptr)) {}
+  UniqueMenu& operator=(UniqueMenu&& other) noexcept {
+    if (this != &other) {
+      Reset();
+      menu_ = std::exchange(other.menu_, nullptr);
+    }
+    return *this;
+  }
+  UniqueMenu(const UniqueMenu&) = delete;
+  UniqueMenu& operator=(const UniqueMenu&) = delete;
+  ~UniqueMenu() { Reset(); }
+
+  HMENU Get() const { return menu_; }
+  explicit operator bool() const { return menu_ != nullptr; }
+  // Gives up ownership, for a sub-menu handed to the menu it is put in.
+  HMENU Release() { return std::exchange(menu_, nullptr); }
+  void Reset() {
+    if (menu_) DestroyMenu(menu_);
+    menu_ = nullptr;
+  }
+
+ private:
+  HMENU menu_ = nullptr;
+};
+
 // Selects an object into a DC for the lifetime of the guard.
 class SelectGuard {
  public:

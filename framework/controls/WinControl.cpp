@@ -6,6 +6,7 @@
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
+#include "framework/menus/Menus.h"
 
 namespace lanvero::framework {
 
@@ -582,12 +583,13 @@ void TWinControl::Dispatch(TMessage& message) {
       break;
     case WM_DRAWITEM: {
       const auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
-      if (item->CtlType != ODT_MENU && ReflectToChild(item->hwndItem, message)) return;
+      if (item->CtlType == ODT_MENU ? DispatchPopupMenuItem(message) : ReflectToChild(item->hwndItem, message)) return;
       break;
     }
     case WM_MEASUREITEM: {
       const auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
-      if (item->CtlType != ODT_MENU && ReflectToChild(GetDlgItem(handle_, static_cast<int>(item->CtlID)), message)) {
+      if (item->CtlType == ODT_MENU ? DispatchPopupMenuItem(message)
+                                    : ReflectToChild(GetDlgItem(handle_, static_cast<int>(item->CtlID)), message)) {
         return;
       }
       break;

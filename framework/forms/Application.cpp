@@ -5,6 +5,7 @@
 #include "framework/core/ClassBuilder.h"
 #include "framework/core/FrameworkError.h"
 #include "framework/forms/Form.h"
+#include "framework/menus/Menus.h"
 #include "framework/forms/StandardClasses.h"
 #include "framework/services/HintWindow.h"
 #include "framework/services/Timer.h"
@@ -153,6 +154,11 @@ LRESULT CALLBACK TApplication::ApplicationWindowProc(HWND window, UINT msg, WPAR
     auto& forms = application->forms_;
     if (std::find(forms.begin(), forms.end(), form) != forms.end()) delete form;
     return 0;
+  }
+  if (msg == WM_DRAWITEM || msg == WM_MEASUREITEM) {
+    // Popup menus shown without a control to own them report here.
+    TMessage message{msg, wParam, lParam, 0};
+    if (DispatchPopupMenuItem(message)) return message.Result;
   }
   if (application && msg == WM_CLOSE) {
     // Closing the taskbar button closes the main form.

@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
+#include "framework/base/GdiObject.h"
+#include "framework/base/Messages.h"
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
+#include "framework/services/ImageList.h"
+#include "framework/services/Screen.h"
 
 namespace lanvero::framework {
 
@@ -16,7 +20,57 @@ UINT NextCommand() {
   return command;
 }
 
+// Every popup menu alive: owner-drawn popup items are found here by their
+// command, whichever window the system sends the drawing requests to.
+std::vector<TPopupMenu*>& PopupList() {
+  static std::vector<TPopupMenu*> menus;
+  return menus;
+}
+
+std::wstring KeyName(UINT key) {
+  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::wstring(1, static_cast<wchar_t>(key));
+  if (key >= VK_F1 && key <= VK_F24) return L"F" + std::to_wstring(key - VK_F1 + 1);
+  switch (key) {
+    case VK_DELETE: return L"Del";
+    case VK_INSERT: return L"Ins";
+    case VK_RETURN: return L"Enter";
+    case VK_ESCAPE: return L"Esc";
+    case VK_TAB: return L"Tab";
+    case VK_SPACE: return L"Space";
+    case VK_BACK: return L"BkSp";
+    default: break;
+  }
+  wchar_t name[64] = {};
+  const LONG scanCode = static_cast<LONG>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+  return GetKeyNameTextW(scanCode, name, 64) > 0 ? std::wstring(name) : std::wstring();
+}
+
+// A canvas over the screen with the system's menu font, for measuring.
+class MenuMeasureCanvas {
+ public:
+  MenuMeasureCanvas() : screen_(nullptr) {
+    canvas_.SetHandle(screen_.Get());
+    canvas_.Font().Assign(Screen().MenuFont());
+  }
+  ~MenuMeasureCanvas() { canvas_.SetHandle(nullptr); }
+  TCanvas& Get() { return canvas_; }
+
+ private:
+  WindowDC screen_;
+  TCanvas canvas_;
+};
+
 }  // namespace
+
+std::wstring ShortCutToText(TShortCut shortCut) {
+  const UINT key = shortCut & 0xFF;
+  if (key == 0) return {};
+  std::wstring text;
+  if (shortCut & scCtrl) text += L"Ctrl+";
+  if (shortCut & scShift) text += L"Shift+";
+  if (shortCut & scAlt) text += L"Alt+";
+  return text + KeyName(key);
+}
 
 // ----- TAction --------------------------------------------------------------
 
@@ -82,6 +136,9 @@ const ClassInfo& TMenuItem::StaticClassInfo() {
                                     .Boolean("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
                                     .Boolean("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible)
                                     .Boolean("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
+                                    .Boolean("Default", &TMenuItem::Default, &TMenuItem::SetDefault)
+                                    .Integer("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex)
+                                    .Integer("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut)
                                     .Reference("Action", &TMenuItem::Action, &TMenuItem::SetAction)
                                     .Event("OnClick", &TMenuItem::OnClick, &TMenuItem::onClickName)
                                     .Event("OnDrawItem", &TMenuItem::OnDrawItem)
@@ -123,6 +180,29 @@ void TMenuItem::SetChecked(bool value) {
   if (value == checked_) return;
   checked_ = value;
   Changed();
+}
+
+void TMenuItem::SetDefault(bool value) {
+  if (value == default_) return;
+  default_ = value;
+  Changed();
+}
+
+void TMenuItem::SetImageIndex(int index) {
+  if (index == imageIndex_) return;
+  imageIndex_ = index;
+  Changed();
+}
+
+void TMenuItem::SetShortCut(TShortCut shortCut) {
+  if (shortCut == shortCut_) return;
+  shortCut_ = shortCut;
+  Changed();
+}
+
+TImageList* TMenuItem::GetImageList() const {
+  const TMenu* menu = Menu();
+  return menu ? menu->Images() : nullptr;
 }
 
 void TMenuItem::SetAction(TAction* action) {
@@ -218,9 +298,16 @@ void TMenuItem::Click() {
 void TMenuItem::DrawItem(const DRAWITEMSTRUCT& draw) {
   TCanvas canvas;
   canvas.SetHandle(draw.hDC);
+  canvas.Font().Assign(Screen().MenuFont());
   const bool selected = (draw.itemState & ODS_SELECTED) != 0;
   if (OnDrawItem) {
     OnDrawItem(this, canvas, draw.rcItem, selected);
+  } else if (IsSeparator()) {
+    canvas.Brush().SetColor(clMenu);
+    canvas.FillRect(draw.rcItem);
+    RECT line = draw.rcItem;
+    line.top += (line.bottom - line.top) / 2 - 1;
+    DrawEdge(draw.hDC, &line, EDGE_ETCHED, BF_TOP);
   } else {
     canvas.Brush().SetColor(selected ? clHighlight : clMenu);
     canvas.Font().SetColor(selected ? clHighlightText : (enabled_ ? clMenuText : clGrayText));
@@ -233,17 +320,27 @@ void TMenuItem::DrawItem(const DRAWITEMSTRUCT& draw) {
   canvas.SetHandle(nullptr);
 }
 
+void TMenuItem::MeasureDefault(TCanvas& canvas, int& width, int& height) const {
+  const TImageList* images = GetImageList();
+  const int glyphRoom = std::max(16, images ? images->Width() : 0);
+  width = glyphRoom + 16 + canvas.TextWidth(caption_);
+  if (shortCut_) width += 16 + canvas.TextWidth(ShortCutToText(shortCut_));
+  if (IsSeparator()) {
+    height = 8;
+    return;
+  }
+  height = std::max(canvas.TextHeight(L"W") + 6, GetSystemMetrics(SM_CYMENU));
+  if (images) height = std::max(height, images->Height() + 4);
+}
+
 void TMenuItem::MeasureItem(MEASUREITEMSTRUCT& measure) {
-  TCanvas canvas;
-  HDC screen = GetDC(nullptr);
-  canvas.SetHandle(screen);
-  int width = canvas.TextWidth(caption_) + 32;
-  int height = IsSeparator() ? 8 : std::max(canvas.TextHeight(L"W") + 6, GetSystemMetrics(SM_CYMENU));
-  if (OnMeasureItem) OnMeasureItem(this, canvas, width, height);
-  canvas.SetHandle(nullptr);
-  ReleaseDC(nullptr, screen);
-  measure.itemWidth = static_cast<UINT>(width);
-  measure.itemHeight = static_cast<UINT>(height);
+  MenuMeasureCanvas canvas;
+  int width = 0;
+  int height = 0;
+  MeasureDefault(canvas.Get(), width, height);
+  if (OnMeasureItem) OnMeasureItem(this, canvas.Get(), width, height);
+  measure.itemWidth = static_cast<UINT>(std::max(width, 0));
+  measure.itemHeight = static_cast<UINT>(std::max(height, 0));
 }
 
 void TMenuItem::AppendTo(HMENU menu, bool ownerDraw) {
@@ -253,9 +350,10 @@ void TMenuItem::AppendTo(HMENU menu, bool ownerDraw) {
   info.fMask = MIIM_ID | MIIM_STATE | MIIM_FTYPE | MIIM_DATA;
   info.wID = command_;
   info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
-  info.fState = (enabled_ ? MFS_ENABLED : MFS_DISABLED) | (checked_ ? MFS_CHECKED : 0);
+  info.fState = (enabled_ ? MFS_ENABLED : MFS_DISABLED) | (checked_ ? MFS_CHECKED : 0) | (default_ ? MFS_DEFAULT : 0);
   if (IsSeparator()) {
-    info.fType = MFT_SEPARATOR;
+    // An owner-drawn separator still cannot be selected.
+    info.fType = MFT_SEPARATOR | (ownerDraw || HasOwnerDrawEvents() ? MFT_OWNERDRAW : 0);
   } else if (ownerDraw || HasOwnerDrawEvents()) {
     info.fType = MFT_OWNERDRAW;
     info.fMask |= MIIM_STRING;  // the text stays readable to menu-bar painters
@@ -299,8 +397,19 @@ TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(std::make_unique<TMe
 TMenu::~TMenu() {
   MarkDestroying();
   items_->menu_ = nullptr;
-  ReleaseStaleHandle();
-  if (handle_) DestroyMenu(handle_);
+}
+
+void TMenu::SetImages(TImageList* images) {
+  if (images == images_) return;
+  if (images_) RemoveFreeNotification(images_);
+  images_ = images;
+  if (images_) FreeNotification(images_);
+  MenuChanged();
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == images_) images_ = nullptr;
 }
 
 void TMenu::SetOwnerDraw(bool value) {
@@ -311,28 +420,24 @@ void TMenu::SetOwnerDraw(bool value) {
 
 HMENU TMenu::Handle() {
   if (!handle_ || rebuildPending_) Rebuild();
-  return handle_;
+  return handle_.Get();
 }
 
 void TMenu::Rebuild() {
-  // DestroyMenu frees the sub-menus too.
-  HMENU old = handle_;
+  // Destroying a menu frees its sub-menus too.
+  UniqueMenu old = std::move(handle_);
   items_->DropHandles();
-  handle_ = IsPopup() ? CreatePopupMenu() : CreateMenu();
-  items_->handle_ = handle_;
-  items_->BuildItems(handle_, ownerDraw_);
+  handle_ = UniqueMenu(IsPopup() ? CreatePopupMenu() : CreateMenu());
+  items_->handle_ = handle_.Get();
+  items_->BuildItems(handle_.Get(), ownerDraw_);
   rebuildPending_ = false;
   // A menu bar may still show the old menu: it is freed once the window has
   // been given the new one.
-  if (staleHandle_) DestroyMenu(staleHandle_);
-  staleHandle_ = old;
+  staleHandle_ = std::move(old);
   if (IsPopup()) ReleaseStaleHandle();
 }
 
-void TMenu::ReleaseStaleHandle() {
-  if (staleHandle_) DestroyMenu(staleHandle_);
-  staleHandle_ = nullptr;
-}
+void TMenu::ReleaseStaleHandle() { staleHandle_.Reset(); }
 
 void TMenu::MenuChanged() {
   rebuildPending_ = true;
@@ -367,6 +472,35 @@ const ClassInfo& TPopupMenu::StaticClassInfo() {
                                     .Event("OnPopup", &TPopupMenu::OnPopup)
                                     .Build();
   return info;
+}
+
+TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) { PopupList().push_back(this); }
+
+TPopupMenu::~TPopupMenu() { std::erase(PopupList(), this); }
+
+TMenuItem* TPopupMenu::FindPopupItem(UINT command) {
+  for (TPopupMenu* menu : PopupList()) {
+    if (TMenuItem* item = menu->FindItem(command, TFindItemKind::fkCommand)) return item;
+  }
+  return nullptr;
+}
+
+bool DispatchPopupMenuItem(TMessage& message) {
+  if (message.Msg == WM_DRAWITEM) {
+    const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+    TMenuItem* item = draw.CtlType == ODT_MENU ? TPopupMenu::FindPopupItem(draw.itemID) : nullptr;
+    if (!item) return false;
+    item->DrawItem(draw);
+  } else if (message.Msg == WM_MEASUREITEM) {
+    auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+    TMenuItem* item = measure.CtlType == ODT_MENU ? TPopupMenu::FindPopupItem(measure.itemID) : nullptr;
+    if (!item) return false;
+    item->MeasureItem(measure);
+  } else {
+    return false;
+  }
+  message.Result = TRUE;
+  return true;
 }
 
 void TPopupMenu::Popup(int x, int y) {

@@ -1,8 +1,11 @@
 // Menus: a tree of TMenuItem objects behind a native menu handle. Items carry
-// a caption, enabled, visible and checked states, a command identifier, the
-// handle of their sub-menu, an optional action, and owner-draw events. The
-// main menu of a form and popup menus rebuild their native menu when an item
-// changes; a form hears about it through CM_MENUCHANGED.
+// a caption, enabled, visible, checked and default states, an image index
+// and a shortcut, a command identifier, the handle of their sub-menu, an
+// optional action, and owner-draw events. The main menu of a form and popup
+// menus rebuild their native menu when an item changes; a form hears about
+// it through CM_MENUCHANGED. Owner-drawn items of popup menus are drawn and
+// measured by their items wherever the system sends the request (any
+// framework window that owns the popup, or the application's window).
 #pragma once
 
 #include <windows.h>
@@ -12,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/base/GdiObject.h"
 #include "framework/controls/Control.h"
 #include "framework/graphics/Canvas.h"
 
@@ -20,6 +24,16 @@ namespace lanvero::framework {
 class TMenu;
 class TMenuItem;
 class TCustomForm;
+class TImageList;
+struct TMessage;
+
+// A keyboard shortcut: the virtual key in the low byte, modifiers above.
+using TShortCut = uint16_t;
+inline constexpr TShortCut scShift = 0x2000;
+inline constexpr TShortCut scCtrl = 0x4000;
+inline constexpr TShortCut scAlt = 0x8000;
+// "Ctrl+S", "Alt+F4", ...; empty for no shortcut.
+std::wstring ShortCutToText(TShortCut shortCut);
 
 enum class TFindItemKind { fkCommand, fkHandle };
 
@@ -74,6 +88,16 @@ class TMenuItem : public TComponent {
   bool Checked() const { return checked_; }
   void SetChecked(bool value);
   bool IsSeparator() const { return caption_ == L"-"; }
+  // The menu's default item: drawn bold.
+  bool Default() const { return default_; }
+  void SetDefault(bool value);
+  // Index into the image list of the item's menu; -1 for none.
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int index);
+  TShortCut ShortCut() const { return shortCut_; }
+  void SetShortCut(TShortCut shortCut);
+  // The image list of the menu the item belongs to (null when none).
+  TImageList* GetImageList() const;
   // The identifier WM_COMMAND carries for this item; unique in the process.
   UINT Command() const { return command_; }
   // The native sub-menu of an item that has items (0 otherwise); for the
@@ -97,8 +121,12 @@ class TMenuItem : public TComponent {
   void SetParentComponent(TComponent* parent) override;
   // Runs the action, or OnClick.
   virtual void Click();
+  // Owner drawing: the draw handler when there is one, else a plain look.
   void DrawItem(const DRAWITEMSTRUCT& draw);
+  // The framework's own measuring, then the measure handler when there is one.
   void MeasureItem(MEASUREITEMSTRUCT& measure);
+  // The framework's own measuring alone: text, shortcut, glyph and check room.
+  void MeasureDefault(TCanvas& canvas, int& width, int& height) const;
   bool HasOwnerDrawEvents() const { return OnDrawItem || OnMeasureItem; }
   TMenu* Menu() const;
 
@@ -120,7 +148,9 @@ class TMenuItem : public TComponent {
   void DropHandles();
 
   std::wstring caption_;
-  bool enabled_ = true, visible_ = true, checked_ = false;
+  bool enabled_ = true, visible_ = true, checked_ = false, default_ = false;
+  int imageIndex_ = -1;
+  TShortCut shortCut_ = 0;
   UINT command_;
   HMENU handle_ = nullptr;  // owned by the native menu tree of the TMenu
   TMenuItem* parent_ = nullptr;
@@ -144,6 +174,9 @@ class TMenu : public TComponent {
   void SetOwnerDraw(bool value);
   bool BiDiModeRightToLeft() const { return rightToLeft_; }
   void SetBiDiModeRightToLeft(bool value) { rightToLeft_ = value; }
+  // The images the items show by their ImageIndex.
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
 
   TMenuItem* FindItem(UINT value, TFindItemKind kind) { return items_->Find(value, kind); }
   // Clicks the item of a WM_COMMAND identifier; false when none has it.
@@ -157,12 +190,14 @@ class TMenu : public TComponent {
  protected:
   virtual bool IsPopup() const { return false; }
   void Loaded() override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   void Rebuild();
   std::unique_ptr<TMenuItem> items_;
-  HMENU handle_ = nullptr;
-  HMENU staleHandle_ = nullptr;
+  TImageList* images_ = nullptr;
+  UniqueMenu handle_;
+  UniqueMenu staleHandle_;
   bool ownerDraw_ = false;
   bool rightToLeft_ = false;
   bool rebuildPending_ = true;
@@ -184,7 +219,8 @@ class TMainMenu : public TMenu {
 
 class TPopupMenu : public TMenu {
  public:
-  explicit TPopupMenu(TComponent* owner) : TMenu(owner) {}
+  explicit TPopupMenu(TComponent* owner);
+  ~TPopupMenu() override;
   static const ClassInfo& StaticClassInfo();
   const ClassInfo& ClassType() const override { return StaticClassInfo(); }
 
@@ -195,11 +231,18 @@ class TPopupMenu : public TMenu {
 
   TNotifyEvent OnPopup;
 
+  // The item of any live popup menu with this command identifier.
+  static TMenuItem* FindPopupItem(UINT command);
+
  protected:
   bool IsPopup() const override { return true; }
 
  private:
   TControl* popupComponent_ = nullptr;
 };
+
+// Answers WM_DRAWITEM and WM_MEASUREITEM of an owner-drawn popup menu item
+// through the item; false when the message is about something else.
+bool DispatchPopupMenuItem(TMessage& message);
 
 }  // namespace lanvero::framework

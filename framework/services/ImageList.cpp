@@ -59,6 +59,14 @@ void TImageList::Clear() {
   if (list_) ImageList_RemoveAll(list_);
 }
 
+void TImageList::CopyFrom(HIMAGELIST source) {
+  HIMAGELIST copy = source ? ImageList_Duplicate(source) : nullptr;
+  if (!copy) return;
+  if (list_) ImageList_Destroy(list_);
+  list_ = copy;
+  ImageList_GetIconSize(list_, &width_, &height_);
+}
+
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) {
   if (!list_ || index < 0 || index >= Count()) return;
   ImageList_DrawEx(list_, index, canvas.Handle(), x, y, 0, 0, CLR_NONE, enabled ? CLR_DEFAULT : GetSysColor(COLOR_BTNFACE),

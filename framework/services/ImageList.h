@@ -28,6 +28,8 @@ class TImageList : public TComponent {
   int AddMasked(const TBitmap& strip, TColor transparent);
   int Add(const TBitmap& image, const TBitmap* mask);
   void Clear();
+  // Takes a copy of another image list: its images and its image size.
+  void CopyFrom(HIMAGELIST source);
   void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
 
   std::vector<uint8_t> Data() const { return data_; }

@@ -66,4 +66,12 @@ bool MessageRecorder::SawInOrder(const std::vector<UINT>& expected) const {
   return next == expected.size();
 }
 
+UINT MenuItemType(HMENU menu, UINT id) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE;
+  GetMenuItemInfoW(menu, id, FALSE, &info);
+  return info.fType;
+}
+
 }  // namespace lanvero::framework::testing

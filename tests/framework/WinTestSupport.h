@@ -46,6 +46,9 @@ void ClearReportedException();
 // Lets queued and sent messages run.
 void Pump();
 
+// The type flags (MFT_*) of the item with command `id` in a native menu.
+UINT MenuItemType(HMENU menu, UINT id);
+
 // Installs itself as a control's handler, records each message and passes
 // it on; restores the previous handler when it goes.
 class MessageRecorder {

@@ -7,6 +7,7 @@
 #include "skin/image/ImgUtil.h"
 #include "skin/image/NineSlice.h"
 #include "skin/image/SysColors.h"
+#include "skin/image/win/BitmapDC.h"
 
 namespace lanvero {
 namespace {
@@ -17,23 +18,6 @@ using framework::UniqueBrush;
 using framework::UniqueDC;
 
 constexpr DWORD kKeepDestinationWhereMaskSet = 0xCCAA0029;  // MAKEROP4(SRCCOPY, destination)
-
-// A memory device context with one bitmap selected for its lifetime. It is
-// false when the bitmap could not be selected (a null or invalid handle, or
-// a bitmap selected into another device context at the time): drawing from
-// it would copy the context's default one-pixel bitmap instead.
-class BitmapDC {
-public:
-  explicit BitmapDC(HBITMAP bitmap)
-      : dc_(CreateCompatibleDC(nullptr)), bitmap_(bitmap), selected_(dc_.Get(), bitmap) {}
-  HDC Get() const { return dc_.Get(); }
-  explicit operator bool() const { return dc_ && bitmap_ && GetCurrentObject(dc_.Get(), OBJ_BITMAP) == bitmap_; }
-
-private:
-  UniqueDC dc_;
-  HBITMAP bitmap_;
-  SelectGuard selected_;
-};
 
 // Runs painting code, dropping whatever it throws.
 template <typename Paint>

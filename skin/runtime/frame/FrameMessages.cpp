@@ -83,6 +83,11 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       SkinManager().menutype = reinterpret_cast<HMENU>(wParam) == hsysmenu ? 2 : 1;
       result = CallDefault(msg, wParam, lParam);
       return true;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      // The skinned system menu's entries, whatever state the frame is in.
+      if (SystemMenuItemMessage(msg, lParam, result)) return true;
+      break;
     case WM_CTLCOLORBTN:
       result = CallDefault(msg, wParam, lParam);
       if (!FForm) SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
@@ -185,6 +190,12 @@ bool TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
     case WM_SKINNCPAINT:
       PaintFrame(nullptr);
       result = 0;
+      return true;
+    case WM_MEASUREITEM:
+      result = WMMeasureItem(wParam, lParam);
+      return true;
+    case WM_DRAWITEM:
+      result = WMDrawItem(wParam, lParam);
       return true;
     default:
       return false;

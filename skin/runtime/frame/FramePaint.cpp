@@ -2,6 +2,7 @@
 // composed off-screen with its text and buttons, the menu band, and the
 // window's icon bitmap.
 #include "framework/base/GdiObject.h"
+#include "skin/image/win/BitmapDC.h"
 #include "skin/image/win/SkinDraw.h"
 #include "skin/image/win/SkinText.h"
 #include "skin/image/SysColors.h"
@@ -15,17 +16,6 @@ namespace {
 bool g_framePaintingAvailable = false;
 
 bool IsVerticalStrip(int side) { return side == kEdgeTop || side == kEdgeBottom; }
-
-// A memory DC with a bitmap selected for the lifetime of the object.
-class BitmapDC {
- public:
-  BitmapDC(HDC reference, HBITMAP bitmap) : dc_(CreateCompatibleDC(reference)), select_(dc_.Get(), bitmap) {}
-  HDC Get() const { return dc_.Get(); }
-
- private:
-  framework::UniqueDC dc_;
-  framework::SelectGuard select_;
-};
 
 }  // namespace
 
@@ -97,8 +87,7 @@ const DibSection& TWinSkinForm::CachedPiece(FramePiece& piece, const PieceKey& k
   piece.bitmap = DibSection::Create(key.width, key.height);
   if (piece.bitmap.IsEmpty()) return piece.bitmap;
   for (Pixel& p : piece.bitmap.Pixels()) p = PixelFromColor(kMagentaKey);
-  framework::WindowDC screen(nullptr);
-  BitmapDC target(screen.Get(), piece.bitmap.Handle());
+  BitmapDC target(piece.bitmap.Handle());
   draw(target.Get(), Rect{0, 0, key.width, key.height});
   GdiFlush();
   return piece.bitmap;
@@ -108,7 +97,7 @@ void TWinSkinForm::DrawBorder(int side, const Rect& rect, HDC dc) {
   if (rect.Width() <= 0 || rect.Height() <= 0) return;
   const DibSection& bitmap = BorderBitmap(side, rect);
   if (bitmap.IsEmpty()) return;
-  BitmapDC source(dc, bitmap.Handle());
+  BitmapDC source(bitmap.Handle());
   BitBlt(dc, rect.left, rect.top, rect.Width(), rect.Height(), source.Get(), 0, 0, SRCCOPY);
 }
 
@@ -116,7 +105,7 @@ void TWinSkinForm::CopySideTop(int side, const Rect& sideRect, HDC bar) {
   if (sideRect.Width() <= 0 || sideRect.Height() <= 0) return;
   const DibSection& bitmap = BorderBitmap(side, sideRect);
   if (bitmap.IsEmpty()) return;
-  BitmapDC source(bar, bitmap.Handle());
+  BitmapDC source(bitmap.Handle());
   BitBlt(bar, sideRect.left, 0, sideRect.Width(), std::min(bw.top, sideRect.Height()), source.Get(), 0, 0, SRCCOPY);
 }
 
@@ -126,7 +115,7 @@ void TWinSkinForm::PaintCaption(HDC dc) {
   if (fwidth <= 0 || height <= 0) return;
   if (CaptionBuf.Width() != fwidth || CaptionBuf.Height() != height) CaptionBuf = DibSection::Create(fwidth, height);
   if (CaptionBuf.IsEmpty()) return;
-  BitmapDC bar(dc, CaptionBuf.Handle());
+  BitmapDC bar(CaptionBuf.Handle());
   Rect textArea;
   if (minimised) {
     FillSolid(bar.Get(), Rect{0, 0, fwidth, height}, fsd->Colors[kSchemeButtonFace]);
@@ -207,8 +196,7 @@ void TWinSkinForm::BuildIconBitmap() {
   if (!icon) return;
   HICON copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, Iconx, iconY, LR_COPYFROMRESOURCE));
   if (!copy) return;
-  framework::WindowDC screen(nullptr);
-  BitmapDC target(screen.Get(), IconBmp.Handle());
+  BitmapDC target(IconBmp.Handle());
   DrawIconEx(target.Get(), 0, 0, copy, Iconx, iconY, 0, nullptr, DI_NORMAL);
   DestroyIcon(copy);
 }

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 #include "framework/forms/Form.h"
+#include "framework/menus/Menus.h"
+#include "framework/services/ImageList.h"
 #include "skin/image/win/SkinText.h"
 #include "skin/definitions/win/SkinDataGdi.h"
 #include "skin/runtime/SkinMessages.h"
@@ -45,7 +47,8 @@ TWinSkinForm::~TWinSkinForm() {
   if (subclassed_) UnSubclass3();
   FreeSkinners();
   DeleteSysbtn();
-  SkinManager().CountFrameSkinner(-1);
+  // Skinners freed while the tracker itself goes must not make a new one.
+  if (SkinManagerExists()) SkinManager().CountFrameSkinner(-1);
 }
 
 void TWinSkinForm::InitTform(TSkinData& afsd, framework::TCustomForm* aform) {
@@ -53,6 +56,8 @@ void TWinSkinForm::InitTform(TSkinData& afsd, framework::TCustomForm* aform) {
   if (afsd.OnBeforeSkinForm) afsd.OnBeforeSkinForm(FForm, Hwnd, formclass);
   if (HasControl(afsd.SkinControls(), xcMenuItem)) FForm->SetAutoScroll(false);
   InitWindow(afsd);
+  // Handlers go on only where giving the window back takes them off again.
+  if (subclassed_ && HasControl(afsd.SkinControls(), xcMenuItem)) InitMainMenu(FForm, true, false);
   if (sMainMenu) InstallFormHook();
   formcolor = FForm->Color();
   FForm->SetColor(static_cast<framework::TColor>(afsd.Colors[kSchemeButtonFace]));
@@ -64,6 +69,7 @@ void TWinSkinForm::InitWindow(TSkinData& afsd) {
   if (subclassed_) return;
   SkinManager().state = kTrackerRunning;
   fsd = &afsd;
+  menuPainter_.SetSkin(&afsd);
   sMainMenu = HasControl(afsd.SkinControls(), xcMainMenu);
   dwstyle = GetWindowLongPtrW(Hwnd, GWL_STYLE);
   const LONG_PTR exStyle = GetWindowLongPtrW(Hwnd, GWL_EXSTYLE);
@@ -210,6 +216,7 @@ void TWinSkinForm::Activate() {
       }
     }
   }
+  if (FForm) InitPopMenu(FForm, true, false);
   NotifySkinned();
   Skinstate = kFrameRunning;
   StartTimer(GetActiveWindow() == Hwnd);
@@ -301,6 +308,7 @@ void TWinSkinForm::SkinChange() {
   const auto face = static_cast<framework::TColor>(fsd->Colors[kSchemeButtonFace]);
   if (FForm) FForm->SetColor(face);
   for (TSkinControl* skinner : std::vector<TSkinControl*>(Controllist)) skinner->SkinChange();
+  if (FForm) InitPopMenu(FForm, true, false);
   Skinstate = kFrameChanging;
   if (sMainMenu && IsWindow(Hwnd)) {
     ResizeToClient(true);
@@ -354,10 +362,12 @@ void TWinSkinForm::RemoveFormHook() {
   formHooked_ = false;
 }
 
-// The part the two ways of giving back a skinned frame share: timer, form
-// hook, subclass and control skinners. False when there was nothing to undo.
+// The part the two ways of giving back a skinned frame share: timer, menus,
+// form hook, subclass and control skinners. False when there was nothing
+// to undo.
 bool TWinSkinForm::DetachFrame() {
   StartTimer(false);
+  ReleaseMenus();
   if (!sMainMenu) {
     UnSubclass2();
     return false;

@@ -4,7 +4,8 @@
 // testing, painting, activation, non-client mouse), paints the frame from
 // the skin's border images and caption bar, cuts the window region along
 // their magenta pixels, routes non-client mouse input to the caption
-// buttons and keeps the control skinners of the window.
+// buttons, shows the skinned system menu, has the menu items of its form
+// drawn by the item painter and keeps the control skinners of the window.
 //
 // The tracker (SkinManager) owns every frame skinner; a window's
 // destruction or an uninstall only marks or unhooks it, and the object is
@@ -24,10 +25,14 @@
 #include "skin/image/win/DibSection.h"
 #include "skin/definitions/SkinData.h"
 #include "skin/runtime/geometry/FrameGeometry.h"
+#include "skin/runtime/menus/MenuItemPainter.h"
+#include "skin/runtime/menus/NativeMenuOwnerDraw.h"
 #include "skin/runtime/tracking/WindowSubclass.h"
 
 namespace lanvero::framework {
+class TComponent;
 class TCustomForm;
+class TImageList;
 class TPopupMenu;
 }  // namespace lanvero::framework
 
@@ -108,6 +113,17 @@ class TWinSkinForm : public SubclassTarget {
   void Uncropwindow();
   void PaintFrame(HDC dc);
 
+  // Menus (menus/MenuHandlers.cpp, menus/FrameMenuMessages.cpp): the item
+  // painter's handlers on the popup menus and main menus that `wForm` owns
+  // (Enable false removes them); native menus switched to owner drawing
+  // until the skinner lets go of the window.
+  void InitPopMenu(framework::TComponent* wForm, bool Enable, bool Update);
+  void InitMainMenu(framework::TComponent* wForm, bool Enable, bool Update);
+  void MakeMenuOwnerDraw(HMENU menu);
+  const TMenuItemPainter& MenuPainter() const { return menuPainter_; }
+  // The skinned system menu as last built (null before the first popup).
+  framework::TPopupMenu* SystemMenu() const { return sysmenu.get(); }
+
   // Control skinners of the window (added by their attach operations).
   bool AddControlList(TSkinControl* acontrol);
   void DeleteControl(TSkinControl* c);
@@ -129,6 +145,8 @@ class TWinSkinForm : public SubclassTarget {
   TSkinWindowState Windowstate = swsNormal;
   bool ismessagebox = false;
   bool crop = false;
+  HMENU hmenu = nullptr;       // the native menu of a skinned menu bar
+  HMENU activemenu = nullptr;  // the native menu last switched to owner drawing
   // For tests and the tracker: the frame skinner is still hooked, and its
   // caption buttons as last laid out.
   bool Subclassed() const { return subclassed_; }
@@ -211,7 +229,15 @@ class TWinSkinForm : public SubclassTarget {
   void HideCaptionHint();
   void AdvanceCaptionHint();
   void PopupSysMenu(POINT pt);
+  void BuildSysMenu();
   bool MDIChildMax() const;
+
+  // Menu items at the window (menus/FrameMenuMessages.cpp).
+  bool SystemMenuItemMessage(UINT msg, LPARAM lParam, LRESULT& result);
+  LRESULT WMMeasureItem(WPARAM wParam, LPARAM lParam);
+  LRESULT WMDrawItem(WPARAM wParam, LPARAM lParam);
+  framework::TMenuItem* MainMenuItem(UINT command) const;
+  void ReleaseMenus();
 
   bool subclassed_ = false;
   framework::TWndMethod OldWndProc;
@@ -253,6 +279,11 @@ class TWinSkinForm : public SubclassTarget {
   std::vector<FramePiece> buttonPieces_;  // one per caption button
   std::vector<std::unique_ptr<TWinSysButton>> SysBtn;
   std::vector<TSkinControl*> Controllist;
+  TMenuItemPainter menuPainter_;
+  std::unique_ptr<framework::TPopupMenu> sysmenu;
+  std::unique_ptr<framework::TImageList> sysmenuImages_;
+  bool sysMenuOpen_ = false;
+  std::vector<OwnerDrawnItem> ownerDrawnItems_;
 };
 
 // Frames paint between the engine's start and its shutdown.

@@ -10,6 +10,7 @@
 #include "skin/image/win/SkinText.h"
 #include "skin/runtime/SkinMessages.h"
 #include "skin/runtime/frame/WinSkinForm.h"
+#include "skin/runtime/menus/PopupMenuSkinner.h"
 
 namespace lanvero {
 namespace {
@@ -25,6 +26,11 @@ bool g_hooksOff = false;
 // The tag that keeps a form unskinned, whatever DisableTag says.
 constexpr intptr_t kNeverSkinTag = 99;
 constexpr UINT kRequestDelayMs = 250;
+
+// Kinds of the popup menu about to open (menutype).
+constexpr int32_t kPopupMenuKind = 0;
+constexpr int32_t kMainMenuKind = 1;
+constexpr int32_t kSystemMenuKind = 2;
 
 std::wstring Lower(std::wstring text) {
   std::transform(text.begin(), text.end(), text.begin(), [](wchar_t c) { return std::towlower(c); });
@@ -97,6 +103,7 @@ TSkinManage::~TSkinManage() {
     skinner->UnSubclass3();
     CallDepthCounted::Retire(std::move(skinner));
   }
+  while (!Mlist.empty()) ReleasePopupMenu(Mlist.size() - 1);
   RemoveHook();
   SetSkinMessageNotifier(nullptr);
   TSkinData::SetRuntime(nullptr);
@@ -184,6 +191,9 @@ void TSkinManage::RemoveSkinData(TSkinData& adata) {
   }
   for (size_t i = Flist.size(); i-- > 0;) {
     if (Flist[i]->fsd == &adata) ReleaseFrame(i);
+  }
+  for (size_t i = Mlist.size(); i-- > 0;) {
+    if (Mlist[i]->fsd == &adata) ReleasePopupMenu(i);
   }
 }
 
@@ -466,6 +476,67 @@ bool TSkinManage::AddForm(HWND aHwnd) {
   return true;
 }
 
+// --- Popup menu windows -------------------------------------------------------------
+
+void TSkinManage::AddPopupMenu(HWND hwnd) {
+  if (!active) return;
+  if (SendMessageW(hwnd, WM_SKINQUERY, 0, 0) == 1) return;
+  for (const auto& skinner : Mlist) {
+    if (skinner->hwnd == hwnd) return;
+  }
+  TSkinData* skin = SelectSkinData(hwnd);
+  if (!skin || skin->Empty) return;
+  const TSkinControlTypes controls = skin->SkinControls();
+  const bool familyOn = menutype == kPopupMenuKind    ? (controls & SetOf(xcPopupMenu)) != 0
+                        : menutype == kMainMenuKind   ? (controls & (SetOf(xcMainMenu) | SetOf(xcMenuItem))) != 0
+                        : menutype == kSystemMenuKind ? (controls & SetOf(xcSystemMenu)) != 0
+                                                      : false;
+  if (!familyOn) return;
+  auto skinner = std::make_unique<TWinSkinPopMenu>();
+  skinner->InitSkin(hwnd, *skin, nullptr);
+  if (menuactive) skinner->ownerdraw = true;
+  Mlist.push_back(std::move(skinner));
+}
+
+void TSkinManage::RemovePopupMenu(HWND hwnd) {
+  for (size_t i = 0; i < Mlist.size(); ++i) {
+    if (Mlist[i]->hwnd != hwnd) continue;
+    ReleasePopupMenu(i);
+    break;
+  }
+  if (Mlist.empty()) {
+    menuactive = false;
+    menutype = kPopupMenuKind;
+  }
+}
+
+// Unhooks the skinner and frees it once none of its calls is running.
+void TSkinManage::ReleasePopupMenu(size_t index) {
+  std::unique_ptr<TWinSkinPopMenu> skinner = std::move(Mlist[index]);
+  Mlist.erase(Mlist.begin() + static_cast<std::ptrdiff_t>(index));
+  skinner->UnSubClass();
+  CallDepthCounted::Retire(std::move(skinner));
+}
+
+void TSkinManage::SetPopMenu() {
+  for (auto& skinner : Mlist) skinner->ownerdraw = true;
+}
+
+void TSkinManage::SetHMenu(HMENU hmenu) {
+  for (size_t i = Mlist.size(); i-- > 0;) {
+    if (Mlist[i]->hmenu) continue;
+    Mlist[i]->hmenu = hmenu;
+    return;
+  }
+}
+
+const PopupMenuBackground* TSkinManage::GetMenuBg(HMENU amenu) const {
+  for (const auto& skinner : Mlist) {
+    if (amenu && skinner->hmenu == amenu) return &skinner->MenuBg;
+  }
+  return nullptr;
+}
+
 // --- Hooks ------------------------------------------------------------------------
 
 void TSkinManage::InstallHook() {
@@ -479,6 +550,7 @@ void TSkinManage::RemoveHook() {
 }
 
 void TSkinManage::OnCreateWindow(HWND window, const CBT_CREATEWNDW& create) {
+  if (!(create.lpcs->style & WS_CHILD) && GetWindowClassStr(window) == L"#32768") AddPopupMenu(window);
   if (create.lpcs->dwExStyle & WS_EX_MDICHILD) AddForm(window);
 }
 
@@ -490,6 +562,9 @@ LRESULT CALLBACK TSkinManage::MainThreadCbtHook(int code, WPARAM wParam, LPARAM 
       switch (code) {
         case HCBT_CREATEWND:
           tracker.OnCreateWindow(window, *reinterpret_cast<CBT_CREATEWNDW*>(lParam));
+          break;
+        case HCBT_DESTROYWND:
+          tracker.RemovePopupMenu(window);
           break;
         case HCBT_ACTIVATE:
           if (tracker.state == kTrackerIdle) tracker.state = kTrackerRunning;

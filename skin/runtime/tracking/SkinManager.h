@@ -2,9 +2,9 @@
 // TSkinManage: the one window tracker of the process (SkinManager()). It
 // watches the creation, activation and destruction of windows through a
 // WH_CBT hook, decides for each window whether it is skinned and by which
-// TSkinData, owns the frame skinners it creates, and carries out the
-// install, uninstall and skin-change requests of the TSkinData components,
-// collapsed by a one-shot timer.
+// TSkinData, owns the frame skinners and the popup menu window skinners it
+// creates, and carries out the install, uninstall and skin-change requests
+// of the TSkinData components, collapsed by a one-shot timer.
 
 #include <windows.h>
 
@@ -21,6 +21,8 @@ class TCustomForm;
 namespace lanvero {
 
 class TWinSkinForm;
+class TWinSkinPopMenu;
+struct PopupMenuBackground;
 
 enum TrackerState : int32_t { kTrackerIdle = 0, kTrackerRunning = 1, kTrackerShuttingDown = 4 };
 
@@ -62,6 +64,17 @@ class TSkinManage : public SkinDataRuntime {
   TSkinData* SelectSkinData(HWND hwnd) const;
   TWinSkinForm* FrameSkinnerOf(HWND hwnd) const;
 
+  // Popup menu windows (class "#32768") and what the item painter asks.
+  void AddPopupMenu(HWND hwnd);
+  void RemovePopupMenu(HWND hwnd);
+  // Every popup menu skinner learns that its items are owner-drawn.
+  void SetPopMenu();
+  // The newest popup menu skinner that does not know its menu yet shows `hmenu`.
+  void SetHMenu(HMENU hmenu);
+  // The background of the popup menu window showing `amenu`, or null.
+  const PopupMenuBackground* GetMenuBg(HMENU amenu) const;
+  const std::vector<std::unique_ptr<TWinSkinPopMenu>>& PopupMenus() const { return Mlist; }
+
   // Called by a frame skinner.
   void FrameWindowGone(TWinSkinForm& skinner);
   void CountFrameSkinner(int delta) { liveFrameSkinners_ += delta; }
@@ -99,9 +112,11 @@ class TSkinManage : public SkinDataRuntime {
   void ActionForOneForm();
   void ActionForAll();
   std::unique_ptr<TWinSkinForm> TakeFrame(size_t index);
+  void ReleasePopupMenu(size_t index);
   void NotifyOlderSkin(TSkinData& data);
 
   std::vector<std::unique_ptr<TWinSkinForm>> Flist;
+  std::vector<std::unique_ptr<TWinSkinPopMenu>> Mlist;
   std::vector<TSkinData*> Dlist;
   HHOOK hook_ = nullptr;
   UINT_PTR timer_ = 0;

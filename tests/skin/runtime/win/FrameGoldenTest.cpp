@@ -1,7 +1,7 @@
 // The skinned frame as it appears on the display, compared with reviewed
 // golden images (tests/skin/runtime/win/golden) with a tolerance: both skins,
-// active and inactive, a caption button hovered and pressed, and a message
-// box. LANVERO_UPDATE_GOLDENS=1 writes the images anew instead of comparing
+// active and inactive, a caption button hovered and pressed, a message box,
+// and the open system menu. LANVERO_UPDATE_GOLDENS=1 writes the images anew instead of comparing
 // (look at every one before committing it).
 #include <cstdlib>
 
@@ -134,6 +134,22 @@ TEST_F(FrameGoldenTest, MessageBoxWearsTheSkin) {
   KillTimer(nullptr, timer);
   ASSERT_GT(g_messageBoxShot.width, 0) << "the message box was not captured";
   EXPECT_TRUE(MatchesGolden(g_messageBoxShot, "paleglass_message_box"));
+}
+
+TEST_F(FrameGoldenTest, SystemMenuWearsTheSkin) {
+  MakeSmallSkinnedForm();
+  Settle();
+  // The cursor stays off the menu: no entry is highlighted.
+  SetCursorPos(0, 0);
+  e2e::Image shot;
+  ASSERT_TRUE(WithMenuOpen([&] { SendMessageW(Window(), WM_NCRBUTTONDOWN, HTCAPTION, ScreenLParam(60, 10)); },
+                           [&](HWND popup) {
+                             RedrawWindow(popup, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+                             Sleep(300);
+                             shot = e2e::CaptureWindow(popup);
+                           }));
+  ASSERT_GT(shot.width, 0) << "the system menu was not captured";
+  EXPECT_TRUE(MatchesGolden(shot, "paleglass_system_menu"));
 }
 
 }  // namespace

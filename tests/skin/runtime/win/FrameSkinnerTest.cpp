@@ -113,28 +113,16 @@ TEST_F(FrameSkinnerTest, ActivationPaintsTheFrameItselfAndAnswersTheSkinQuery) {
   }
 }
 
-// What runs while the system menu's loop is on the stack.
-void (*g_duringMenu)() = nullptr;
-bool g_sawMenu = false;
-
-void CALLBACK MenuOpenTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
-  g_sawMenu = FindWindowW(L"#32768", nullptr) != nullptr;
-  if (g_duringMenu) g_duringMenu();
-  EndMenu();
-}
-
 // Sends the message that opens the skinned system menu (a right click on the
 // caption by default); while its menu loop runs, `during` is called once,
 // then the menu is closed.
-void WithSystemMenuOpen(HWND window, LPARAM lParam, void (*during)(), UINT msg = WM_NCRBUTTONDOWN,
+void WithSystemMenuOpen(HWND window, LPARAM lParam, const std::function<void()>& during, UINT msg = WM_NCRBUTTONDOWN,
                         WPARAM wParam = HTCAPTION) {
-  g_duringMenu = during;
-  g_sawMenu = false;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, MenuOpenTimer);
-  SendMessageW(window, msg, wParam, lParam);
-  KillTimer(nullptr, timer);
-  EXPECT_TRUE(g_sawMenu) << "no popup menu window while the system menu was open";
+  const bool opened = WithMenuOpen([&] { SendMessageW(window, msg, wParam, lParam); },
+                                   [&](HWND) {
+                                     if (during) during();
+                                   });
+  EXPECT_TRUE(opened) << "no popup menu window while the system menu was open";
 }
 
 TEST_F(FrameSkinnerTest, SystemMenuOpensOnTheCaptionAndItsCommandsReachTheWindow) {
@@ -181,11 +169,7 @@ TEST_F(FrameSkinnerTest, ResizeKeepsTheFrameAroundTheClientAndRecutsTheRegion) {
 TEST_F(FrameSkinnerTest, UninstallWhileTheSystemMenuIsOpenGivesTheWindowBack) {
   MakeSkinnedForm();
   const LONG_PTR classProc = GetClassLongPtrW(Window(), GCLP_WNDPROC);
-  WithSystemMenuOpen(Window(), ScreenLParam(60, 10), [] {
-    SkinManager().UpdateData = SkinManager().Components().front();
-    SkinManager().action = kActionUninstall;
-    SkinManager().DoAction();
-  });
+  WithSystemMenuOpen(Window(), ScreenLParam(60, 10), UninstallNow);
   PumpFor(50);
   EXPECT_EQ(Skinner(), nullptr);
   EXPECT_EQ(SkinManager().LiveFrameSkinners(), 0) << "the skinner was not freed after its menu loop";

@@ -3,7 +3,51 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "skin/image/win/SkinText.h"
+
 namespace lanvero::testing {
+namespace {
+
+std::function<void(HWND)> g_duringMenu;
+bool g_sawMenu = false;
+
+BOOL CALLBACK FindPopupMenuWindow(HWND window, LPARAM found) {
+  if (!IsWindowVisible(window) || GetWindowClassStr(window) != L"#32768") return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+void CALLBACK MenuOpenTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  const HWND popup = OpenPopupMenuWindow();
+  g_sawMenu = popup != nullptr;
+  if (g_duringMenu && popup) g_duringMenu(popup);
+  EndMenu();
+}
+
+void RunActionNow(TrackerAction action) {
+  SkinManager().UpdateData = SkinManager().Components().front();
+  SkinManager().action = action;
+  SkinManager().DoAction();
+}
+
+}  // namespace
+
+HWND OpenPopupMenuWindow() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindPopupMenuWindow, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+bool WithMenuOpen(const std::function<void()>& open, const std::function<void(HWND popup)>& during) {
+  g_duringMenu = during;
+  g_sawMenu = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 150, MenuOpenTimer);
+  open();
+  KillTimer(nullptr, timer);
+  g_duringMenu = nullptr;
+  return g_sawMenu;
+}
 
 std::wstring BuiltSkinFile(const std::string& name) {
   const char* binary = std::getenv("LANVERO_BINARY_DIR");
@@ -24,6 +68,9 @@ void RunPendingRequest() {
   SkinManager().DoAction();
   PumpFor(50);
 }
+
+void UninstallNow() { RunActionNow(kActionUninstall); }
+void InstallNow() { RunActionNow(kActionInstall); }
 
 std::string Describe(const std::vector<SeenMessage>& messages) {
   std::ostringstream out;

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,19 @@ void PumpFor(DWORD milliseconds);
 
 // Runs the tracker's pending request now instead of waiting for its timer.
 void RunPendingRequest();
+
+// Carry out an uninstall or an install of the first skin component at
+// once, as the tracker's timer would (also from inside a menu loop).
+void UninstallNow();
+void InstallNow();
+
+// The visible popup menu window of this thread (class "#32768"), if any.
+HWND OpenPopupMenuWindow();
+
+// Runs `open`, which shows a menu and returns when it closes. While the
+// menu's loop runs, `during` is called once with the popup menu window (if
+// given), then the menu is closed. False when no popup menu window showed.
+bool WithMenuOpen(const std::function<void()>& open, const std::function<void(HWND popup)>& during);
 
 // What the frame skinners see of one window: messages that reached the
 // form's own handler below the engine, with wParam.
