@@ -12,11 +12,12 @@
 namespace lanvero::db {
 namespace {
 
-// Rows of a table in physical order: the pages of its usage map that are
-// data pages owned by the table, each read slot by slot.
-std::vector<std::vector<Value>> ReadRows(const JetPages& pages, const JetTableDefinition& definition) {
-  const JetRowDecoder decoder(pages, definition);
-  std::vector<std::vector<Value>> rows;
+// Rows of a table in physical order, decoded one at a time: the pages of
+// its usage map that are data pages owned by the table, each read slot by
+// slot.
+template <typename Visit>
+void ForEachRow(const JetPages& pages, const JetTableDefinition& definition, std::vector<bool> wanted, Visit visit) {
+  const JetRowDecoder decoder(pages, definition, std::move(wanted));
   for (const std::uint32_t number : ReadUsageMap(pages, definition.usedPagesPointer)) {
     const ByteView page = pages.Page(number);
     if (page.U8(0) != jet::kDataPage || page.U32(jet::kDataOwnerOffset) != definition.page) continue;
@@ -25,9 +26,15 @@ std::vector<std::vector<Value>> ReadRows(const JetPages& pages, const JetTableDe
       const RowSlot slot = pages.Row(page, row);
       if (slot.deleted) continue;
       const ByteView bytes = slot.overflow ? pages.ResolveRow(RowPointer::FromStored(slot.bytes.U32(0))) : slot.bytes;
-      rows.push_back(decoder.Decode(bytes));
+      visit(decoder.Decode(bytes));
     }
   }
+}
+
+std::vector<std::vector<Value>> ReadRows(const JetPages& pages, const JetTableDefinition& definition,
+                                         std::vector<bool> wanted = {}) {
+  std::vector<std::vector<Value>> rows;
+  ForEachRow(pages, definition, std::move(wanted), [&](std::vector<Value>&& row) { rows.push_back(std::move(row)); });
   return rows;
 }
 
@@ -84,6 +91,16 @@ ColumnDef ToColumnDef(const JetColumn& column) {
   return def;
 }
 
+std::vector<bool> WantedColumns(const JetTableDefinition& definition, std::span<const std::u16string> names) {
+  std::vector<bool> wanted(definition.columns.size(), false);
+  for (std::size_t i = 0; i < wanted.size(); ++i) {
+    wanted[i] = std::any_of(names.begin(), names.end(), [&](const std::u16string& name) {
+      return SameNameIgnoringAsciiCase(definition.columns[i].name, name);
+    });
+  }
+  return wanted;
+}
+
 }  // namespace
 
 JetDatabase::JetDatabase(std::shared_ptr<const std::vector<std::uint8_t>> bytes, std::uint16_t sortOrder)
@@ -115,7 +132,13 @@ const JetDatabase::CatalogEntry& JetDatabase::FindTable(std::u16string_view name
   throw JetError("no table named " + Utf16ToUtf8(name) + " in the database");
 }
 
-Table JetDatabase::ReadTable(std::u16string_view name) const {
+Table JetDatabase::ReadTable(std::u16string_view name) const { return ReadColumns(name, std::nullopt); }
+
+Table JetDatabase::ReadTable(std::u16string_view name, std::span<const std::u16string> columns) const {
+  return ReadColumns(name, columns);
+}
+
+Table JetDatabase::ReadColumns(std::u16string_view name, std::optional<std::span<const std::u16string>> columns) const {
   const CatalogEntry& entry = FindTable(name);
   const JetPages pages(ByteView(bytes_->data(), bytes_->size()));
   const JetTableDefinition definition = ReadTableDefinition(pages, entry.definitionPage);
@@ -128,8 +151,15 @@ Table JetDatabase::ReadTable(std::u16string_view name) const {
     }
     table.columns.push_back(ToColumnDef(column));
   }
-  table.rows = ReadRows(pages, definition);
+  table.rows = ReadRows(pages, definition, columns ? WantedColumns(definition, *columns) : std::vector<bool>{});
   return table;
+}
+
+void JetDatabase::VisitRows(std::u16string_view name, std::span<const std::u16string> columns,
+                            const std::function<void(std::vector<Value>&)>& visit) const {
+  const JetPages pages(ByteView(bytes_->data(), bytes_->size()));
+  const JetTableDefinition definition = ReadTableDefinition(pages, FindTable(name).definitionPage);
+  ForEachRow(pages, definition, WantedColumns(definition, columns), [&](std::vector<Value>&& row) { visit(row); });
 }
 
 }  // namespace lanvero::db

@@ -4,7 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -33,6 +36,15 @@ class JetDatabase {
   // Columns and rows (physical order, deleted rows skipped) of a user or
   // system table; names compare without regard to ASCII case.
   Table ReadTable(std::u16string_view name) const;
+  // The same with values read only for the columns named in `columns`
+  // (ASCII case ignored; names the table lacks are passed over). The other
+  // columns are listed but hold NULL in every row.
+  Table ReadTable(std::u16string_view name, std::span<const std::u16string> columns) const;
+  // Calls `visit` with each row of the table in turn, in physical order,
+  // holding values only for the columns named in `columns` (the others
+  // NULL). Nothing is kept: a row lives until `visit` returns.
+  void VisitRows(std::u16string_view name, std::span<const std::u16string> columns,
+                 const std::function<void(std::vector<Value>&)>& visit) const;
 
   // Default collating order (locale id) from the header.
   std::uint16_t SortOrder() const { return sortOrder_; }
@@ -47,6 +59,7 @@ class JetDatabase {
  private:
   JetDatabase(std::shared_ptr<const std::vector<std::uint8_t>> bytes, std::uint16_t sortOrder);
   const CatalogEntry& FindTable(std::u16string_view name) const;
+  Table ReadColumns(std::u16string_view name, std::optional<std::span<const std::u16string>> columns) const;
 
   std::shared_ptr<const std::vector<std::uint8_t>> bytes_;
   std::uint16_t sortOrder_ = 0;
