@@ -5,6 +5,7 @@
 #include "db/AsciiCase.h"
 #include "db/ConnectionString.h"
 #include "db/DbError.h"
+#include "db/JetFileMapping.h"
 #include "db/Query.h"
 #include "db/SqlEvaluator.h"
 #include "db/UnicodeText.h"
@@ -40,7 +41,7 @@ void Connection::Open() {
   if (Connected()) return;
   const ConnectionSettings settings = ParseConnectionString(connectionString_);
   JetFileLock file(Utf16ToUtf8(settings.dataSource));
-  database_.emplace(JetDatabase::FromBytes(file.ReadAll()));
+  database_.emplace(JetDatabase::FromMapping(std::make_shared<const JetFileMapping>(file)));
   file_.emplace(std::move(file));
 }
 

@@ -1,12 +1,12 @@
 // A connection to one Jet 4 database file, named by a connection string.
 //
 // The connection opens on first use (or by Open): it parses the
-// connection string, opens the file and keeps it open, denying other
-// programs write access, until Close. A table's columns are read from the
-// file when a statement first needs them and kept in memory for the
-// queries of this connection; nothing is ever written back to the file.
-// Edits made through a query change only those in-memory rows, and Close
-// drops them.
+// connection string, opens the file and keeps it open (and mapped),
+// denying other programs write access, until Close. A table's columns are
+// read from the file when a statement first needs them and kept in memory
+// for the queries of this connection; nothing is ever written back to the
+// file. Edits made through a query change only those in-memory rows, and
+// Close drops them.
 #pragma once
 
 #include <functional>

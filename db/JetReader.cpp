@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "db/JetFileLock.h"
+#include "db/JetFileMapping.h"
 #include "db/JetHeader.h"
 #include "db/JetRowDecoder.h"
 #include "db/JetText.h"
@@ -103,19 +104,25 @@ std::vector<bool> WantedColumns(const JetTableDefinition& definition, std::span<
 
 }  // namespace
 
-JetDatabase::JetDatabase(std::shared_ptr<const std::vector<std::uint8_t>> bytes, std::uint16_t sortOrder)
-    : bytes_(std::move(bytes)), sortOrder_(sortOrder) {}
+JetDatabase::JetDatabase(std::shared_ptr<const void> storage, std::span<const std::uint8_t> file)
+    : storage_(std::move(storage)), file_(file) {
+  const ByteView bytes(file_.data(), file_.size());
+  sortOrder_ = ReadJetHeader(bytes).sortOrder;
+  tables_ = ReadCatalog(JetPages(bytes));
+}
 
 JetDatabase JetDatabase::FromBytes(std::vector<std::uint8_t> bytes) {
   auto shared = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
-  const ByteView file(shared->data(), shared->size());
-  const JetHeaderInfo header = ReadJetHeader(file);
-  JetDatabase database(shared, header.sortOrder);
-  database.tables_ = ReadCatalog(JetPages(file));
-  return database;
+  const std::span<const std::uint8_t> file(*shared);
+  return JetDatabase(std::move(shared), file);
 }
 
 JetDatabase JetDatabase::FromFile(const std::string& path) { return FromBytes(JetFileLock(path).ReadAll()); }
+
+JetDatabase JetDatabase::FromMapping(std::shared_ptr<const JetFileMapping> mapping) {
+  const std::span<const std::uint8_t> file(mapping->data(), mapping->size());
+  return JetDatabase(std::move(mapping), file);
+}
 
 std::vector<std::u16string> JetDatabase::TableNames() const {
   std::vector<std::u16string> names;
@@ -140,7 +147,7 @@ Table JetDatabase::ReadTable(std::u16string_view name, std::span<const std::u16s
 
 Table JetDatabase::ReadColumns(std::u16string_view name, std::optional<std::span<const std::u16string>> columns) const {
   const CatalogEntry& entry = FindTable(name);
-  const JetPages pages(ByteView(bytes_->data(), bytes_->size()));
+  const JetPages pages(ByteView(file_.data(), file_.size()));
   const JetTableDefinition definition = ReadTableDefinition(pages, entry.definitionPage);
   Table table;
   table.name = entry.name;
@@ -157,7 +164,7 @@ Table JetDatabase::ReadColumns(std::u16string_view name, std::optional<std::span
 
 void JetDatabase::VisitRows(std::u16string_view name, std::span<const std::u16string> columns,
                             const std::function<void(std::vector<Value>&)>& visit) const {
-  const JetPages pages(ByteView(bytes_->data(), bytes_->size()));
+  const JetPages pages(ByteView(file_.data(), file_.size()));
   const JetTableDefinition definition = ReadTableDefinition(pages, FindTable(name).definitionPage);
   ForEachRow(pages, definition, WantedColumns(definition, columns), [&](std::vector<Value>&& row) { visit(row); });
 }

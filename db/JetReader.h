@@ -17,6 +17,8 @@
 
 namespace lanvero::db {
 
+class JetFileMapping;
+
 // Raised for files that are not Jet 4 databases, are truncated or corrupt,
 // or use features this reader does not decode.
 class JetError : public std::runtime_error {
@@ -30,6 +32,8 @@ class JetDatabase {
   static JetDatabase FromBytes(std::vector<std::uint8_t> bytes);
   // Reads the file (UTF-8 path) and closes it again.
   static JetDatabase FromFile(const std::string& path);
+  // Reads the mapped file in place; the database keeps the mapping.
+  static JetDatabase FromMapping(std::shared_ptr<const JetFileMapping> mapping);
 
   // User tables only, in catalog order.
   std::vector<std::u16string> TableNames() const;
@@ -57,11 +61,14 @@ class JetDatabase {
   };
 
  private:
-  JetDatabase(std::shared_ptr<const std::vector<std::uint8_t>> bytes, std::uint16_t sortOrder);
+  // Checks the header and reads the catalog of `file`, whose bytes
+  // `storage` keeps alive.
+  JetDatabase(std::shared_ptr<const void> storage, std::span<const std::uint8_t> file);
   const CatalogEntry& FindTable(std::u16string_view name) const;
   Table ReadColumns(std::u16string_view name, std::optional<std::span<const std::u16string>> columns) const;
 
-  std::shared_ptr<const std::vector<std::uint8_t>> bytes_;
+  std::shared_ptr<const void> storage_;
+  std::span<const std::uint8_t> file_;
   std::uint16_t sortOrder_ = 0;
   std::vector<CatalogEntry> tables_;
 };
