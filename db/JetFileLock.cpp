@@ -6,6 +6,7 @@
 
 #include <fcntl.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -47,11 +48,13 @@ int OpenDenyingWriters(const std::string& path) {
 }
 long ReadSome(int descriptor, std::uint8_t* buffer, unsigned size) { return _read(descriptor, buffer, size); }
 long SeekTo(int descriptor, long offset) { return _lseek(descriptor, offset, SEEK_SET); }
+long SeekToEnd(int descriptor) { return _lseek(descriptor, 0, SEEK_END); }
 void CloseDescriptor(int descriptor) { _close(descriptor); }
 #else
 int OpenDenyingWriters(const std::string& path) { return open(path.c_str(), O_RDONLY | O_CLOEXEC); }
 long ReadSome(int descriptor, std::uint8_t* buffer, unsigned size) { return read(descriptor, buffer, size); }
 long SeekTo(int descriptor, long offset) { return static_cast<long>(lseek(descriptor, offset, SEEK_SET)); }
+long SeekToEnd(int descriptor) { return static_cast<long>(lseek(descriptor, 0, SEEK_END)); }
 void CloseDescriptor(int descriptor) { close(descriptor); }
 #endif
 
@@ -77,16 +80,22 @@ JetFileLock& JetFileLock::operator=(JetFileLock&& other) noexcept {
   return *this;
 }
 
+// Reads into one buffer of the file's size, growing it only should the
+// file have grown since.
 std::vector<std::uint8_t> JetFileLock::ReadAll() const {
-  if (SeekTo(descriptor_, 0) < 0) throw JetError("cannot read database file " + path_ + ": " + std::strerror(errno));
-  std::vector<std::uint8_t> bytes;
-  std::uint8_t buffer[65536];
+  const long size = SeekToEnd(descriptor_);
+  if (size < 0 || SeekTo(descriptor_, 0) < 0) throw JetError("cannot read database file " + path_ + ": " + std::strerror(errno));
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size) + 1);
+  std::size_t filled = 0;
   for (;;) {
-    const long got = ReadSome(descriptor_, buffer, sizeof buffer);
+    if (filled == bytes.size()) bytes.resize(2 * bytes.size());
+    const unsigned want = static_cast<unsigned>(std::min<std::size_t>(bytes.size() - filled, 1u << 30));
+    const long got = ReadSome(descriptor_, bytes.data() + filled, want);
     if (got < 0) throw JetError("cannot read database file " + path_ + ": " + std::strerror(errno));
     if (got == 0) break;
-    bytes.insert(bytes.end(), buffer, buffer + got);
+    filled += static_cast<std::size_t>(got);
   }
+  bytes.resize(filled);
   return bytes;
 }
 

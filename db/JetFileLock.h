@@ -22,6 +22,10 @@ class JetFileLock {
   // The whole file content; throws JetError on a read failure.
   std::vector<std::uint8_t> ReadAll() const;
 
+  // For mapping the file (JetFileMapping).
+  int Descriptor() const { return descriptor_; }
+  const std::string& Path() const { return path_; }
+
  private:
   int descriptor_ = -1;
   std::string path_;

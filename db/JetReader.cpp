@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "db/JetFileLock.h"
+#include "db/JetFileMapping.h"
 #include "db/JetHeader.h"
 #include "db/JetRowDecoder.h"
 #include "db/JetText.h"
@@ -12,11 +13,12 @@
 namespace lanvero::db {
 namespace {
 
-// Rows of a table in physical order: the pages of its usage map that are
-// data pages owned by the table, each read slot by slot.
-std::vector<std::vector<Value>> ReadRows(const JetPages& pages, const JetTableDefinition& definition) {
-  const JetRowDecoder decoder(pages, definition);
-  std::vector<std::vector<Value>> rows;
+// Rows of a table in physical order, decoded one at a time: the pages of
+// its usage map that are data pages owned by the table, each read slot by
+// slot.
+template <typename Visit>
+void ForEachRow(const JetPages& pages, const JetTableDefinition& definition, std::vector<bool> wanted, Visit visit) {
+  const JetRowDecoder decoder(pages, definition, std::move(wanted));
   for (const std::uint32_t number : ReadUsageMap(pages, definition.usedPagesPointer)) {
     const ByteView page = pages.Page(number);
     if (page.U8(0) != jet::kDataPage || page.U32(jet::kDataOwnerOffset) != definition.page) continue;
@@ -25,9 +27,15 @@ std::vector<std::vector<Value>> ReadRows(const JetPages& pages, const JetTableDe
       const RowSlot slot = pages.Row(page, row);
       if (slot.deleted) continue;
       const ByteView bytes = slot.overflow ? pages.ResolveRow(RowPointer::FromStored(slot.bytes.U32(0))) : slot.bytes;
-      rows.push_back(decoder.Decode(bytes));
+      visit(decoder.Decode(bytes));
     }
   }
+}
+
+std::vector<std::vector<Value>> ReadRows(const JetPages& pages, const JetTableDefinition& definition,
+                                         std::vector<bool> wanted = {}) {
+  std::vector<std::vector<Value>> rows;
+  ForEachRow(pages, definition, std::move(wanted), [&](std::vector<Value>&& row) { rows.push_back(std::move(row)); });
   return rows;
 }
 
@@ -84,21 +92,37 @@ ColumnDef ToColumnDef(const JetColumn& column) {
   return def;
 }
 
+std::vector<bool> WantedColumns(const JetTableDefinition& definition, std::span<const std::u16string> names) {
+  std::vector<bool> wanted(definition.columns.size(), false);
+  for (std::size_t i = 0; i < wanted.size(); ++i) {
+    wanted[i] = std::any_of(names.begin(), names.end(), [&](const std::u16string& name) {
+      return SameNameIgnoringAsciiCase(definition.columns[i].name, name);
+    });
+  }
+  return wanted;
+}
+
 }  // namespace
 
-JetDatabase::JetDatabase(std::shared_ptr<const std::vector<std::uint8_t>> bytes, std::uint16_t sortOrder)
-    : bytes_(std::move(bytes)), sortOrder_(sortOrder) {}
+JetDatabase::JetDatabase(std::shared_ptr<const void> storage, std::span<const std::uint8_t> file)
+    : storage_(std::move(storage)), file_(file) {
+  const ByteView bytes(file_.data(), file_.size());
+  sortOrder_ = ReadJetHeader(bytes).sortOrder;
+  tables_ = ReadCatalog(JetPages(bytes));
+}
 
 JetDatabase JetDatabase::FromBytes(std::vector<std::uint8_t> bytes) {
   auto shared = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
-  const ByteView file(shared->data(), shared->size());
-  const JetHeaderInfo header = ReadJetHeader(file);
-  JetDatabase database(shared, header.sortOrder);
-  database.tables_ = ReadCatalog(JetPages(file));
-  return database;
+  const std::span<const std::uint8_t> file(*shared);
+  return JetDatabase(std::move(shared), file);
 }
 
 JetDatabase JetDatabase::FromFile(const std::string& path) { return FromBytes(JetFileLock(path).ReadAll()); }
+
+JetDatabase JetDatabase::FromMapping(std::shared_ptr<const JetFileMapping> mapping) {
+  const std::span<const std::uint8_t> file(mapping->data(), mapping->size());
+  return JetDatabase(std::move(mapping), file);
+}
 
 std::vector<std::u16string> JetDatabase::TableNames() const {
   std::vector<std::u16string> names;
@@ -115,9 +139,15 @@ const JetDatabase::CatalogEntry& JetDatabase::FindTable(std::u16string_view name
   throw JetError("no table named " + Utf16ToUtf8(name) + " in the database");
 }
 
-Table JetDatabase::ReadTable(std::u16string_view name) const {
+Table JetDatabase::ReadTable(std::u16string_view name) const { return ReadColumns(name, std::nullopt); }
+
+Table JetDatabase::ReadTable(std::u16string_view name, std::span<const std::u16string> columns) const {
+  return ReadColumns(name, columns);
+}
+
+Table JetDatabase::ReadColumns(std::u16string_view name, std::optional<std::span<const std::u16string>> columns) const {
   const CatalogEntry& entry = FindTable(name);
-  const JetPages pages(ByteView(bytes_->data(), bytes_->size()));
+  const JetPages pages(ByteView(file_.data(), file_.size()));
   const JetTableDefinition definition = ReadTableDefinition(pages, entry.definitionPage);
   Table table;
   table.name = entry.name;
@@ -128,8 +158,15 @@ Table JetDatabase::ReadTable(std::u16string_view name) const {
     }
     table.columns.push_back(ToColumnDef(column));
   }
-  table.rows = ReadRows(pages, definition);
+  table.rows = ReadRows(pages, definition, columns ? WantedColumns(definition, *columns) : std::vector<bool>{});
   return table;
+}
+
+void JetDatabase::VisitRows(std::u16string_view name, std::span<const std::u16string> columns,
+                            const std::function<void(std::vector<Value>&)>& visit) const {
+  const JetPages pages(ByteView(file_.data(), file_.size()));
+  const JetTableDefinition definition = ReadTableDefinition(pages, FindTable(name).definitionPage);
+  ForEachRow(pages, definition, WantedColumns(definition, columns), [&](std::vector<Value>&& row) { visit(row); });
 }
 
 }  // namespace lanvero::db

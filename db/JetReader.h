@@ -4,7 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -13,6 +16,8 @@
 #include "db/Table.h"
 
 namespace lanvero::db {
+
+class JetFileMapping;
 
 // Raised for files that are not Jet 4 databases, are truncated or corrupt,
 // or use features this reader does not decode.
@@ -27,12 +32,23 @@ class JetDatabase {
   static JetDatabase FromBytes(std::vector<std::uint8_t> bytes);
   // Reads the file (UTF-8 path) and closes it again.
   static JetDatabase FromFile(const std::string& path);
+  // Reads the mapped file in place; the database keeps the mapping.
+  static JetDatabase FromMapping(std::shared_ptr<const JetFileMapping> mapping);
 
   // User tables only, in catalog order.
   std::vector<std::u16string> TableNames() const;
   // Columns and rows (physical order, deleted rows skipped) of a user or
   // system table; names compare without regard to ASCII case.
   Table ReadTable(std::u16string_view name) const;
+  // The same with values read only for the columns named in `columns`
+  // (ASCII case ignored; names the table lacks are passed over). The other
+  // columns are listed but hold NULL in every row.
+  Table ReadTable(std::u16string_view name, std::span<const std::u16string> columns) const;
+  // Calls `visit` with each row of the table in turn, in physical order,
+  // holding values only for the columns named in `columns` (the others
+  // NULL). Nothing is kept: a row lives until `visit` returns.
+  void VisitRows(std::u16string_view name, std::span<const std::u16string> columns,
+                 const std::function<void(std::vector<Value>&)>& visit) const;
 
   // Default collating order (locale id) from the header.
   std::uint16_t SortOrder() const { return sortOrder_; }
@@ -45,10 +61,14 @@ class JetDatabase {
   };
 
  private:
-  JetDatabase(std::shared_ptr<const std::vector<std::uint8_t>> bytes, std::uint16_t sortOrder);
+  // Checks the header and reads the catalog of `file`, whose bytes
+  // `storage` keeps alive.
+  JetDatabase(std::shared_ptr<const void> storage, std::span<const std::uint8_t> file);
   const CatalogEntry& FindTable(std::u16string_view name) const;
+  Table ReadColumns(std::u16string_view name, std::optional<std::span<const std::u16string>> columns) const;
 
-  std::shared_ptr<const std::vector<std::uint8_t>> bytes_;
+  std::shared_ptr<const void> storage_;
+  std::span<const std::uint8_t> file_;
   std::uint16_t sortOrder_ = 0;
   std::vector<CatalogEntry> tables_;
 };

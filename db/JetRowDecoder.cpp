@@ -60,8 +60,9 @@ std::vector<Value> JetRowDecoder::Decode(ByteView row) const {
 
   std::vector<Value> values;
   values.reserve(definition_.columns.size());
-  for (const JetColumn& column : definition_.columns) {
-    if (IsNull(nullMask, column.number, storedColumns)) {
+  for (std::size_t i = 0; i < definition_.columns.size(); ++i) {
+    const JetColumn& column = definition_.columns[i];
+    if ((!wanted_.empty() && !wanted_[i]) || IsNull(nullMask, column.number, storedColumns)) {
       values.emplace_back();
     } else if (column.IsFixed()) {
       const std::size_t start = 2 + std::size_t{column.fixedOffset};

@@ -11,11 +11,17 @@ namespace lanvero::db {
 
 class JetRowDecoder {
  public:
-  JetRowDecoder(const JetPages& pages, const JetTableDefinition& definition)
-      : pages_(pages), definition_(definition), longValueBudget_(2 * std::size_t{pages.PageCount()} * jet::kPageSize) {}
+  // `wanted[i]` says whether column i of the definition is decoded; empty:
+  // every column.
+  JetRowDecoder(const JetPages& pages, const JetTableDefinition& definition, std::vector<bool> wanted = {})
+      : pages_(pages),
+        definition_(definition),
+        wanted_(std::move(wanted)),
+        longValueBudget_(2 * std::size_t{pages.PageCount()} * jet::kPageSize) {}
 
-  // One value per column of the definition, in its order. Columns of types
-  // other than Byte/Integer/Long, Text and Memo decode as NULL.
+  // One value per column of the definition, in its order. Columns not
+  // wanted, and columns of types other than Byte/Integer/Long, Text and
+  // Memo, decode as NULL.
   std::vector<Value> Decode(ByteView row) const;
 
  private:
@@ -26,6 +32,7 @@ class JetRowDecoder {
 
   const JetPages& pages_;
   const JetTableDefinition& definition_;
+  const std::vector<bool> wanted_;
   // Every long-value row of a sound file belongs to one value, so the values
   // of a table never add up to more than the file. Rows of a hostile file
   // could all point at one long chain; the budget stops that from

@@ -1,6 +1,7 @@
 #include "db/JetText.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "db/AsciiCase.h"
 
@@ -13,24 +14,30 @@ bool HasCompressionMarker(ByteView bytes) {
   return bytes.size() >= 2 && bytes.U8(0) == jet::kCompressedTextMarker[0] && bytes.U8(1) == jet::kCompressedTextMarker[1];
 }
 
+// Runs are copied whole: a one-byte run ends at the next zero byte, a
+// two-byte run at the next character whose first byte is zero.
 std::u16string DecodeCompressed(ByteView bytes) {
+  const std::uint8_t* next = bytes.data() + 2;
+  const std::uint8_t* const end = bytes.data() + bytes.size();
   std::u16string text;
   text.reserve(bytes.size());
   bool oneByteRun = true;
-  std::size_t position = 2;
-  while (position < bytes.size()) {
-    const std::uint8_t lead = bytes.U8(position);
-    if (lead == 0) {
-      oneByteRun = !oneByteRun;
-      ++position;
-    } else if (oneByteRun) {
-      text.push_back(lead);
-      ++position;
-    } else if (position + 1 < bytes.size()) {
-      text.push_back(static_cast<char16_t>(bytes.U16(position)));
-      position += 2;
+  while (next < end) {
+    if (oneByteRun) {
+      const auto* zero = static_cast<const std::uint8_t*>(std::memchr(next, 0, static_cast<std::size_t>(end - next)));
+      const std::uint8_t* const runEnd = zero ? zero : end;
+      text.append(next, runEnd);
+      next = runEnd;
     } else {
-      break;  // a dangling half character ends the value
+      while (end - next >= 2 && *next != 0) {
+        text.push_back(static_cast<char16_t>(next[0] | (next[1] << 8)));
+        next += 2;
+      }
+      if (next < end && *next != 0) break;  // a dangling half character ends the value
+    }
+    if (next < end) {  // at a zero byte: the other kind of run follows
+      oneByteRun = !oneByteRun;
+      ++next;
     }
   }
   return text;
@@ -46,7 +53,11 @@ std::u16string DecodeJetText(ByteView bytes) {
   if (HasCompressionMarker(bytes)) return DecodeCompressed(bytes);
   if (bytes.size() % 2 != 0) throw JetError("corrupt database: a text value has an odd number of bytes");
   std::u16string text(bytes.size() / 2, u'\0');
-  for (std::size_t i = 0; i < text.size(); ++i) text[i] = static_cast<char16_t>(bytes.U16(2 * i));
+  const std::uint8_t* pair = bytes.data();
+  for (char16_t& c : text) {
+    c = static_cast<char16_t>(pair[0] | (pair[1] << 8));
+    pair += 2;
+  }
   return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <span>
 
 #include "db/Connection.h"
 #include "db/DbError.h"
@@ -71,12 +72,23 @@ void Query::Open() {
   Close();
   if (!connection_) throw DbError("The query has no connection.");
   const SelectStatement statement = ParseSelect(Text());
-  const Table& table = connection_->TableNamed(statement.table);
-  result_ = EvaluateSelect(statement, table);
+  result_ = statement.allColumns ? EvaluateSelect(statement, connection_->TableNamed(statement.table))
+                                 : EvaluateNamedColumns(statement);
   active_ = true;
   current_ = 0;
   eof_ = bof_ = result_.table.rows.empty();
   Notify([this](QueryListener& l) { l.QueryOpened(*this); });
+}
+
+// The connection keeps the selected columns; columns only the condition
+// compares are read for the test, row by row, unless it holds them already.
+QueryResult Query::EvaluateNamedColumns(const SelectStatement& statement) {
+  const Table& table = connection_->TableNamed(statement.table, statement.columns);
+  const std::vector<std::u16string> unread = connection_->UnreadColumns(statement.table, ConditionColumns(statement));
+  if (unread.empty()) return EvaluateSelect(statement, table);
+  return EvaluateSelect(statement, table, unread, [&](const RowVisitor& visit) {
+    connection_->VisitRows(statement.table, unread, visit);
+  });
 }
 
 void Query::Close() {
@@ -140,7 +152,7 @@ void Query::SetFieldText(std::size_t row, std::size_t field, std::u16string_view
   RequireCell(row, field);
   const ColumnDef& column = result_.table.columns[field];
   Value value = ParseFieldText(column, text);
-  Table& source = connection_->TableNamed(result_.table.name);
+  Table& source = connection_->TableNamed(result_.table.name, std::span(&column.name, 1));
   const int sourceColumn = FindColumn(source, column.name);
   const std::size_t sourceRow = result_.sourceRows[row];
   if (sourceColumn >= 0 && sourceRow < source.rows.size()) source.rows[sourceRow][sourceColumn] = value;

@@ -73,6 +73,7 @@ class Query {
  private:
   friend class Connection;
   void ConnectionGone();
+  QueryResult EvaluateNamedColumns(const SelectStatement& statement);
   void RequireRow() const;
   void RequireCell(std::size_t row, std::size_t field) const;
   template <typename Event>

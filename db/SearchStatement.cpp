@@ -16,8 +16,10 @@ std::u16string CleanSearchKeyword(std::u16string_view keyword) {
   return RemoveAll(RemoveAll(RemoveAll(std::u16string(keyword), u"姓"), u"*"), u" ");
 }
 
-std::u16string SearchStatement(std::u16string_view cleanedKeyword) {
-  std::u16string statement = u"Select * from data where 标题 like '%";
+std::u16string SearchStatement(std::u16string_view cleanedKeyword, std::u16string_view selectList) {
+  std::u16string statement = u"Select ";
+  statement += selectList;
+  statement += u" from data where 标题 like '%";
   statement += cleanedKeyword;
   statement += u"%' or 内容 like '%";
   statement += cleanedKeyword;

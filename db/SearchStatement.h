@@ -16,7 +16,8 @@ std::u16string CleanSearchKeyword(std::u16string_view keyword);
 
 // "Select * from data where 标题 like '%K%' or 内容 like '%K%' " for the
 // cleaned keyword K, inserted as it stands: a keyword holding a single
-// quote yields a statement the SQL subset refuses.
-std::u16string SearchStatement(std::u16string_view cleanedKeyword);
+// quote yields a statement the SQL subset refuses. `selectList` takes the
+// place of "*" for a caller that needs fewer columns of the same rows.
+std::u16string SearchStatement(std::u16string_view cleanedKeyword, std::u16string_view selectList = u"*");
 
 }  // namespace lanvero::db

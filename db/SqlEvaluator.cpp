@@ -73,7 +73,50 @@ std::vector<std::size_t> SelectedColumns(const SelectStatement& statement, const
   return selected;
 }
 
+void AddConditionColumns(const SqlCondition& condition, std::vector<std::u16string>& columns) {
+  if (condition.kind == SqlCondition::Kind::Like) columns.push_back(condition.column);
+  for (const SqlCondition& operand : condition.operands) AddConditionColumns(operand, columns);
+}
+
+// Tests rows against the statement's condition and collects the selected
+// columns of those that hold.
+class RowSelector {
+ public:
+  RowSelector(const SelectStatement& statement, const Table& table)
+      : table_(table), selected_(SelectedColumns(statement, table)) {
+    result_.table.name = table.name;
+    for (std::size_t column : selected_) result_.table.columns.push_back(table.columns[column]);
+    if (statement.hasCondition) condition_ = Bind(statement.condition, table);
+  }
+
+  // Row r of the table, tested on `values`: the row itself, or the row
+  // with the values of more columns than the table holds.
+  void Offer(std::size_t r, const std::vector<Value>& values) {
+    if (!Holds(condition_, values)) return;
+    const std::vector<Value>& row = table_.rows[r];
+    std::vector<Value> picked;
+    picked.reserve(selected_.size());
+    for (std::size_t column : selected_) picked.push_back(column < row.size() ? row[column] : Value{});
+    result_.table.rows.push_back(std::move(picked));
+    result_.sourceRows.push_back(r);
+  }
+
+  QueryResult Take() { return std::move(result_); }
+
+ private:
+  const Table& table_;
+  const std::vector<std::size_t> selected_;
+  BoundCondition condition_{SqlCondition::Kind::And, 0, {}, {}};  // empty "and": every row
+  QueryResult result_;
+};
+
 }  // namespace
+
+std::vector<std::u16string> ConditionColumns(const SelectStatement& statement) {
+  std::vector<std::u16string> columns;
+  if (statement.hasCondition) AddConditionColumns(statement.condition, columns);
+  return columns;
+}
 
 bool SameName(std::u16string_view a, std::u16string_view b) {
   if (a.size() != b.size()) return false;
@@ -91,24 +134,25 @@ int FindColumn(const Table& table, std::u16string_view name) {
 }
 
 QueryResult EvaluateSelect(const SelectStatement& statement, const Table& table) {
-  const std::vector<std::size_t> selected = SelectedColumns(statement, table);
-  QueryResult result;
-  result.table.name = table.name;
-  for (std::size_t column : selected) result.table.columns.push_back(table.columns[column]);
+  RowSelector selector(statement, table);
+  for (std::size_t r = 0; r < table.rows.size(); ++r) selector.Offer(r, table.rows[r]);
+  return selector.Take();
+}
 
-  BoundCondition condition{SqlCondition::Kind::And, 0, {}, {}};  // empty "and": every row
-  if (statement.hasCondition) condition = Bind(statement.condition, table);
-
-  for (std::size_t r = 0; r < table.rows.size(); ++r) {
-    const std::vector<Value>& row = table.rows[r];
-    if (!Holds(condition, row)) continue;
-    std::vector<Value> picked;
-    picked.reserve(selected.size());
-    for (std::size_t column : selected) picked.push_back(column < row.size() ? row[column] : Value{});
-    result.table.rows.push_back(std::move(picked));
-    result.sourceRows.push_back(r);
-  }
-  return result;
+QueryResult EvaluateSelect(const SelectStatement& statement, const Table& table, std::span<const std::u16string> unread,
+                           const UnreadRows& unreadRows) {
+  RowSelector selector(statement, table);
+  std::vector<bool> held(table.columns.size(), true);
+  for (const std::u16string& name : unread) held[ResolveColumn(table, name)] = false;
+  std::size_t r = 0;
+  unreadRows([&](std::vector<Value>& values) {
+    if (r >= table.rows.size() || values.size() != held.size()) return;
+    for (std::size_t c = 0; c < held.size(); ++c) {
+      if (held[c]) values[c] = table.rows[r][c];
+    }
+    selector.Offer(r++, values);
+  });
+  return selector.Take();
 }
 
 }  // namespace lanvero::db

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "db/SqlStatement.h"
@@ -22,6 +25,20 @@ struct QueryResult {
 // caller has already checked that the statement's table is `table`.
 // `like` on a number compares its decimal text; a NULL never matches.
 QueryResult EvaluateSelect(const SelectStatement& statement, const Table& table);
+
+// Rows of a statement's table in physical order, each with the values of
+// columns the table in memory lacks, handed to `visit` one at a time.
+using RowVisitor = std::function<void(std::vector<Value>&)>;
+using UnreadRows = std::function<void(const RowVisitor& visit)>;
+
+// The same for a condition comparing columns (`unread`) whose values the
+// table in memory lacks: `unreadRows` supplies them row by row, and they
+// are not kept.
+QueryResult EvaluateSelect(const SelectStatement& statement, const Table& table, std::span<const std::u16string> unread,
+                           const UnreadRows& unreadRows);
+
+// The columns a statement's condition compares.
+std::vector<std::u16string> ConditionColumns(const SelectStatement& statement);
 
 // Index of the column called `name` (ASCII letters without regard to
 // case), or -1.

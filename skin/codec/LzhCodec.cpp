@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <new>
 
+#include "skin/codec/LzhAdaptiveCode.h"
+#include "skin/codec/LzhCallbackBlocks.h"
+#include "skin/codec/LzhDecoder.h"
+
 namespace lanvero {
 
 using namespace lzh;
@@ -19,17 +23,18 @@ private:
   TLZH& owner_;
 };
 
+TLZH::TLZH() = default;
+TLZH::~TLZH() = default;
+
 void TLZH::AllocateTables() {
   try {
-    // Zero-filled: the ring positions a corrupt stream may read before
-    // anything was written there hold defined bytes.
+    // Zero-filled: on an input shorter than a match the finder compares
+    // ring bytes that were never written.
     text_buf.assign(kRingSize + kLongestMatch - 1, 0);
     lson.assign(kRingSize + 1, 0);
     dad.assign(kRingSize + 1, 0);
     rson.assign(kRingSize + 257, 0);
-    freq.assign(kTreeSize + 1, 0);
-    prnt.assign(kTreeSize + kSymbolCount, 0);
-    son.assign(kTreeSize, 0);
+    code_ = std::make_unique<AdaptiveCode>();
   } catch (const std::bad_alloc&) {
     ReleaseTables();
     throw ElzhException(kLzhAllocationFailed);
@@ -37,32 +42,21 @@ void TLZH::AllocateTables() {
 }
 
 void TLZH::ReleaseTables() {
-  for (auto* table : {&lson, &dad, &rson, &prnt, &son}) {
+  for (auto* table : {&lson, &dad, &rson}) {
     std::vector<int16_t>().swap(*table);
   }
   std::vector<uint8_t>().swap(text_buf);
-  std::vector<uint16_t>().swap(freq);
-}
-
-bool TLZH::ReadOne(uint8_t& value) {
-  uint16_t got = 0;
-  (*reader_)(&value, 1, got);
-  return got > 0;
-}
-
-void TLZH::WriteOne(uint8_t value) {
-  uint16_t put = 0;
-  (*writer_)(&value, 1, put);
+  code_.reset();
 }
 
 void TLZH::LZHPack(int32_t& Bytes_Written, const TReadProc& GetBytes, const TWriteProc& PutBytes) {
   TableLease tables(*this);
-  reader_ = &GetBytes;
-  writer_ = &PutBytes;
+  CallbackInput input(GetBytes);
+  CallbackOutput output(PutBytes);
+  output_ = &output;
   putbuf = 0;
   putlen = 0;
   match_length = match_position = 0;
-  StartHuff();
   InitTree();
 
   int s = 0;
@@ -70,7 +64,7 @@ void TLZH::LZHPack(int32_t& Bytes_Written, const TReadProc& GetBytes, const TWri
   std::fill(text_buf.begin(), text_buf.begin() + r, kInitialFill);
   int len = 0;
   uint8_t byte = 0;
-  while (len < kLongestMatch && ReadOne(byte)) {
+  while (len < kLongestMatch && input.ReadByte(byte)) {
     text_buf[r + len] = byte;
     ++len;
   }
@@ -89,7 +83,7 @@ void TLZH::LZHPack(int32_t& Bytes_Written, const TReadProc& GetBytes, const TWri
     }
     const int covered = match_length;
     int i = 0;
-    for (; i < covered && ReadOne(byte); ++i) {
+    for (; i < covered && input.ReadByte(byte); ++i) {
       DeleteNode(s);
       text_buf[s] = byte;
       if (s < kLongestMatch - 1) text_buf[s + kRingSize] = byte;  // mirror for wrap-free compares
@@ -108,41 +102,16 @@ void TLZH::LZHPack(int32_t& Bytes_Written, const TReadProc& GetBytes, const TWri
   } while (len > 0);
 
   EncodeEnd();
+  output.Flush();
+  output_ = nullptr;
   Bytes_Written = consumed;
 }
 
 int32_t TLZH::LZHUnpack(int32_t TextSize, const TReadProc& GetBytes, const TWriteProc& PutBytes) {
-  if (TextSize <= 0) return 0;
-  TableLease tables(*this);
-  reader_ = &GetBytes;
-  writer_ = &PutBytes;
-  getbuf = 0;
-  getlen = 0;
-  readsPastEnd_ = 0;
-  StartHuff();
-  std::fill(text_buf.begin(), text_buf.begin() + kFirstWritePosition, kInitialFill);
-
-  int r = kFirstWritePosition;
-  int32_t count = 0;
-  auto emit = [&](uint8_t value) {
-    WriteOne(value);
-    text_buf[r] = value;
-    r = (r + 1) & (kRingSize - 1);
-    ++count;
-  };
-  while (count < TextSize && readsPastEnd_ <= kMaxReadsPastEnd) {
-    const int symbol = DecodeChar();
-    if (symbol < 256) {
-      emit(static_cast<uint8_t>(symbol));
-      continue;
-    }
-    const int start = (r - DecodePosition() - 1) & (kRingSize - 1);
-    const int length = std::min<int32_t>(symbol - 255 + kThreshold, TextSize - count);
-    for (int k = 0; k < length; ++k) {
-      emit(text_buf[(start + k) & (kRingSize - 1)]);
-    }
-  }
-  return count;
+  CallbackInput input(GetBytes);
+  const std::vector<uint8_t> text = DecodeText(input, TextSize);
+  CallbackOutput::WriteAll(PutBytes, text);
+  return static_cast<int32_t>(text.size());
 }
 
 void TLZH::GetBlockStream(uint8_t* DTA, uint16_t NBytes, uint16_t& Bytes_Got) {
@@ -178,13 +147,7 @@ std::vector<uint8_t> PackWithSize(std::span<const uint8_t> text) {
 
 std::vector<uint8_t> UnpackWithSize(std::span<const uint8_t> packed) {
   if (packed.size() < 4) return {};
-  ByteStream source(packed.subspan(4));
-  ByteStream text;
-  TLZH codec;
-  codec.StreamIn = &source;
-  codec.StreamOut = &text;
-  codec.LZHUnpack(LoadLE32(packed), codec.StreamReader(), codec.StreamWriter());
-  return std::move(text.Buffer());
+  return DecodeText(packed.subspan(4), LoadLE32(packed));
 }
 
 }  // namespace lanvero

@@ -9,11 +9,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <stdexcept>
 #include <vector>
 
 #include "skin/codec/ByteStream.h"
+#include "skin/codec/LzhFormat.h"
 
 namespace lanvero {
 
@@ -24,35 +26,30 @@ public:
 
 inline constexpr const char* kLzhAllocationFailed = "LZH : Cannot get memory for dictionary tables";
 
-namespace lzh {
-inline constexpr int kRingSize = 4096;                        // N
-inline constexpr int kLongestMatch = 60;                      // F
-inline constexpr int kThreshold = 2;                          // longer matches are coded
-inline constexpr int kNoNode = kRingSize;                     // NIL of the search tree
-inline constexpr int kSymbolCount = 256 - kThreshold + kLongestMatch;  // 314
-inline constexpr int kTreeSize = 2 * kSymbolCount - 1;        // 627
-inline constexpr int kRoot = kTreeSize - 1;                   // 626
-inline constexpr unsigned kRebuildFrequency = 0x8000;
-inline constexpr int kFirstWritePosition = kRingSize - kLongestMatch;  // 4036
-inline constexpr uint8_t kInitialFill = 0x20;
-// A conforming stream never needs more than two bytes past its end (the
-// bit buffer holds 16 bits); more zero reads than this mean the input was
-// cut short, and decoding stops instead of inventing output.
-inline constexpr int kMaxReadsPastEnd = 8;
-}  // namespace lzh
-
 // Callbacks: move up to NBytes bytes, report the count actually moved.
 using TReadProc = std::function<void(uint8_t* DTA, uint16_t NBytes, uint16_t& Bytes_Got)>;
 using TWriteProc = std::function<void(const uint8_t* DTA, uint16_t NBytes, uint16_t& Bytes_Put)>;
 
+namespace lzh {
+class AdaptiveCode;
+class CallbackOutput;
+}  // namespace lzh
+
 class TLZH {
 public:
+  TLZH();
+  ~TLZH();
+  TLZH(const TLZH&) = delete;
+  TLZH& operator=(const TLZH&) = delete;
+
   // Compresses everything GetBytes delivers; Bytes_Written receives the
   // number of input bytes consumed (not the compressed size).
   void LZHPack(int32_t& Bytes_Written, const TReadProc& GetBytes, const TWriteProc& PutBytes);
   // Decodes TextSize bytes. Never writes more than TextSize bytes and stops
   // early when the input ends well before the stream could be complete;
-  // returns the number of bytes produced.
+  // returns the number of bytes produced. Input is asked for in blocks and
+  // may be read past the end of the stream; the text is handed on in blocks
+  // once it is decoded.
   int32_t LZHUnpack(int32_t TextSize, const TReadProc& GetBytes, const TWriteProc& PutBytes);
 
   // Stream-backed callbacks over StreamIn / StreamOut.
@@ -64,7 +61,8 @@ public:
   ByteStream* StreamIn = nullptr;   // not owned
   ByteStream* StreamOut = nullptr;  // not owned
 
-  // The tables exist only while a pack or unpack runs.
+  // The encoder's tables exist only while a pack runs (the decoder keeps
+  // its own for the length of one unpack).
   bool HoldsTables() const { return !text_buf.empty(); }
 
 private:
@@ -72,9 +70,6 @@ private:
 
   void AllocateTables();
   void ReleaseTables();
-  void StartHuff();
-  void Reconstruct();
-  void Update(int symbol);
 
   void InitTree();
   void InsertNode(int r);
@@ -86,18 +81,8 @@ private:
   void EncodePosition(unsigned distanceCode);
   void EncodeEnd();
 
-  int GetBit();
-  int GetByte();
-  void Refill();
-  int DecodeChar();
-  int DecodePosition();
-
-  bool ReadOne(uint8_t& value);
-  void WriteOne(uint8_t value);
-
-  // Callbacks of the running operation.
-  const TReadProc* reader_ = nullptr;
-  const TWriteProc* writer_ = nullptr;
+  // Output of the running pack, handed to the write callback in blocks.
+  lzh::CallbackOutput* output_ = nullptr;
 
   // Encoder: pending output bits and the best match the tree last found.
   uint16_t putbuf = 0;
@@ -105,16 +90,10 @@ private:
   int16_t match_position = 0;
   int16_t match_length = 0;
 
-  // Decoder: buffered input bits and how far reading ran past the end.
-  uint16_t getbuf = 0;
-  uint8_t getlen = 0;
-  int readsPastEnd_ = 0;
-
-  // Tables, allocated for one operation and released when it ends.
+  // Tables, allocated for one pack and released when it ends.
   std::vector<uint8_t> text_buf;
   std::vector<int16_t> lson, dad, rson;
-  std::vector<uint16_t> freq;
-  std::vector<int16_t> prnt, son;
+  std::unique_ptr<lzh::AdaptiveCode> code_;
 };
 
 // Compressed text as callers store it: 32-bit little-endian uncompressed

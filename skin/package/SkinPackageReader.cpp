@@ -19,15 +19,7 @@ const char* DescribePackageStatus(PackageStatus status) {
 }
 
 void TSkinReader::Decompress(ByteStream& source, ByteStream& destination) {
-  source.Rewind();
-  destination.Clear();
-  uint8_t sizeField[4] = {};
-  const std::size_t got = source.Read(sizeField);
-  if (got < sizeof sizeField) return;
-  TLZH codec;
-  codec.StreamIn = &source;
-  codec.StreamOut = &destination;
-  codec.LZHUnpack(LoadLE32(sizeField), codec.StreamReader(), codec.StreamWriter());
+  destination = ByteStream(UnpackWithSize(source.Bytes()));
 }
 
 bool TSkinReader::Loadfromstream(ByteStream& stream) {

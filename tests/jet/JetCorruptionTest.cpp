@@ -98,6 +98,9 @@ TEST(JetCorruption, LoopingLongValueChainIsRefused) {
   const std::uint32_t self = static_cast<std::uint32_t>(firstLinkPage) << 8;
   for (int i = 0; i < 4; ++i) file[rowStart + i] = static_cast<std::uint8_t>(self >> (8 * i));
   EXPECT_FALSE(ReadsCleanly(file));
+  // The columns around the damaged body are still read when it is not.
+  const std::u16string numberAndTitle[] = {u"编号", u"标题"};
+  EXPECT_EQ(JetDatabase::FromBytes(file).ReadTable(u"data", numberAndTitle).rows[0][1], table.rows[0][1]);
 }
 
 // Start of the memo value (variable slot 1) of row `row` on the first data

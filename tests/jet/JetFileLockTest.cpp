@@ -1,12 +1,14 @@
-// Holding a database file: its content is read through the held handle, a
-// missing file is a JetError, and on Windows nobody else may write the file
-// while it is held.
+// Holding a database file: its content is read or mapped through the held
+// handle, a missing file is a JetError, and on Windows nobody else may
+// write the file while it is held.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
+#include <memory>
 
 #include "db/JetFileLock.h"
+#include "db/JetFileMapping.h"
 #include "db/JetReader.h"
 
 namespace lanvero::db {
@@ -29,6 +31,22 @@ TEST_F(JetFileLockTest, ReadsWholeFileEachTime) {
   EXPECT_EQ(lock.ReadAll(), expected);
   JetFileLock moved(std::move(lock));
   EXPECT_EQ(moved.ReadAll(), expected);
+}
+
+TEST_F(JetFileLockTest, MapsTheWholeFileItHolds) {
+  const JetFileLock lock(path_);
+  const JetFileMapping mapping(lock);
+  EXPECT_EQ(std::vector<std::uint8_t>(mapping.data(), mapping.data() + mapping.size()), lock.ReadAll());
+
+  const std::string emptyPath = path_ + ".empty";
+  std::ofstream(emptyPath, std::ios::binary).close();
+  {
+    const JetFileLock emptyLock(emptyPath);
+    const JetFileMapping empty(emptyLock);
+    EXPECT_EQ(empty.size(), 0u);
+    EXPECT_THROW(JetDatabase::FromMapping(std::make_shared<const JetFileMapping>(emptyLock)), JetError);
+  }
+  std::remove(emptyPath.c_str());
 }
 
 TEST_F(JetFileLockTest, MissingFileIsAnError) {

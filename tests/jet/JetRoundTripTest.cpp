@@ -45,6 +45,20 @@ TEST(JetRoundTrip, RecordTableReadsBackUnchanged) {
   EXPECT_EQ(UsageMapKind(file, 4), jet::kReferenceMap);
 }
 
+TEST(JetRoundTrip, NamedColumnsAloneAreRead) {
+  const Table table = MakeRecordTable(300);
+  const JetDatabase database = JetDatabase::FromBytes(WriteJetDatabase(table, {}));
+  const std::u16string named[] = {u"内容", u"编号", u"no such column"};
+  const Table back = database.ReadTable(u"data", named);
+  ASSERT_EQ(back.columns.size(), 3u) << "every column is listed";
+  ASSERT_EQ(back.rows.size(), table.rows.size());
+  for (std::size_t r = 0; r < table.rows.size(); ++r) {
+    ASSERT_EQ(back.rows[r][0], table.rows[r][0]) << "row " << r;
+    ASSERT_EQ(back.rows[r][1], Value{}) << "row " << r;
+    ASSERT_EQ(back.rows[r][2], table.rows[r][2]) << "row " << r;
+  }
+}
+
 TEST(JetRoundTrip, SmallTableUsesInlineMapAndEveryLongValueKind) {
   Table table = MakeRecordTable(12);
   const std::vector<std::uint8_t> file = WriteJetDatabase(table, {});

@@ -17,7 +17,8 @@ class MissingRecord : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Every record: number, tab, title, one line each (the refresh statement).
+// Every record: number, tab, title, one line each (the rows of the refresh
+// statement; the bodies are not read).
 void ListRecords(db::Connection& connection, std::ostream& out);
 
 // Records found by the program's keyword search, in the same form.

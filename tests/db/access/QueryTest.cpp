@@ -146,6 +146,32 @@ TEST_F(QueryOverFile, EditsChangeMemoryOfThisConnectionOnly) {
   EXPECT_THAT(recorder.events, ::testing::Contains("edited 1,1"));
 }
 
+// The connection keeps the columns statements select, read when one first
+// needs them; a column only a condition compares is read for the test and
+// not kept.
+TEST_F(QueryOverFile, ColumnsAreReadWhenAStatementFirstNeedsThem) {
+  Run(u"Select 编号,标题 from data");
+  const Table& table = connection.TableNamed(u"data", {});
+  EXPECT_EQ(table.rows[0][2], Value{}) << "the body was read for a statement that does not name it";
+  query.MoveBy(1);
+  query.SetFieldText(1, u"新标题");
+
+  Run(u"Select 编号 from data where 内容 like '%ab%' or 标题 like '新%'");
+  EXPECT_EQ(query.RecordCount(), 3u);
+  EXPECT_EQ(query.FieldText(0), u"3");
+  EXPECT_EQ(query.FieldCount(), 1u);
+  EXPECT_EQ(table.rows[2][2], Value{}) << "a body read only for a condition was kept";
+  EXPECT_EQ(connection.UnreadColumns(u"data", std::vector<std::u16string>{u"内容", u"标题"}),
+            std::vector<std::u16string>{u"内容"});
+
+  Run(kListAllStatement);
+  query.MoveBy(1);
+  EXPECT_EQ(query.FieldText(1), u"新标题") << "reading more columns keeps the edits";
+  EXPECT_EQ(query.FieldText(2), u"012345");
+  Run(u"Select 编号 from data where 内容 like '%ab%'");  // now from memory
+  EXPECT_EQ(query.RecordCount(), 2u);
+}
+
 TEST_F(QueryOverFile, EditsThatTheColumnCannotHoldAreRefused) {
   Run(kListAllStatement);
   EXPECT_THROW(query.SetFieldText(0, u"42"), DbError);  // AutoNumber

@@ -124,6 +124,11 @@ TEST(LikePattern, WildcardsAndCase) {
   EXPECT_FALSE(LikeMatches(u"", u"_"));
   EXPECT_TRUE(LikeMatches(u"\U00020000x", u"_x"));  // a surrogate pair is one character
   EXPECT_TRUE(LikeMatches(u"a[b]", u"a[b]"));       // no character classes
+  // A '%' passes over text that cannot start what follows it, and no further.
+  EXPECT_TRUE(LikeMatches(u"zhzhAzhANg zh", u"%zhang%"));
+  EXPECT_TRUE(LikeMatches(u"ab\U00020000ab", u"%\U00020000a_"));
+  EXPECT_TRUE(LikeMatches(u"xx\U00020000b", u"%_b"));
+  EXPECT_FALSE(LikeMatches(u"zhanzhan", u"%zhang%"));
 }
 
 TEST(LikePattern, FullWidthLettersAreNotFolded) {

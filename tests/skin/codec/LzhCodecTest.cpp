@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <span>
+
 #include "skin/codec/LzhCodec.h"
 #include "tests/skin/TestData.h"
 
@@ -91,36 +94,83 @@ TEST(LzhUnpack, MissingOrNegativeSizeReadsAsEmpty) {
   EXPECT_TRUE(UnpackWithSize(std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF, 0x12}).empty());
 }
 
-TEST(LzhCallbacks, PackReportsConsumedBytesAndMovesThroughCallbacks) {
-  const std::vector<uint8_t> input = testing::SampleText(10000);
+// A read callback over `input` that delivers at most `pieces[i]` bytes on
+// its i-th call (cycling), and counts its calls.
+struct PiecewiseReader {
+  std::span<const uint8_t> input;
+  std::vector<uint16_t> pieces;
   std::size_t readAt = 0;
-  int readCalls = 0;
+  int calls = 0;
+  int callsAfterEnd = 0;
+
+  TReadProc Proc() {
+    return [this](uint8_t* DTA, uint16_t NBytes, uint16_t& Bytes_Got) {
+      if (readAt == input.size()) ++callsAfterEnd;
+      const std::size_t piece = pieces[static_cast<std::size_t>(calls++) % pieces.size()];
+      Bytes_Got = static_cast<uint16_t>(std::min({std::size_t{NBytes}, piece, input.size() - readAt}));
+      std::copy_n(input.begin() + static_cast<std::ptrdiff_t>(readAt), Bytes_Got, DTA);
+      readAt += Bytes_Got;
+    };
+  }
+};
+
+struct CountingWriter {
   std::vector<uint8_t> written;
-  TReadProc read = [&](uint8_t* DTA, uint16_t NBytes, uint16_t& Bytes_Got) {
-    ++readCalls;
-    Bytes_Got = static_cast<uint16_t>(std::min<std::size_t>(NBytes, input.size() - readAt));
-    std::copy_n(input.begin() + static_cast<std::ptrdiff_t>(readAt), Bytes_Got, DTA);
-    readAt += Bytes_Got;
-  };
-  TWriteProc write = [&](const uint8_t* DTA, uint16_t NBytes, uint16_t& Bytes_Put) {
-    written.insert(written.end(), DTA, DTA + NBytes);
-    Bytes_Put = NBytes;
-  };
+  int calls = 0;
+
+  TWriteProc Proc() {
+    return [this](const uint8_t* DTA, uint16_t NBytes, uint16_t& Bytes_Put) {
+      ++calls;
+      written.insert(written.end(), DTA, DTA + NBytes);
+      Bytes_Put = NBytes;
+    };
+  }
+};
+
+TEST(LzhCallbacks, PackAndUnpackMoveBlocksThroughCallbacks) {
+  const std::vector<uint8_t> input = testing::SampleText(100000);
+  PiecewiseReader read{input, {0xFFFF}};
+  CountingWriter write;
   TLZH codec;
   int32_t consumed = -1;
-  codec.LZHPack(consumed, read, write);
-  EXPECT_EQ(consumed, 10000);
+  codec.LZHPack(consumed, read.Proc(), write.Proc());
+  EXPECT_EQ(consumed, 100000);
   const std::vector<uint8_t> packed = PackWithSize(input);
-  EXPECT_EQ(written, std::vector<uint8_t>(packed.begin() + 4, packed.end()))
+  EXPECT_EQ(write.written, std::vector<uint8_t>(packed.begin() + 4, packed.end()))
       << "the callbacks carry the same bit stream as the stream-backed codec";
-  EXPECT_GT(readCalls, 10000);  // asks for more after the end, gets 0
+  EXPECT_EQ(read.callsAfterEnd, 1) << "reads until the input reports its end, then stops asking";
+  EXPECT_LT(read.calls + write.calls, 40) << "bytes move in blocks, not one call each";
   EXPECT_FALSE(codec.HoldsTables()) << "tables are released after the operation";
 
-  ByteStream in(written), out;
-  codec.StreamIn = &in;
-  codec.StreamOut = &out;
-  EXPECT_EQ(codec.LZHUnpack(10000, codec.StreamReader(), codec.StreamWriter()), 10000);
-  EXPECT_EQ(std::vector<uint8_t>(out.Bytes().begin(), out.Bytes().end()), input);
+  PiecewiseReader readPacked{write.written, {0xFFFF}};
+  CountingWriter text;
+  EXPECT_EQ(codec.LZHUnpack(100000, readPacked.Proc(), text.Proc()), 100000);
+  EXPECT_EQ(text.written, input);
+  EXPECT_LT(readPacked.calls + text.calls, 40);
+}
+
+TEST(LzhCallbacks, UnpackReadsInputDeliveredInAnyPieces) {
+  // Pieces shorter than the decoder's 8-byte refills meet every block
+  // boundary case; the text outgrows the decoder's first buffer.
+  const std::vector<uint8_t> input = testing::SampleText(300000);
+  const std::vector<uint8_t> packed = PackWithSize(input);
+  const std::span<const uint8_t> bitStream = std::span(packed).subspan(4);
+  for (const std::vector<uint16_t>& pieces : {std::vector<uint16_t>{1}, {3, 1, 7, 2}, {9, 8, 15, 600}}) {
+    PiecewiseReader read{bitStream, pieces};
+    CountingWriter write;
+    TLZH codec;
+    EXPECT_EQ(codec.LZHUnpack(300000, read.Proc(), write.Proc()), 300000) << pieces.size();
+    EXPECT_TRUE(write.written == input) << pieces.size();
+  }
+  // A cut stream delivered in pieces stops as the whole one does.
+  const std::span<const uint8_t> half = bitStream.first(bitStream.size() / 2);
+  PiecewiseReader read{half, {5, 2}};
+  CountingWriter write;
+  TLZH codec;
+  codec.LZHUnpack(300000, read.Proc(), write.Proc());
+  std::vector<uint8_t> halfWithSize(packed.begin(), packed.begin() + 4);
+  halfWithSize.insert(halfWithSize.end(), half.begin(), half.end());
+  EXPECT_TRUE(write.written == UnpackWithSize(halfWithSize));
 }
 
 TEST(LzhCallbacks, BlockStreamsMoveWhatIsThere) {
