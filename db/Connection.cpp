@@ -53,39 +53,34 @@ void Connection::Close() {
   file_.reset();
 }
 
-Table& Connection::TableNamed(std::u16string_view name) { return TableReading(name, std::nullopt); }
+Table& Connection::TableNamed(std::u16string_view name) { return Cached(name, std::nullopt).table; }
 
 Table& Connection::TableNamed(std::u16string_view name, std::span<const std::u16string> columns) {
-  return TableReading(name, columns);
-}
-
-Table& Connection::TableReading(std::u16string_view name, std::optional<std::span<const std::u16string>> columns) {
-  Open();
-  const std::u16string key = FoldedName(name);
-  if (const auto found = tables_.find(key); found != tables_.end()) {
-    ReadMissingColumns(*found->second, columns);
-    return found->second->table;
-  }
-  const std::u16string stored = StoredTableName(name);
-  auto cached = std::make_unique<CachedTable>();
-  cached->table = columns ? database_->ReadTable(stored, *columns) : database_->ReadTable(stored);
-  for (const ColumnDef& column : cached->table.columns) cached->read.push_back(!columns || Names(*columns, column.name));
-  return tables_.emplace(key, std::move(cached)).first->second->table;
+  return Cached(name, columns).table;
 }
 
 std::vector<std::u16string> Connection::UnreadColumns(std::u16string_view name, std::span<const std::u16string> columns) {
-  const CachedTable& cached = *tables_.at(FoldedName(name));
-  std::vector<std::u16string> unread;
-  for (std::size_t i = 0; i < cached.table.columns.size(); ++i) {
-    if (!cached.read[i] && Names(columns, cached.table.columns[i].name)) unread.push_back(cached.table.columns[i].name);
-  }
-  return unread;
+  return Unread(Cached(name, std::span<const std::u16string>{}), columns);
 }
 
 void Connection::VisitRows(std::u16string_view name, std::span<const std::u16string> columns,
                            const std::function<void(std::vector<Value>&)>& visit) {
   Open();
   database_->VisitRows(StoredTableName(name), columns, visit);
+}
+
+Connection::CachedTable& Connection::Cached(std::u16string_view name, std::optional<std::span<const std::u16string>> columns) {
+  Open();
+  const std::u16string key = FoldedName(name);
+  if (const auto found = tables_.find(key); found != tables_.end()) {
+    ReadMissingColumns(*found->second, columns);
+    return *found->second;
+  }
+  const std::u16string stored = StoredTableName(name);
+  auto cached = std::make_unique<CachedTable>();
+  cached->table = columns ? database_->ReadTable(stored, *columns) : database_->ReadTable(stored);
+  for (const ColumnDef& column : cached->table.columns) cached->read.push_back(!columns || Names(*columns, column.name));
+  return *tables_.emplace(key, std::move(cached)).first->second;
 }
 
 std::u16string Connection::StoredTableName(std::u16string_view name) const {
@@ -96,15 +91,24 @@ std::u16string Connection::StoredTableName(std::u16string_view name) const {
   return *match;
 }
 
+// Names of the columns not read yet, of those in `columns` (every column
+// when there is no list).
+std::vector<std::u16string> Connection::Unread(const CachedTable& cached,
+                                               std::optional<std::span<const std::u16string>> columns) {
+  std::vector<std::u16string> unread;
+  for (std::size_t i = 0; i < cached.table.columns.size(); ++i) {
+    const std::u16string& name = cached.table.columns[i].name;
+    if (!cached.read[i] && (!columns || Names(*columns, name))) unread.push_back(name);
+  }
+  return unread;
+}
+
 // The file is held open and never changes under the connection, so a
 // second reading yields the same rows in the same order.
 void Connection::ReadMissingColumns(CachedTable& cached, std::optional<std::span<const std::u16string>> columns) const {
-  Table& table = cached.table;
-  std::vector<std::u16string> missing;
-  for (std::size_t i = 0; i < table.columns.size(); ++i) {
-    if (!cached.read[i] && (!columns || Names(*columns, table.columns[i].name))) missing.push_back(table.columns[i].name);
-  }
+  const std::vector<std::u16string> missing = Unread(cached, columns);
   if (missing.empty()) return;
+  Table& table = cached.table;
   Table fresh = database_->ReadTable(table.name, missing);
   if (fresh.rows.size() != table.rows.size()) throw DbError("The table " + Utf16ToUtf8(table.name) + " changed while open.");
   for (std::size_t i = 0; i < table.columns.size(); ++i) {

@@ -75,9 +75,12 @@ class Connection {
 
   void Attach(Query& query);
   void Detach(Query& query);
-  // Every column when `columns` is empty.
-  Table& TableReading(std::u16string_view name, std::optional<std::span<const std::u16string>> columns);
+  // The table with at least `columns` read (every column when there is no
+  // list), read or completed from the file as needed.
+  CachedTable& Cached(std::u16string_view name, std::optional<std::span<const std::u16string>> columns);
   std::u16string StoredTableName(std::u16string_view name) const;
+  static std::vector<std::u16string> Unread(const CachedTable& cached,
+                                            std::optional<std::span<const std::u16string>> columns);
   void ReadMissingColumns(CachedTable& cached, std::optional<std::span<const std::u16string>> columns) const;
 
   std::u16string connectionString_;
