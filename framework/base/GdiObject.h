@@ -120,6 +120,22 @@ class WindowDC {
 // A menu made with CreateMenu or CreatePopupMenu and not given to a window,
 // freed with DestroyMenu (its sub-menus with it). Menus are USER objects,
 // not counted with the GDI handles.
+// An icon made by CopyImage or CreateIcon*, freed with DestroyIcon.
+class UniqueIcon {
+ public:
+  explicit UniqueIcon(HICON icon) : icon_(icon) {}
+  UniqueIcon(const UniqueIcon&) = delete;
+  UniqueIcon& operator=(const UniqueIcon&) = delete;
+  ~UniqueIcon() {
+    if (icon_) DestroyIcon(icon_);
+  }
+  HICON Get() const { return icon_; }
+  explicit operator bool() const { return icon_ != nullptr; }
+
+ private:
+  HICON icon_;
+};
+
 class UniqueMenu {
  public:
   UniqueMenu() = default;

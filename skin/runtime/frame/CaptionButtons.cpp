@@ -3,6 +3,7 @@
 // the hint over them.
 #include "framework/forms/Application.h"
 #include "framework/services/HintWindow.h"
+#include "skin/image/win/BitmapDC.h"
 #include "skin/image/win/SkinDraw.h"
 #include "skin/definitions/win/SkinDataGdi.h"
 #include "skin/runtime/SkinMessages.h"
@@ -116,8 +117,7 @@ void TWinSkinForm::LayoutSysButtons() {
 // Copies a whole cached piece to `rect` of `dc`.
 static void CopyPiece(HDC dc, const Rect& rect, const DibSection& image) {
   if (image.IsEmpty()) return;
-  framework::UniqueDC source(CreateCompatibleDC(dc));
-  framework::SelectGuard selected(source.Get(), image.Handle());
+  BitmapDC source(image.Handle());
   BitBlt(dc, rect.left, rect.top, rect.Width(), rect.Height(), source.Get(), 0, 0, SRCCOPY);
 }
 
@@ -162,11 +162,10 @@ void TWinSkinForm::DrawAppIcon(HDC dc, const Rect& rect) {
     if (!IconBmp.IsEmpty()) TransparentBlit(dc, rect, IconBmp.Handle(), kMagentaKey);
     return;
   }
-  HICON copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, Iconx, Iconx, LR_COPYFROMRESOURCE));
+  const framework::UniqueIcon copy(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, Iconx, Iconx, LR_COPYFROMRESOURCE)));
   if (!copy) return;
   const int y = FTitleRect.top + FTitleRect.Height() / 2 - Iconx / 2;
-  DrawIconEx(dc, 8, y, copy, Iconx, Iconx, 0, nullptr, DI_NORMAL);
-  DestroyIcon(copy);
+  DrawIconEx(dc, 8, y, copy.Get(), Iconx, Iconx, 0, nullptr, DI_NORMAL);
 }
 
 // --- Actions -----------------------------------------------------------------------

@@ -194,11 +194,10 @@ void TWinSkinForm::BuildIconBitmap() {
   HICON icon = reinterpret_cast<HICON>(SendMessageW(Hwnd, WM_GETICON, ICON_SMALL, 0));
   if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(Hwnd, WM_GETICON, ICON_BIG, 0));
   if (!icon) return;
-  HICON copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, Iconx, iconY, LR_COPYFROMRESOURCE));
+  const framework::UniqueIcon copy(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, Iconx, iconY, LR_COPYFROMRESOURCE)));
   if (!copy) return;
   BitmapDC target(IconBmp.Handle());
-  DrawIconEx(target.Get(), 0, 0, copy, Iconx, iconY, 0, nullptr, DI_NORMAL);
-  DestroyIcon(copy);
+  DrawIconEx(target.Get(), 0, 0, copy.Get(), Iconx, iconY, 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace lanvero
