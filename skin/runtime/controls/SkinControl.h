@@ -52,6 +52,8 @@ class TSkinControl : public framework::TComponent, public SubclassTarget {
   virtual void DrawControl(HDC dc, const RECT& rc);
   virtual void SkinChange();
   virtual int GetState() { return 1; }
+  // The skinner's class name, as reports and tests show it.
+  virtual const wchar_t* KindName() const { return L"TSkinControl"; }
 
   // The replacement message handler.
   void NewWndProc(framework::TMessage& message);
