@@ -9,6 +9,12 @@
 
 #include "framework/graphics/GraphicsObjects.h"
 
+// <windowsx.h> defines SelectBitmap as a macro; the canvas has a method of
+// that name, so files that use both include <windowsx.h> afterwards.
+#ifdef SelectBitmap
+#undef SelectBitmap
+#endif
+
 namespace lanvero::framework {
 
 class TGraphic;

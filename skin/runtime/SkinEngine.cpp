@@ -1,6 +1,7 @@
 #include "skin/runtime/SkinEngine.h"
 
 #include "skin/definitions/SkinData.h"
+#include "skin/runtime/controls/SkinControl.h"
 #include "skin/runtime/frame/WinSkinForm.h"
 #include "skin/runtime/tracking/SkinManager.h"
 
@@ -15,6 +16,7 @@ SkinEngineScope::SkinEngineScope() {
 SkinEngineScope::~SkinEngineScope() {
   ShutDownSkinEngine();
   ShutDownFramePainting();
+  ReleaseScratchBitmap();
 }
 
 }  // namespace lanvero

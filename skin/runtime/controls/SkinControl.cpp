@@ -19,9 +19,12 @@ framework::TColor SkinFace(const TSkinData& sd) { return static_cast<framework::
 
 }  // namespace
 
-TSkinControl::TSkinControl(framework::TComponent* AOwner) : framework::TComponent(AOwner) {}
+TSkinControl::TSkinControl(framework::TComponent* AOwner) : framework::TComponent(nullptr), ownerControl_(AOwner) {
+  if (ownerControl_) ownerControl_->FreeNotification(this);
+}
 
 TSkinControl::~TSkinControl() {
+  if (ownerControl_) ownerControl_->RemoveFreeNotification(this);
   if (control && OldWndProc) {
     control->WindowProc = OldWndProc;
     OldWndProc = nullptr;
@@ -35,13 +38,30 @@ TSkinControl::~TSkinControl() {
 
 void TSkinControl::Release(TSkinControl* skinner) {
   if (!skinner) return;
-  if (skinner->Owner()) skinner->Owner()->RemoveComponent(skinner);
   CallDepthCounted::Retire(std::unique_ptr<TSkinControl>(skinner));
+}
+
+void TSkinControl::Notification(framework::TComponent* component, framework::TOperation operation) {
+  framework::TComponent::Notification(component, operation);
+  if (operation != framework::TOperation::opRemove || component != ownerControl_) return;
+  // The control is being destroyed (its own destructors already ran): its
+  // message handler is no longer there to give back.
+  RemoveFreeNotification(component);
+  ownerControl_ = nullptr;
+  control = nullptr;
+  GControl = nullptr;
+  OldWndProc = nullptr;
+  skinstate = kSkinnerWindowGone;
+  if (skinform) {
+    skinform->DeleteControl(this);
+    skinform = nullptr;
+  }
+  Release(this);
 }
 
 void TSkinControl::Init(TWinSkinForm* sf, TSkinData* sd, framework::TCanvas* acanvas, bool acolor) {
   if (Inited) return;
-  auto* owner = dynamic_cast<framework::TWinControl*>(Owner());
+  auto* owner = dynamic_cast<framework::TWinControl*>(ownerControl_);
   if (!owner) return;
   newColor = acolor;
   fsd = sd;
@@ -65,6 +85,13 @@ void TSkinControl::Init(TWinSkinForm* sf, TSkinData* sd, framework::TCanvas* aca
   Inited = true;
   skinstate = kSkinnerAttached;
 }
+
+void TSkinControl::InitScrollbar(framework::TWinControl* acontrol, TSkinData* sd, framework::TCanvas* acanvas,
+                                 TWinSkinForm* sf) {
+  if (acontrol == ownerControl_) Init(sf, sd, acanvas, false);
+}
+
+void TSkinControl::InitGraphicControl(TWinSkinForm*, TSkinData*, framework::TCanvas*) {}
 
 void TSkinControl::Inithwnd(HWND ahwnd, TSkinData* sd, framework::TCanvas* acanvas, TWinSkinForm* sf) {
   fsd = sd;
@@ -194,9 +221,24 @@ void TSkinControl::FillFace(HDC dc, const RECT& rc) {
 }
 
 void TSkinControl::FillParentColor(HDC dc, const RECT& rc) {
-  Color color = fsd ? fsd->Colors[kSchemeButtonFace] : 0;
-  if (control && control->Parent()) color = static_cast<Color>(control->Parent()->Color());
-  FillSolid(dc, FromRECT(rc), color);
+  const framework::TColor face = fsd ? SkinFace(*fsd) : 0;
+  FillSolid(dc, FromRECT(rc), static_cast<Color>(GetParentColor(face)));
+}
+
+void TSkinControl::ForwardMouseDown(const framework::TMessage& message) {
+  framework::TControl* target = control ? static_cast<framework::TControl*>(control) : GControl;
+  if (!target) return;
+  int x = static_cast<int16_t>(LOWORD(message.LParam));
+  int y = static_cast<int16_t>(HIWORD(message.LParam));
+  // Beyond 32768 pixels the packed coordinates wrap: ask the cursor.
+  if (target->Width() > 32768 || target->Height() > 32768) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const POINT client = target->ScreenToClient(cursor);
+    x = client.x;
+    y = client.y;
+  }
+  target->MouseDown(framework::TMouseButton::mbLeft, framework::KeysToShiftState(message.WParam), x, y);
 }
 
 void TSkinControl::WMPaint(framework::TMessage& message) {

@@ -1,14 +1,15 @@
 // The frame skinner's message handling: the window procedure in three
 // stages, the form hook, frame geometry, non-client mouse, the timer and
 // the window state.
-#include <windowsx.h>
-
 #include "framework/forms/Form.h"
 #include "skin/definitions/win/SkinDataGdi.h"
 #include "skin/runtime/SkinMessages.h"
 #include "skin/runtime/frame/WinSkinForm.h"
 #include "skin/runtime/geometry/CaptionButtonRules.h"
 #include "skin/runtime/tracking/SkinManager.h"
+
+// Last: its macros (SelectBitmap, ...) clash with the framework's names.
+#include <windowsx.h>
 
 namespace lanvero {
 namespace {

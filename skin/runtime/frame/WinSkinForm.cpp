@@ -195,6 +195,11 @@ void TWinSkinForm::Activate() {
     const LONG_PTR style = GetWindowLongPtrW(Hwnd, GWL_STYLE);
     if (!(style & WS_VISIBLE)) SetWindowLongPtrW(Hwnd, GWL_STYLE, style | WS_VISIBLE);
   }
+  if (FForm) {
+    InitControls(FForm);
+  } else {
+    InitHwndControls(Hwnd);
+  }
   if (Skinstate == kFrameCreated && sMainMenu) {
     if (FormStyle == sfsMDIChild) {
       if (Windowstate == swsMax) {

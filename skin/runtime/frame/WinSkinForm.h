@@ -24,6 +24,8 @@
 #include "framework/graphics/Color.h"
 #include "skin/image/win/DibSection.h"
 #include "skin/definitions/SkinData.h"
+#include "framework/graphics/Canvas.h"
+#include "skin/runtime/controls/SkinnerFactory.h"
 #include "skin/runtime/geometry/FrameGeometry.h"
 #include "skin/runtime/menus/MenuItemPainter.h"
 #include "skin/runtime/menus/NativeMenuOwnerDraw.h"
@@ -31,6 +33,10 @@
 
 namespace lanvero::framework {
 class TComponent;
+class TControl;
+class TWinControl;
+class TToolBar;
+class TMenuItem;
 class TCustomForm;
 class TImageList;
 class TPopupMenu;
@@ -123,6 +129,23 @@ class TWinSkinForm : public SubclassTarget {
   const TMenuItemPainter& MenuPainter() const { return menuPainter_; }
   // The skinned system menu as last built (null before the first popup).
   framework::TPopupMenu* SystemMenu() const { return sysmenu.get(); }
+
+  // Control discovery (controls/ControlDiscovery.cpp, ControlMapping.cpp,
+  // RawControlDiscovery.cpp): the skinners of a form's controls, of a form
+  // embedded in the window, and of the child windows of a raw window.
+  void InitControls(framework::TWinControl* wForm);
+  void AddComp(framework::TControl* Comp, framework::TWinControl* wForm);
+  void InitNestform(framework::TWinControl* wForm);
+  void InitHwndControls(HWND ahwnd);
+  void AddControlh(HWND ahwnd);
+  // The skinner attached to `hwnd`, or null.
+  TSkinControl* SkinnerForWindow(HWND hwnd) const;
+  // Tool bar drawing from the skin, installed on tool bars unless the
+  // program has its own handlers.
+  void ToolbarCustomDraw(framework::TToolBar& toolbar, const RECT& ARect);
+  void ToolbarCustomDrawButton(framework::TToolBar& toolbar, const RECT& bounds, UINT state, HDC dc);
+  // The canvas lent to the control skinners.
+  framework::TCanvas& SkinnerCanvas() { return fcanvas2; }
 
   // Control skinners of the window (added by their attach operations).
   bool AddControlList(TSkinControl* acontrol);
@@ -232,6 +255,36 @@ class TWinSkinForm : public SubclassTarget {
   void BuildSysMenu();
   bool MDIChildMax() const;
 
+  // Control discovery.
+  bool Switch(int kind) const;
+  bool TabsAvailable() const;
+  void PurgeDeadSkinners();
+  void ScanComponents(framework::TWinControl* wForm);
+  void AddChildControls(framework::TControl* control);
+  bool HasSkinner(const framework::TControl* control) const;
+  bool IsSkinned(framework::TControl* control);
+  bool SkipInTabOrder(framework::TWinControl* control);
+  bool MapBySkin3rd(const std::wstring& name, framework::TControl* control);
+  void ActOnListedKind(const std::wstring& kind, const std::wstring& key, framework::TControl* control);
+  void SkinGroupButtons(framework::TControl* group, SkinnerClass cls, int imageKind);
+  void AttachEditIfBordered(framework::TControl* control);
+  void MarkGroupChildren(framework::TControl* control);
+  static bool HasScrollBars(framework::TControl* control);
+  bool ApplicationSkinner(framework::TControl* Comp, framework::TWinControl* wForm, const std::wstring& name);
+  void AddByKind(framework::TControl* Comp, const std::wstring& name);
+  bool AddContainerKind(framework::TControl* Comp, const std::wstring& name);
+  bool AddButtonKind(framework::TControl* Comp, const std::wstring& name);
+  bool AddBarKind(framework::TControl* Comp, const std::wstring& name);
+  void AddInputKind(framework::TControl* Comp, const std::wstring& name);
+  void AttachNumButtonsEdit(framework::TControl* Comp);
+  void SkinToolBar(framework::TToolBar& bar);
+  void AddFrameworkWindow(const std::wstring& cls, HWND ahwnd, LONG_PTR style);
+  void SkinMenuItemTree(framework::TMenuItem* item, bool Enable);
+  TSkinControl* Attach(SkinnerClass cls, framework::TControl* comp, bool recolor, const SkinnerPresets& presets = {});
+  TSkinControl* AttachScroll(SkinnerClass cls, framework::TControl* comp, const SkinnerPresets& presets);
+  TSkinControl* AttachGraphic(SkinnerClass cls, framework::TControl* comp, const SkinnerPresets& presets);
+  TSkinControl* AttachRaw(SkinnerClass cls, HWND ahwnd);
+
   // Menu items at the window (menus/FrameMenuMessages.cpp).
   bool SystemMenuItemMessage(UINT msg, LPARAM lParam, LRESULT& result);
   LRESULT WMMeasureItem(WPARAM wParam, LPARAM lParam);
@@ -279,6 +332,7 @@ class TWinSkinForm : public SubclassTarget {
   std::vector<FramePiece> buttonPieces_;  // one per caption button
   std::vector<std::unique_ptr<TWinSysButton>> SysBtn;
   std::vector<TSkinControl*> Controllist;
+  framework::TCanvas fcanvas2;
   TMenuItemPainter menuPainter_;
   std::unique_ptr<framework::TPopupMenu> sysmenu;
   std::unique_ptr<framework::TImageList> sysmenuImages_;
