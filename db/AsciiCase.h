@@ -2,10 +2,10 @@
 // the letters A-Z and nothing else.
 #pragma once
 
+#include "common/AsciiCase.h"
+
 namespace lanvero::db {
 
-constexpr char16_t FoldAsciiCase(char16_t c) {
-  return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
-}
+constexpr char16_t FoldAsciiCase(char16_t c) { return AsciiToLower(c); }
 
 }  // namespace lanvero::db

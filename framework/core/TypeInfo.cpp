@@ -2,11 +2,13 @@
 
 #include <map>
 
+#include "common/AsciiCase.h"
+
 namespace lanvero::framework {
 
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) { return AsciiToLower(c); }
 
 struct CaseInsensitiveLess {
   using is_transparent = void;

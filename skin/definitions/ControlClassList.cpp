@@ -1,16 +1,12 @@
 #include "skin/definitions/ControlClassList.h"
 
+#include "common/AsciiCase.h"
+
 namespace lanvero {
 
 namespace {
 
-wchar_t LowerAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
-
-std::wstring LowerAscii(std::wstring_view text) {
-  std::wstring lower(text);
-  for (wchar_t& c : lower) c = LowerAscii(c);
-  return lower;
-}
+std::wstring LowerAscii(std::wstring_view text) { return AsciiLowerCopy(text); }
 
 }  // namespace
 
@@ -56,13 +52,13 @@ const std::vector<std::wstring>& BuiltinSkin3rd() {
   return lines;
 }
 
-std::wstring LookupSkin3rd(const std::vector<std::wstring>& lines, std::wstring_view className) {
+std::optional<std::wstring> LookupSkin3rd(const std::vector<std::wstring>& lines, std::wstring_view className) {
   const std::wstring key = LowerAscii(className) + L"=";
   for (const std::wstring& line : lines) {
     if (line.size() < key.size() || LowerAscii(std::wstring_view(line).substr(0, key.size())) != key) continue;
     return LowerAscii(std::wstring_view(line).substr(key.size(), kSkin3rdKindLimit));
   }
-  return {};
+  return std::nullopt;
 }
 
 }  // namespace lanvero

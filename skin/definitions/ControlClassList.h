@@ -4,6 +4,7 @@
 // library gets.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,6 @@ const std::vector<std::wstring>& BuiltinSkin3rd();
 // of the first line that begins (case-insensitively) with the class name
 // and "=", cut to 50 characters. Empty when no line matches or the kind is
 // empty: the class is then not in the list.
-std::wstring LookupSkin3rd(const std::vector<std::wstring>& lines, std::wstring_view className);
+std::optional<std::wstring> LookupSkin3rd(const std::vector<std::wstring>& lines, std::wstring_view className);
 
 }  // namespace lanvero

@@ -34,6 +34,8 @@ TSkinData::TSkinData(framework::TComponent* AOwner)
 
 TSkinData::~TSkinData() { g_runtime->Destroying(*this); }
 
+SkinDataRuntime& TSkinData::Runtime() { return *g_runtime; }
+
 void TSkinData::SetRuntime(SkinDataRuntime* runtime) { g_runtime = runtime ? runtime : &IdleRuntime(); }
 
 void TSkinData::SetActive(bool value) {
@@ -127,7 +129,7 @@ void TSkinData::RestrictMenuControls() {
 
 Color TSkinData::GetCaptionColor() const { return lanvero::GetCaptionColor(*this); }
 
-std::wstring TSkinData::Skin3rdKind(std::wstring_view className) const {
+std::optional<std::wstring> TSkinData::Skin3rdKind(std::wstring_view className) const {
   return LookupSkin3rd(f3rdControls->ToVector(), className);
 }
 

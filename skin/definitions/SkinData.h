@@ -71,6 +71,13 @@ public:
   virtual void Destroying(TSkinData&) {}
   // The application's hidden top-level window, whose icon becomes SysIcon.
   virtual SkinWindowHandle ApplicationWindow() { return nullptr; }
+  // Requests of the component's public operations.
+  virtual void Install(TSkinData&) {}
+  virtual void Uninstall(TSkinData&) {}
+  virtual void UpdateSkinControl(TSkinData&, framework::TComponent* /*parent*/, framework::TComponent* /*control*/) {}
+  virtual void UpdateMenu(TSkinData&, framework::TComponent* /*parent*/) {}
+  virtual void AddNestForm(TSkinData&, framework::TComponent* /*parent*/, framework::TComponent* /*nested*/) {}
+  virtual void DeleteGraphicControl(TSkinData&, framework::TComponent* /*parent*/, framework::TComponent* /*control*/) {}
 };
 
 class TSkinData : public framework::TComponent, public SkinDefinitions {
@@ -137,11 +144,31 @@ public:
   // Lookups for the skinners.
   bool GetPrecolor(Color& acolor, int32_t n) const { return lanvero::GetPrecolor(*this, acolor, n); }
   Color GetCaptionColor() const;
-  // The skinner kind `Skin3rd` gives a control class; empty when none.
-  std::wstring Skin3rdKind(std::wstring_view className) const;
+  // The skinner kind `Skin3rd` gives a control class (lower case, at most
+  // 50 characters, possibly empty); none when no line names the class.
+  std::optional<std::wstring> Skin3rdKind(std::wstring_view className) const;
 
   void DoSkinChanged();
   void DoDebug(const std::wstring& s);
+
+  // Skinning the windows of the program: install or uninstall this skin
+  // (carried out shortly after, once per burst of requests); skin the
+  // controls added to `fParent` since its window was skinned (all of them,
+  // or those of the container `acontrol`); redo its popup menus; skin a
+  // form embedded in it; forget a window-less control about to go.
+  void Install() { Runtime().Install(*this); }
+  void Uninstall() { Runtime().Uninstall(*this); }
+  void UpdateSkinControl(framework::TComponent* fParent, framework::TComponent* acontrol = nullptr) {
+    Runtime().UpdateSkinControl(*this, fParent, acontrol);
+  }
+  void UpdateMenu(framework::TComponent* fParent) { Runtime().UpdateMenu(*this, fParent); }
+  void AddNestForm(framework::TComponent* fParent, framework::TComponent* fNested) {
+    if (fNested) Runtime().AddNestForm(*this, fParent, fNested);
+  }
+  void DeleteGraphicControl(framework::TComponent* fParent, framework::TComponent* acontrol) {
+    Runtime().DeleteGraphicControl(*this, fParent, acontrol);
+  }
+  static SkinDataRuntime& Runtime();
 
   bool Empty = true;
   ByteStream data;

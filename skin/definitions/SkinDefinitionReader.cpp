@@ -1,5 +1,7 @@
 #include "skin/definitions/SkinDefinitionReader.h"
 
+#include "common/AsciiCase.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -119,13 +121,7 @@ std::string_view ImageMemberName(std::string_view fname) {
   return separator == std::string_view::npos ? fname : fname.substr(separator + 1);
 }
 
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
+std::string UpperAscii(std::string_view text) { return AsciiUpperCopy(text); }
 
 std::string GetFileName(std::string_view s) {
   const std::size_t dot = s.find('.');

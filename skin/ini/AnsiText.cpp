@@ -2,13 +2,13 @@
 
 #include <limits>
 
+#include "common/AsciiCase.h"
+
 namespace lanvero {
 
 namespace {
 
 bool IsLeadByte(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -26,7 +26,7 @@ std::string AsciiLower(std::string_view text) {
       ++i;  // keep the trail byte as it is
       continue;
     }
-    result[i] = LowerAscii(result[i]);
+    result[i] = AsciiToLower(result[i]);
   }
   return result;
 }

@@ -45,6 +45,7 @@ public:
   int64_t DataSize() const { return static_cast<int64_t>(FData.Size()); }
 
   // Copies name (without the uniqueness check) and data of another item.
+  using framework::TCollectionItem::Assign;
   void Assign(const TSkinCollectionItem& source);
   void LoadFromFile(const std::filesystem::path& fileName);
   // Appends all of the data to destination; the item's position is kept.
@@ -76,6 +77,7 @@ public:
 
   TSkinCollectionItem& Add() { return static_cast<TSkinCollectionItem&>(*framework::TCollection::Add()); }
   // Replaces all items by copies of the other collection's items.
+  using framework::TCollection::Assign;
   void Assign(const TSkinCollection& source);
   int32_t Count() const { return framework::TCollection::Count(); }
   TSkinCollectionItem& Items(int32_t index) { return static_cast<TSkinCollectionItem&>(*Item(index)); }

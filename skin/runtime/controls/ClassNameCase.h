@@ -3,20 +3,11 @@
 
 #include <string>
 
+#include "common/AsciiCase.h"
+
 namespace lanvero {
 
-inline std::wstring UpperName(std::wstring text) {
-  for (wchar_t& c : text) {
-    if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - L'a' + L'A');
-  }
-  return text;
-}
-
-inline std::wstring LowerName(std::wstring text) {
-  for (wchar_t& c : text) {
-    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-  }
-  return text;
-}
+inline std::wstring UpperName(const std::wstring& text) { return AsciiUpperCopy(std::wstring_view(text)); }
+inline std::wstring LowerName(const std::wstring& text) { return AsciiLowerCopy(std::wstring_view(text)); }
 
 }  // namespace lanvero

@@ -73,18 +73,10 @@ void TWinSkinForm::SkinMenuItemTree(framework::TMenuItem* item, bool Enable) {
 }
 
 bool TWinSkinForm::MapBySkin3rd(const std::wstring& name, TControl* control) {
-  const std::wstring key = LowerName(name) + L"=";
-  std::wstring kind;
-  bool found = false;
-  for (const std::wstring& line : fsd->Skin3rd()) {
-    const std::wstring lower = LowerName(line);
-    if (lower.rfind(key, 0) != 0) continue;
-    kind = lower.substr(lower.find(L'=') + 1, 50);
-    found = true;
-    break;
-  }
-  if (!found) return false;
-  ActOnListedKind(kind, key, control);
+  const std::optional<std::wstring> kind = fsd->Skin3rdKind(name);
+  if (!kind) return false;
+  // A listed class never reaches the built-in rules, whatever its kind.
+  ActOnListedKind(*kind, LowerName(name) + L"=", control);
   return true;
 }
 

@@ -46,8 +46,12 @@ class TSkinManage : public SkinDataRuntime {
   SkinWindowHandle ApplicationWindow() override;
 
   // Public operations of the components that act on skinned windows.
-  void Install(TSkinData& data);
-  void Uninstall(TSkinData& data);
+  void Install(TSkinData& data) override;
+  void Uninstall(TSkinData& data) override;
+  void UpdateSkinControl(TSkinData& data, framework::TComponent* parent, framework::TComponent* control) override;
+  void UpdateMenu(TSkinData& data, framework::TComponent* parent) override;
+  void AddNestForm(TSkinData& data, framework::TComponent* parent, framework::TComponent* nested) override;
+  void DeleteGraphicControl(TSkinData& data, framework::TComponent* parent, framework::TComponent* control) override;
   void ChangeForm(TSkinData& data, HWND window);
   void SkinForm(HWND window);
 
@@ -107,6 +111,8 @@ class TSkinManage : public SkinDataRuntime {
   void StartTimer(UINT interval);
   void StopTimer();
   bool ShouldSkinWindow(HWND aHwnd, const std::wstring& cls) const;
+  // The first frame skinner of the window of `parent` (a windowed control).
+  TWinSkinForm* FrameSkinnerOfParent(framework::TComponent* parent) const;
   void AddVisibleForm(framework::TCustomForm* form);
   void ReleaseFrame(size_t index);
   void ActionForOneForm();

@@ -20,7 +20,7 @@ TEST(Skin3rd, BuiltinListHasItsLinesAndKinds) {
   std::map<std::wstring, int> repeats;
   for (const auto& line : lines) {
     ++repeats[line];
-    ++kinds[LookupSkin3rd({line}, line.substr(0, line.find(L'=')))];
+    ++kinds[LookupSkin3rd({line}, line.substr(0, line.find(L'='))).value_or(L"?")];
   }
   EXPECT_EQ(kinds[L"combobox"], 39);
   EXPECT_EQ(kinds[L"edit"], 26);
@@ -35,12 +35,12 @@ TEST(Skin3rd, BuiltinListHasItsLinesAndKinds) {
 TEST(Skin3rd, LookupMatchesTheClassAtTheLineStartOnly) {
   const std::vector<std::wstring> lines{L"TFoo = edit", L" TBar=edit", L"TBAZ=ComboBox", L"TEmpty=",
                                         L"TBaz=edit",  L"TLong=" + std::wstring(60, L'x')};
-  EXPECT_EQ(LookupSkin3rd(lines, L"TFoo"), L"");
-  EXPECT_EQ(LookupSkin3rd(lines, L"TBar"), L"");
+  EXPECT_EQ(LookupSkin3rd(lines, L"TFoo"), std::nullopt);
+  EXPECT_EQ(LookupSkin3rd(lines, L"TBar"), std::nullopt);
   EXPECT_EQ(LookupSkin3rd(lines, L"tbaz"), L"combobox");  // first match wins, kind lower-cased
-  EXPECT_EQ(LookupSkin3rd(lines, L"TEmpty"), L"");
+  EXPECT_EQ(LookupSkin3rd(lines, L"TEmpty"), L"") << "listed with no kind";
   EXPECT_EQ(LookupSkin3rd(lines, L"TLong"), std::wstring(50, L'x'));
-  EXPECT_EQ(LookupSkin3rd(lines, L"TBa"), L"");
+  EXPECT_EQ(LookupSkin3rd(lines, L"TBa"), std::nullopt);
   EXPECT_EQ(LookupSkin3rd(BuiltinSkin3rd(), L"TcxGroupBox"), L"groupbox");
 }
 

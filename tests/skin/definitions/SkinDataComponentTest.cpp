@@ -118,7 +118,7 @@ TEST_F(SkinDataTest, LayoutSetsPropertiesAndLoadsTheSkinStream) {
   EXPECT_EQ(skin->SkinControls(), SetOf(xcMainMenu) | SetOf(xcEdit));
   EXPECT_EQ(skin->Options(), SetOf(xoMenuBG));
   EXPECT_EQ(skin->Skin3rdKind(L"TMine"), L"edit");
-  EXPECT_EQ(skin->Skin3rdKind(L"TCategoryButtons"), L"");
+  EXPECT_EQ(skin->Skin3rdKind(L"TCategoryButtons"), std::nullopt);
   EXPECT_EQ(skin->SkinStore(), L"(none)");
   EXPECT_EQ(skin->Version(), L"5.60.03.29");
   EXPECT_FALSE(skin->MenuUpdate());
