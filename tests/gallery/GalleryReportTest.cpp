@@ -3,7 +3,7 @@
 // the report leaves out, or one it names wrongly, is caught.
 #include <gtest/gtest.h>
 
-#include <map>
+#include <cctype>
 #include <set>
 
 #include "tests/e2e/driver/Desktop.h"
@@ -45,11 +45,18 @@ ReportBlocks SplitBlocks(const std::vector<ReportRow>& rows) {
   return blocks;
 }
 
-std::multiset<std::string> WindowClassesOf(const std::vector<HWND>& windows, const std::set<std::string>& kept) {
+// The framework names a control's window class after the control's class
+// ("TButton"); the system's own windows inside controls (a combo box's
+// edit, a list view's header) have names of another shape.
+bool IsFrameworkWindowClass(const std::string& name) {
+  return name.size() > 1 && name[0] == 'T' && std::isupper(static_cast<unsigned char>(name[1]));
+}
+
+std::multiset<std::string> WindowClassesOf(const std::vector<HWND>& windows, bool frameworkOnly) {
   std::multiset<std::string> classes;
   for (HWND window : windows) {
     const std::string name = Narrow(e2e::WindowClass(window));
-    if (kept.count(name)) classes.insert(name);
+    if (!frameworkOnly || IsFrameworkWindowClass(name)) classes.insert(name);
   }
   return classes;
 }
@@ -96,10 +103,8 @@ TEST_F(GalleryReportTest, FrameworkControlsKeepTheirClassAsWindowClassAndEveryKi
 
 TEST_F(GalleryReportTest, ListsEveryWindowOfTheRunningGalleryAndItsDialog) {
   const ReportBlocks blocks = SplitBlocks(rows_);
-  std::set<std::string> frameworkClasses;
   std::multiset<std::string> reportedWindows;
   for (size_t i = 1; i < blocks.form.size(); ++i) {
-    frameworkClasses.insert(blocks.form[i].FrameworkClass());
     if (blocks.form[i].WindowClass() != "-") reportedWindows.insert(blocks.form[i].WindowClass());
   }
   std::multiset<std::string> reportedDialog;
@@ -107,15 +112,12 @@ TEST_F(GalleryReportTest, ListsEveryWindowOfTheRunningGalleryAndItsDialog) {
 
   auto gallery = GallerySession::Start();
   for (int page = kPageCount - 1; page >= 0; --page) gallery->ShowPage(page);
-  EXPECT_EQ(WindowClassesOf(ChildWindows(gallery->Form()), frameworkClasses), reportedWindows);
+  EXPECT_EQ(WindowClassesOf(ChildWindows(gallery->Form()), true), reportedWindows);
 
   gallery->ClickOn(gallery->ButtonControl(L"TButton", L"Plain dialog..."));
   HWND dialog = e2e::WaitForWindow(gallery->Id(), L"#32770");
   ASSERT_NE(dialog, nullptr);
-  std::set<std::string> dialogClasses(reportedDialog.begin(), reportedDialog.end());
-  std::multiset<std::string> liveDialog = WindowClassesOf(ChildWindows(dialog), dialogClasses);
-  EXPECT_EQ(liveDialog, reportedDialog);
-  EXPECT_EQ(ChildWindows(dialog).size(), reportedDialog.size());
+  EXPECT_EQ(WindowClassesOf(ChildWindows(dialog), false), reportedDialog);
   e2e::PressDialogButton(dialog, IDCANCEL);
 }
 

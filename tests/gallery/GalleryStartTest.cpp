@@ -42,11 +42,11 @@ TEST_F(GalleryStartTest, SkinPickerSwitchesSkinsAndSkinningOff) {
 
   Pick(L"Coalrim");
   EXPECT_TRUE(Eventually(FormSkinned, true));
-  EXPECT_TRUE(Eventually([] { return CaptionBrightness(gallery_->Form()) < paleglass - 40; }, true))
+  EXPECT_TRUE(Eventually([&] { return CaptionBrightness(gallery_->Form()) < paleglass - 40; }, true))
       << "the dark skin did not replace the light one";
 
   Pick(L"No skin");
-  EXPECT_TRUE(Eventually(FormSkinned, false)) << "the engine kept the window after the skin was switched off";
+  EXPECT_FALSE(Eventually(FormSkinned, false)) << "the engine kept the window after the skin was switched off";
 
   Pick(L"Paleglass");
   EXPECT_TRUE(Eventually(FormSkinned, true)) << "the window was not skinned again";
