@@ -91,7 +91,9 @@ TEST_F(GalleryReportTest, FrameworkControlsKeepTheirClassAsWindowClassAndEveryKi
   for (const ReportRow& row : SplitBlocks(rows_).form) {
     ASSERT_FALSE(row.IsRawWindow()) << "a raw window among the main window's controls";
     kinds.insert(row.FrameworkClass());
-    if (row.WindowClass() != "-") EXPECT_EQ(row.WindowClass(), row.FrameworkClass());
+    if (row.WindowClass() != "-") {
+      EXPECT_EQ(row.WindowClass(), row.FrameworkClass());
+    }
   }
   for (const char* kind : {"TButton", "TBitBtn", "TSpeedButton", "TCheckBox", "TRadioButton", "TRadioGroup",
                            "TGroupBox", "TEdit", "TMemo", "TComboBox", "TListBox", "TListView", "TUpDown",
