@@ -6,7 +6,6 @@
 
 #include <memory>
 
-#include "framework/controls/Buttons.h"
 #include "framework/controls/RadioGroup.h"
 #include "framework/forms/Form.h"
 #include "gallery/GallerySkins.h"

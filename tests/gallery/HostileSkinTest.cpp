@@ -78,7 +78,9 @@ TEST(HostileSkinTest, ATruncatedSkinIsReportedAndTheDefaultSkinStays) {
 }
 
 TEST(HostileSkinTest, AMissingFileIsReported) {
-  ExpectReportedAndIgnored(TemporaryFile(L"gon") + L".missing");
+  const std::wstring gone = TemporaryFile(L"gon");
+  DeleteFileW(gone.c_str());
+  ExpectReportedAndIgnored(gone);
 }
 
 TEST(HostileSkinTest, TheReportRunGoesOnWithTheDefaultSkin) {
