@@ -1,0 +1,52 @@
+#include "gallery/GalleryForm.h"
+
+#include "framework/core/ClassBuilder.h"
+#include "framework/core/FrameworkError.h"
+#include "gallery/PlainDialog.h"
+#include "skin/definitions/SkinData.h"
+#include "skin/package/SkinStore.h"
+
+namespace lanvero::gallery {
+namespace {
+
+// A component of the layout by name; a missing one is a broken layout.
+template <class T>
+T& LayoutComponent(const framework::TComponent& owner, const wchar_t* name) {
+  if (auto* component = dynamic_cast<T*>(owner.FindComponent(name))) return *component;
+  throw framework::FrameworkError(std::wstring(L"The gallery's layout lacks ") + name);
+}
+
+}  // namespace
+
+TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {}
+
+TGalleryForm::~TGalleryForm() = default;
+
+const ClassInfo& TGalleryForm::StaticClassInfo() {
+  static const ClassInfo info =
+      framework::ClassBuilder<TGalleryForm>("TGalleryForm", &TForm::StaticClassInfo())
+          .Creatable()
+          .Method("SkinPickerClick", &TGalleryForm::SkinPickerClick)
+          .Method("PlainDialogButtonClick", &TGalleryForm::PlainDialogButtonClick)
+          .Build();
+  return info;
+}
+
+void TGalleryForm::Loaded() {
+  TForm::Loaded();
+  SkinPicker = &LayoutComponent<framework::TRadioGroup>(*this, L"SkinPicker");
+  skins_ = std::make_unique<GallerySkins>(LayoutComponent<TSkinData>(*this, L"SkinData1"),
+                                          LayoutComponent<TSkinStore>(*this, L"SkinStore1"));
+}
+
+void TGalleryForm::SkinPickerClick(TObject*) { skins_->Choose(SkinPicker->ItemIndex()); }
+
+void TGalleryForm::PlainDialogButtonClick(TObject*) { RunPlainDialog(Handle()); }
+
+std::vector<std::wstring> TGalleryForm::UseSkinFile(const std::wstring& path) {
+  std::vector<std::wstring> problems = skins_->LoadFile(path);
+  if (problems.empty()) SkinPicker->SetItemIndex(-1);
+  return problems;
+}
+
+}  // namespace lanvero::gallery

@@ -1,0 +1,40 @@
+// The gallery's main window: a page per control family (built from its
+// stored layout), the skin picker and the button that opens the plain
+// dialog. The skin component and the store of the two built-in skins are
+// part of the layout.
+#pragma once
+
+#include <memory>
+
+#include "framework/controls/RadioGroup.h"
+#include "framework/forms/Form.h"
+#include "gallery/GallerySkins.h"
+
+namespace lanvero::gallery {
+
+using framework::ClassInfo;
+using framework::TObject;
+
+class TGalleryForm : public framework::TForm {
+ public:
+  explicit TGalleryForm(TComponent* owner);
+  ~TGalleryForm() override;
+  static const ClassInfo& StaticClassInfo();
+  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
+
+  // Event handlers bound by name in the stored layout.
+  void SkinPickerClick(TObject* sender);
+  void PlainDialogButtonClick(TObject* sender);
+
+  void Loaded() override;
+
+  // Loads a skin package file given on the command line; the picker then
+  // shows no built-in skin. Returns the reasons when the file is unusable.
+  std::vector<std::wstring> UseSkinFile(const std::wstring& path);
+
+ private:
+  framework::TRadioGroup* SkinPicker = nullptr;
+  std::unique_ptr<GallerySkins> skins_;
+};
+
+}  // namespace lanvero::gallery

@@ -1,0 +1,109 @@
+#include "tests/gallery/GallerySession.h"
+
+#include <stdexcept>
+
+#include "tests/e2e/driver/Desktop.h"
+#include "tests/e2e/driver/RemoteControls.h"
+#include "tests/e2e/driver/Screenshot.h"
+
+namespace lanvero::gallery::testing {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"TGalleryForm";
+constexpr UINT kSkinQuery = 0x3523;  // the engine's WM_SKINQUERY
+constexpr int kCaptionRows = 16;
+
+void AppendDescendants(HWND parent, std::vector<HWND>& windows) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    windows.push_back(child);
+    AppendDescendants(child, windows);
+  }
+}
+
+}  // namespace
+
+std::wstring GalleryExe() { return e2e::BuildTreePath(L"bin/SkinGallery.exe"); }
+
+std::vector<HWND> ChildWindows(HWND parent) {
+  std::vector<HWND> windows;
+  AppendDescendants(parent, windows);
+  return windows;
+}
+
+bool AnswersSkinQuery(HWND window) { return SendMessageW(window, kSkinQuery, 0, 0) == 1; }
+
+int CaptionBrightness(HWND window) {
+  const e2e::Image image = e2e::CaptureWindow(window);
+  long long sum = 0;
+  long long count = 0;
+  for (int y = 0; y < kCaptionRows && y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x, ++count) {
+      const std::uint32_t pixel = image.At(x, y);
+      sum += ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
+    }
+  }
+  return count ? static_cast<int>(sum / (3 * count)) : 0;
+}
+
+std::wstring TemporaryFile(const wchar_t* prefix) {
+  wchar_t folder[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, folder);
+  wchar_t path[MAX_PATH] = {};
+  if (!GetTempFileNameW(folder, prefix, 0, path)) throw std::runtime_error("no temporary file name");
+  return path;
+}
+
+std::unique_ptr<GallerySession> GallerySession::Launch(const std::wstring& arguments) {
+  return std::unique_ptr<GallerySession>(new GallerySession(Process::Launch(GalleryExe(), arguments)));
+}
+
+std::unique_ptr<GallerySession> GallerySession::Start(const std::wstring& arguments) {
+  std::unique_ptr<GallerySession> session = Launch(arguments);
+  session->WaitForMainWindow();
+  return session;
+}
+
+void GallerySession::WaitForMainWindow() {
+  form_ = e2e::WaitForWindow(Id(), kFormClass);
+  if (!form_) throw std::runtime_error("no visible gallery window appeared");
+  // The first page control below the form is the main one: the nested
+  // one lies deeper, on the "Tabs" page.
+  pages_ = e2e::FindChild(form_, L"TPageControl");
+  if (!pages_) throw std::runtime_error("the gallery has no page control");
+  e2e::Settle(Id());
+}
+
+void GallerySession::ShowPage(int index) {
+  const RECT tab = e2e::TabItemRect(pages_, index);
+  e2e::Activate(form_);
+  e2e::Click(pages_, POINT{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2});
+  e2e::Settle(Id());
+}
+
+std::wstring GallerySession::VisibleSheet() const {
+  for (HWND child = GetWindow(pages_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (e2e::WindowClass(child) == L"TTabSheet" && IsWindowVisible(child)) return e2e::WindowText(child);
+  }
+  return L"";
+}
+
+void GallerySession::ClickOn(HWND control) {
+  RECT client{};
+  GetClientRect(control, &client);
+  e2e::Activate(form_);
+  e2e::Click(control, POINT{client.right / 2, client.bottom / 2});
+  e2e::Settle(Id());
+}
+
+HWND GallerySession::ButtonControl(const wchar_t* windowClass, const wchar_t* caption) const {
+  HWND control = e2e::FindChild(form_, windowClass, caption);
+  if (!control) throw std::runtime_error("the gallery has no such button");
+  return control;
+}
+
+bool GallerySession::Close() {
+  e2e::RequestClose(form_);
+  return process_.WaitForExit(10000) && process_.ExitCode() == 0;
+}
+
+}  // namespace lanvero::gallery::testing

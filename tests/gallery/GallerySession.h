@@ -1,0 +1,60 @@
+// One running SkinGallery.exe, used as a person would: its main window,
+// its pages, the skin picker and the plain dialog.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/driver/Process.h"
+
+namespace lanvero::gallery::testing {
+
+using e2e::Process;
+
+class GallerySession {
+ public:
+  // Starts the gallery with `arguments` and waits for its main window.
+  static std::unique_ptr<GallerySession> Start(const std::wstring& arguments = L"");
+  // Only starts it, for a start that shows a message first.
+  static std::unique_ptr<GallerySession> Launch(const std::wstring& arguments);
+  void WaitForMainWindow();
+
+  DWORD Id() const { return process_.Id(); }
+  Process& Program() { return process_; }
+  HWND Form() const { return form_; }
+  HWND Pages() const { return pages_; }
+
+  // Clicks tab `index` of the main page control.
+  void ShowPage(int index);
+  // The caption of the sheet of the main page control that shows now.
+  std::wstring VisibleSheet() const;
+  // Clicks the middle of a control.
+  void ClickOn(HWND control);
+  // A button, check box or radio button of the main window by caption.
+  HWND ButtonControl(const wchar_t* windowClass, const wchar_t* caption) const;
+
+  bool Close();
+
+ private:
+  explicit GallerySession(Process process) : process_(std::move(process)) {}
+
+  Process process_;
+  HWND form_ = nullptr;
+  HWND pages_ = nullptr;
+};
+
+std::wstring GalleryExe();
+// Every window below `parent`, depth first.
+std::vector<HWND> ChildWindows(HWND parent);
+// The skin engine's answer: 1 for a window it skins.
+bool AnswersSkinQuery(HWND window);
+// Mean brightness (0 to 255) of the top rows of the window as the display
+// shows it: the caption bar, light under Paleglass and dark under Coalrim.
+int CaptionBrightness(HWND window);
+// A file name in the temporary folder that no other test uses.
+std::wstring TemporaryFile(const wchar_t* prefix);
+
+}  // namespace lanvero::gallery::testing
