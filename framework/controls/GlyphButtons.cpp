@@ -4,6 +4,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Form.h"
+#include "framework/services/ImageList.h"
 
 namespace lanvero::framework {
 
@@ -29,10 +30,35 @@ SIZE MeasureText(TCanvas& canvas, const std::wstring& text, UINT flags) {
 
 }  // namespace
 
+bool ButtonFace::HasGlyphBitmap() const { return glyph && !glyph->Empty() && numGlyphs > 0; }
+
+bool ButtonFace::HasListImage(int index) const { return images && index >= 0 && index < images->Count(); }
+
+SIZE ButtonFace::GlyphSize() const {
+  if (HasGlyphBitmap()) return SIZE{glyph->Width() / numGlyphs, glyph->Height()};
+  if (HasListImage(imageIndex) || HasListImage(disabledIndex)) return SIZE{images->Width(), images->Height()};
+  return SIZE{0, 0};
+}
+
+void ButtonFace::DrawGlyph(TCanvas& canvas, POINT at, SIZE size, int cell, bool enabled) const {
+  if (!HasGlyphBitmap()) {
+    if (!enabled && HasListImage(disabledIndex)) {
+      images->Draw(canvas, at.x, at.y, disabledIndex, true);
+    } else if (HasListImage(imageIndex)) {
+      images->Draw(canvas, at.x, at.y, imageIndex, enabled);
+    }
+    return;
+  }
+  const int index = cell >= 0 && cell < numGlyphs ? cell : 0;
+  // Through the glyph's own canvas: the bitmap may be selected there already.
+  TransparentBlt(canvas.Handle(), at.x, at.y, size.cx, size.cy, glyph->Canvas().Handle(), index * size.cx, 0, size.cx,
+                 size.cy, glyph->TransparentColor());
+}
+
 void ButtonFace::Draw(TCanvas& canvas, const RECT& rect, const std::wstring& caption, int cell, bool enabled,
                       UINT textFlags) const {
-  const bool hasGlyph = glyph && !glyph->Empty() && numGlyphs > 0;
-  const SIZE glyphSize = hasGlyph ? SIZE{glyph->Width() / numGlyphs, glyph->Height()} : SIZE{0, 0};
+  const SIZE glyphSize = GlyphSize();
+  const bool hasGlyph = glyphSize.cx > 0;
   const SIZE textSize = MeasureText(canvas, caption, textFlags);
   const int gap = hasGlyph && !caption.empty() ? spacing : 0;
   const bool horizontal = layout == TButtonLayout::blGlyphLeft || layout == TButtonLayout::blGlyphRight;
@@ -59,13 +85,7 @@ void ButtonFace::Draw(TCanvas& canvas, const RECT& rect, const std::wstring& cap
       glyphAt = {(width - glyphSize.cx) / 2, start + textSize.cy + gap};
       break;
   }
-  if (hasGlyph) {
-    const int index = cell >= 0 && cell < numGlyphs ? cell : 0;
-    UniqueDC source(CreateCompatibleDC(canvas.Handle()));
-    SelectGuard select(source.Get(), glyph->Handle());
-    TransparentBlt(canvas.Handle(), rect.left + glyphAt.x, rect.top + glyphAt.y, glyphSize.cx, glyphSize.cy,
-                   source.Get(), index * glyphSize.cx, 0, glyphSize.cx, glyphSize.cy, glyph->TransparentColor());
-  }
+  if (hasGlyph) DrawGlyph(canvas, POINT{rect.left + glyphAt.x, rect.top + glyphAt.y}, glyphSize, cell, enabled);
   if (!caption.empty()) {
     RECT textRect{rect.left + textAt.x, rect.top + textAt.y, rect.left + textAt.x + textSize.cx,
                   rect.top + textAt.y + textSize.cy};
@@ -210,6 +230,9 @@ const ClassInfo& TBitBtn::StaticClassInfo() {
                                     .Integer("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin)
                                     .Integer("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing)
                                     .Enumeration("Kind", BitBtnKindEnum(), &TBitBtn::Kind, &TBitBtn::SetKind)
+                                    .Reference("Images", &TBitBtn::Images, &TBitBtn::SetImages)
+                                    .Integer("ImageIndex", &TBitBtn::ImageIndex, &TBitBtn::SetImageIndex)
+                                    .Integer("DisabledIndex", &TBitBtn::DisabledIndex, &TBitBtn::SetDisabledIndex)
                                     .Build();
   return info;
 }
@@ -220,6 +243,31 @@ void TBitBtn::CreateParams(TCreateParams& params) {
   TButton::CreateParams(params);
   params.style &= ~static_cast<DWORD>(BS_DEFPUSHBUTTON | BS_PUSHBUTTON);
   params.style |= BS_OWNERDRAW;
+}
+
+void TBitBtn::SetImages(TImageList* images) {
+  if (images_) images_->RemoveFreeNotification(this);
+  images_ = images;
+  if (images_) images_->FreeNotification(this);
+  Invalidate();
+}
+
+void TBitBtn::SetImageIndex(int index) {
+  imageIndex_ = index;
+  Invalidate();
+}
+
+void TBitBtn::SetDisabledIndex(int index) {
+  disabledIndex_ = index;
+  Invalidate();
+}
+
+void TBitBtn::Notification(TComponent* component, TOperation operation) {
+  TButton::Notification(component, operation);
+  if (operation == TOperation::opRemove && component == images_) {
+    images_ = nullptr;
+    if (!IsDestroying()) Invalidate();
+  }
 }
 
 void TBitBtn::SetKind(TBitBtnKind kind) {
@@ -268,7 +316,11 @@ void TBitBtn::CNDrawItem(TMessage& message) {
   DrawFrameControl(draw.hDC, &rect, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
   if (pressed) OffsetRect(&rect, 1, 1);
   const int cell = !Enabled() ? 1 : pressed ? 2 : 0;
-  Face().Draw(canvas, rect, Caption(), cell, Enabled(), DrawTextBiDiModeFlags(0));
+  ButtonFace face = Face();
+  face.images = images_;
+  face.imageIndex = imageIndex_;
+  face.disabledIndex = disabledIndex_;
+  face.Draw(canvas, rect, Caption(), cell, Enabled(), DrawTextBiDiModeFlags(0));
   if (focused) {
     RECT focus = draw.rcItem;
     InflateRect(&focus, -4, -4);

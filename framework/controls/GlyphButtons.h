@@ -1,7 +1,9 @@
 // Buttons with a glyph: TSpeedButton (window-less, painted on its parent)
 // and TBitBtn (a push button drawn by the framework). A glyph bitmap holds
 // NumGlyphs cells side by side: 1 up, 2 disabled, 3 pressed, 4 held down;
-// its bottom-left pixel gives the transparent colour.
+// its bottom-left pixel gives the transparent colour. A bitmap button
+// without a glyph may show an image of an image list instead (Images,
+// ImageIndex, and DisabledIndex while disabled).
 #pragma once
 
 #include <memory>
@@ -11,6 +13,8 @@
 #include "framework/graphics/Graphic.h"
 
 namespace lanvero::framework {
+
+class TImageList;
 
 enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 enum class TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
@@ -22,10 +26,21 @@ struct ButtonFace {
   TButtonLayout layout = TButtonLayout::blGlyphLeft;
   int margin = -1;  // -1: glyph and caption centred together
   int spacing = 4;
+  // Shown when there is no glyph bitmap (no image for an index of -1):
+  // imageIndex, greyed while disabled unless there is a disabledIndex.
+  TImageList* images = nullptr;
+  int imageIndex = -1;
+  int disabledIndex = -1;
 
   // Draws the glyph cell (0-based) and the caption into `rect`.
   void Draw(TCanvas& canvas, const RECT& rect, const std::wstring& caption, int cell, bool enabled,
             UINT textFlags) const;
+
+ private:
+  bool HasGlyphBitmap() const;
+  bool HasListImage(int index) const;
+  SIZE GlyphSize() const;
+  void DrawGlyph(TCanvas& canvas, POINT at, SIZE size, int cell, bool enabled) const;
 };
 
 // The glyph settings both button kinds publish; a change repaints.
@@ -100,16 +115,27 @@ class TBitBtn : public TButton, public GlyphSettings {
   // cancel role.
   TBitBtnKind Kind() const { return kind_; }
   void SetKind(TBitBtnKind kind);
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
+  int ImageIndex() const { return imageIndex_; }
+  void SetImageIndex(int index);
+  // The image shown while disabled; -1: ImageIndex drawn greyed.
+  int DisabledIndex() const { return disabledIndex_; }
+  void SetDisabledIndex(int index);
 
  protected:
   void CreateParams(TCreateParams& params) override;
   void Dispatch(TMessage& message) override;
+  void Notification(TComponent* component, TOperation operation) override;
   void CNDrawItem(TMessage& message);
   bool OwnerDrawn() const override { return true; }
   void GlyphChanged() override { Invalidate(); }
 
  private:
   TBitBtnKind kind_ = TBitBtnKind::bkCustom;
+  TImageList* images_ = nullptr;
+  int imageIndex_ = -1;
+  int disabledIndex_ = -1;
 };
 
 }  // namespace lanvero::framework

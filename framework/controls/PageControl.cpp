@@ -15,6 +15,22 @@ const EnumInfo& TabStyleEnum() {
   return info;
 }
 
+const EnumInfo& TabPositionEnum() {
+  static const EnumInfo info{"TTabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"}};
+  return info;
+}
+
+// The tab control styles of a tab position; tabs on a side need several rows.
+DWORD TabPositionStyle(TTabPosition position) {
+  switch (position) {
+    case TTabPosition::tpBottom: return TCS_BOTTOM;
+    case TTabPosition::tpLeft: return TCS_VERTICAL | TCS_MULTILINE;
+    case TTabPosition::tpRight: return TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE;
+    case TTabPosition::tpTop: break;
+  }
+  return 0;
+}
+
 }  // namespace
 
 // ----- TTabSheet ------------------------------------------------------------
@@ -96,6 +112,7 @@ const ClassInfo& TPageControl::StaticClassInfo() {
           .Creatable()
           .Reference("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage)
           .Enumeration("Style", TabStyleEnum(), &TPageControl::TabStyle, &TPageControl::SetTabStyle)
+          .Enumeration("TabPosition", TabPositionEnum(), &TPageControl::TabPosition, &TPageControl::SetTabPosition)
           .Event("OnChange", &TPageControl::OnChange)
           .Event("OnChanging", &TPageControl::OnChanging)
           .Build();
@@ -113,6 +130,7 @@ void TPageControl::CreateParams(TCreateParams& params) {
   params.style |= WS_CLIPCHILDREN;
   if (style_ == TTabStyle::tsButtons) params.style |= TCS_BUTTONS;
   if (style_ == TTabStyle::tsFlatButtons) params.style |= TCS_BUTTONS | TCS_FLATBUTTONS;
+  params.style |= TabPositionStyle(position_);
 }
 
 void TPageControl::CreateHandleState() {
@@ -124,6 +142,13 @@ void TPageControl::SetTabStyle(TTabStyle style) {
   if (style == style_) return;
   style_ = style;
   RecreateWnd();
+}
+
+void TPageControl::SetTabPosition(TTabPosition position) {
+  if (position == position_) return;
+  position_ = position;
+  RecreateWnd();
+  Realign();
 }
 
 void TPageControl::Loaded() {
@@ -179,11 +204,13 @@ RECT TPageControl::DisplayRect() const {
   if (HandleAllocated()) {
     SendToWindow(TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rect));
   } else {
-    // Before the window exists: the usual tab height and border.
-    rect.left += 4;
-    rect.top += 25;
-    rect.right -= 4;
-    rect.bottom -= 4;
+    // Before the window exists: the usual tab height and border, the tab
+    // row on its side.
+    constexpr int kBorder = 4, kTabs = 25;
+    rect.left += position_ == TTabPosition::tpLeft ? kTabs : kBorder;
+    rect.top += position_ == TTabPosition::tpTop ? kTabs : kBorder;
+    rect.right -= position_ == TTabPosition::tpRight ? kTabs : kBorder;
+    rect.bottom -= position_ == TTabPosition::tpBottom ? kTabs : kBorder;
   }
   return rect;
 }

@@ -12,6 +12,8 @@ namespace lanvero::framework {
 class TPageControl;
 
 enum class TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+// The side of the control the tabs are on.
+enum class TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
 
 class TTabSheet : public TWinControl {
  public:
@@ -74,6 +76,8 @@ class TPageControl : public TCustomTabControl {
   void SetActivePageIndex(int index);
   TTabStyle TabStyle() const { return style_; }
   void SetTabStyle(TTabStyle style);
+  TTabPosition TabPosition() const { return position_; }
+  void SetTabPosition(TTabPosition position);
   // The area the sheets cover, in client coordinates.
   RECT DisplayRect() const;
   RECT AlignClientRect() override { return DisplayRect(); }
@@ -96,6 +100,7 @@ class TPageControl : public TCustomTabControl {
   std::vector<TTabSheet*> pages_;
   TTabSheet* activePage_ = nullptr;
   TTabStyle style_ = TTabStyle::tsTabs;
+  TTabPosition position_ = TTabPosition::tpTop;
 };
 
 }  // namespace lanvero::framework

@@ -7,12 +7,37 @@
 
 namespace lanvero::framework {
 
+namespace {
+
+const EnumInfo& StatusPanelBevelEnum() {
+  static const EnumInfo info{"TStatusPanelBevel", {"pbNone", "pbLowered", "pbRaised"}};
+  return info;
+}
+
+const EnumInfo& StatusPanelStyleEnum() {
+  static const EnumInfo info{"TStatusPanelStyle", {"psText", "psOwnerDraw"}};
+  return info;
+}
+
+// The SB_SETTEXT drawing flags of a panel (high word of the part number).
+WPARAM PanelDrawFlags(const TStatusPanel& panel) {
+  WPARAM flags = 0;
+  if (panel.Bevel() == TStatusPanelBevel::pbNone) flags |= SBT_NOBORDERS;
+  if (panel.Bevel() == TStatusPanelBevel::pbRaised) flags |= SBT_POPOUT;
+  if (panel.Style() == TStatusPanelStyle::psOwnerDraw) flags |= SBT_OWNERDRAW;
+  return flags;
+}
+
+}  // namespace
+
 const ClassInfo& TStatusPanel::StaticClassInfo() {
   static const ClassInfo info =
       ClassBuilder<TStatusPanel>("TStatusPanel", &TCollectionItem::StaticClassInfo())
           .Integer("Width", &TStatusPanel::Width, &TStatusPanel::SetWidth)
           .String("Text", &TStatusPanel::Text, &TStatusPanel::SetText)
           .Enumeration("Alignment", AlignmentEnum(), &TStatusPanel::Alignment, &TStatusPanel::SetAlignment)
+          .Enumeration("Bevel", StatusPanelBevelEnum(), &TStatusPanel::Bevel, &TStatusPanel::SetBevel)
+          .Enumeration("Style", StatusPanelStyleEnum(), &TStatusPanel::Style, &TStatusPanel::SetStyle)
           .Build();
   return info;
 }
@@ -33,6 +58,16 @@ void TStatusPanel::SetAlignment(TAlignment alignment) {
   Changed();
 }
 
+void TStatusPanel::SetBevel(TStatusPanelBevel bevel) {
+  bevel_ = bevel;
+  Changed();
+}
+
+void TStatusPanel::SetStyle(TStatusPanelStyle style) {
+  style_ = style;
+  Changed();
+}
+
 const ClassInfo& TStatusBar::StaticClassInfo() {
   static const ClassInfo info = ClassBuilder<TStatusBar>("TStatusBar", &TWinControl::StaticClassInfo())
                                     .Creatable()
@@ -40,6 +75,7 @@ const ClassInfo& TStatusBar::StaticClassInfo() {
                                     .Boolean("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel)
                                     .String("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText)
                                     .Boolean("SizeGrip", &TStatusBar::SizeGrip, &TStatusBar::SetSizeGrip)
+                                    .Event("OnDrawPanel", &TStatusBar::OnDrawPanel)
                                     .Build();
   return info;
 }
@@ -100,12 +136,34 @@ void TStatusBar::UpdatePanels() {
   }
   SendToWindow(SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
   for (int i = 0; i < count; ++i) {
-    const TStatusPanel* panel = (*panels_)[i];
+    TStatusPanel* panel = (*panels_)[i];
+    const WPARAM part = static_cast<WPARAM>(i) | PanelDrawFlags(*panel);
+    if (panel->Style() == TStatusPanelStyle::psOwnerDraw) {
+      // The window hands this value back as the item data of WM_DRAWITEM.
+      SendToWindow(SB_SETTEXTW, part, reinterpret_cast<LPARAM>(panel));
+      continue;
+    }
     std::wstring text = panel->Text();
     if (panel->Alignment() == TAlignment::taCenter) text = L"\t" + text;
     if (panel->Alignment() == TAlignment::taRightJustify) text = L"\t\t" + text;
-    SendToWindow(SB_SETTEXTW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.c_str()));
+    SendToWindow(SB_SETTEXTW, part, reinterpret_cast<LPARAM>(text.c_str()));
   }
+}
+
+void TStatusBar::Dispatch(TMessage& message) {
+  if (message.Msg == CN_DRAWITEM) return CNDrawItem(message);
+  TWinControl::Dispatch(message);
+}
+
+void TStatusBar::CNDrawItem(TMessage& message) {
+  const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+  message.Result = TRUE;
+  const int index = static_cast<int>(draw.itemID);
+  if (simplePanel_ || index < 0 || index >= panels_->Count()) return;
+  CanvasAttachment attached(canvas_, draw.hDC);
+  canvas_.Font().Assign(*Font());
+  canvas_.Brush().SetColor(Color());
+  if (OnDrawPanel) OnDrawPanel(this, (*panels_)[index], draw.rcItem);
 }
 
 }  // namespace lanvero::framework

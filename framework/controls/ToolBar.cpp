@@ -109,21 +109,33 @@ void TToolButton::CMEnabledChanged(TMessage& message) {
 }
 
 void TToolButton::Click() {
-  if (!OnClick && menuItem_) return menuItem_->Click();
+  if (!OnClick && menuItem_) {
+    if (menuItem_->Count() > 0) return DropDown();
+    return menuItem_->Click();
+  }
   TGraphicControl::Click();
 }
 
 void TToolButton::DropDown() {
   TToolBar* bar = ToolBar();
-  if (!bar || !bar->HandleAllocated() || !menuItem_ || !menuItem_->Handle()) return;
+  if (!bar || !bar->HandleAllocated() || !menuItem_) return;
+  // The sub-menu handles exist once the item's menu has been built.
+  if (TMenu* menu = menuItem_->Menu()) menu->Handle();
+  if (!menuItem_->Handle()) return;
   RECT rect{};
   bar->SendButtonMessage(TB_GETRECT, Index(), reinterpret_cast<LPARAM>(&rect));
   POINT corner{rect.left, rect.bottom};
   ::ClientToScreen(bar->WindowHandle(), &corner);
+  bar->SendButtonMessage(TB_PRESSBUTTON, Index(), TRUE);
+  bar->droppedItem_ = menuItem_;
   // The choice comes back here rather than as WM_COMMAND to some window.
   const UINT command = static_cast<UINT>(TrackPopupMenu(menuItem_->Handle(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
                                                         corner.x, corner.y, 0, bar->WindowHandle(), nullptr));
-  if (TMenuItem* chosen = command ? menuItem_->Find(command, TFindItemKind::fkCommand) : nullptr) chosen->Click();
+  bar->droppedItem_ = nullptr;
+  bar->SendButtonMessage(TB_PRESSBUTTON, Index(), FALSE);
+  if (TMenuItem* chosen = command && menuItem_ ? menuItem_->Find(command, TFindItemKind::fkCommand) : nullptr) {
+    chosen->Click();
+  }
 }
 
 // ----- TToolBar -------------------------------------------------------------
@@ -133,6 +145,10 @@ const ClassInfo& TToolBar::StaticClassInfo() {
                                     .Creatable()
                                     .Reference("Images", &TToolBar::Images, &TToolBar::SetImages)
                                     .Boolean("ShowCaptions", &TToolBar::ShowCaptions, &TToolBar::SetShowCaptions)
+                                    .Boolean("Flat", &TToolBar::Flat, &TToolBar::SetFlat)
+                                    .Reference("Menu", &TToolBar::Menu, &TToolBar::SetMenu)
+                                    .Event("OnCustomDraw", &TToolBar::OnCustomDraw)
+                                    .Event("OnCustomDrawButton", &TToolBar::OnCustomDrawButton)
                                     .Build();
   return info;
 }
@@ -146,6 +162,7 @@ TToolBar::TToolBar(TComponent* owner) : TWinControl(owner) {
 TToolBar::~TToolBar() {
   MarkDestroying();
   SetImages(nullptr);
+  SetMenu(nullptr);
   DestroyComponents();
 }
 
@@ -153,7 +170,56 @@ void TToolBar::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.systemClass = TOOLBARCLASSNAMEW;
   // The framework places the bar (Align), not the system.
-  params.style |= TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+  params.style |= TBSTYLE_TOOLTIPS | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
+  if (flat_) params.style |= TBSTYLE_FLAT;
+}
+
+// The bar's window reads its style at every paint, so the window stays.
+void TToolBar::SetFlat(bool value) {
+  if (value == flat_) return;
+  flat_ = value;
+  if (!HandleAllocated()) return;
+  auto style = static_cast<DWORD>(GetWindowLongPtrW(WindowHandle(), GWL_STYLE));
+  style = value ? (style | TBSTYLE_FLAT) : (style & ~static_cast<DWORD>(TBSTYLE_FLAT));
+  // The window style for readers of it, the message for the bar's own copy.
+  SetWindowLongPtrW(WindowHandle(), GWL_STYLE, static_cast<LONG_PTR>(style));
+  SendToWindow(TB_SETSTYLE, 0, style);
+  Invalidate();
+}
+
+void TToolBar::SetMenu(TMainMenu* menu) {
+  if (menu == menu_) return;
+  FreeMenuButtons();
+  if (menu_) menu_->RemoveFreeNotification(this);
+  menu_ = menu;
+  if (!menu_) return;
+  menu_->FreeNotification(this);
+  if (!IsLoading()) CreateMenuButtons();
+}
+
+void TToolBar::Loaded() {
+  TWinControl::Loaded();
+  if (menu_ && menuButtons_.empty()) CreateMenuButtons();
+}
+
+void TToolBar::CreateMenuButtons() {
+  TMenuItem* root = menu_->Items();
+  for (int i = 0; i < root->Count(); ++i) {
+    TMenuItem* item = root->Items(i);
+    if (!item->Visible()) continue;
+    auto* button = new TToolButton(this);
+    button->SetCaption(item->Caption());
+    button->SetMenuItem(item);
+    button->SetEnabled(item->Enabled());
+    menuButtons_.push_back(button);
+    button->SetParent(this);
+  }
+  // Menu buttons are read by their captions.
+  SetShowCaptions(true);
+}
+
+void TToolBar::FreeMenuButtons() {
+  while (!menuButtons_.empty()) delete menuButtons_.back();  // each leaves the list in ControlRemoved
 }
 
 void TToolBar::CreateHandleState() {
@@ -182,9 +248,14 @@ void TToolBar::SetShowCaptions(bool value) {
 
 void TToolBar::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == images_) {
+  if (operation != TOperation::opRemove) return;
+  if (component == images_) {
     images_ = nullptr;
     if (!IsDestroying()) UpdateButtons();
+  }
+  if (component == menu_) {
+    menu_ = nullptr;
+    if (!IsDestroying()) FreeMenuButtons();
   }
 }
 
@@ -198,7 +269,8 @@ void TToolBar::ControlInserted(TControl* control) {
 void TToolBar::ControlRemoved(TControl* control) {
   auto* button = dynamic_cast<TToolButton*>(control);
   if (!button) return;
-  buttons_.erase(std::remove(buttons_.begin(), buttons_.end(), button), buttons_.end());
+  std::erase(buttons_, button);
+  std::erase(menuButtons_, button);
   if (!IsDestroying()) UpdateButtons();
 }
 
@@ -244,19 +316,73 @@ void TToolBar::WndProc(TMessage& message) {
 }
 
 void TToolBar::Dispatch(TMessage& message) {
-  if (message.Msg == CN_COMMAND) {
-    if (TToolButton* button = ButtonOfCommand(LOWORD(message.WParam))) button->Click();
-    return;
-  }
-  if (message.Msg == CN_NOTIFY) {
-    const auto* notice = reinterpret_cast<const NMTOOLBARW*>(message.LParam);
-    if (notice->hdr.code == static_cast<UINT>(TBN_DROPDOWN)) {
-      if (TToolButton* button = ButtonOfCommand(static_cast<UINT>(notice->iItem))) button->DropDown();
-      message.Result = TBDDRET_DEFAULT;
+  switch (message.Msg) {
+    case CN_COMMAND:
+      if (TToolButton* button = ButtonOfCommand(LOWORD(message.WParam))) button->Click();
       return;
-    }
+    case CN_NOTIFY: return CNNotify(message);
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+      if (DispatchDroppedMenuItem(message)) return;
+      break;
+    default: break;
   }
   TWinControl::Dispatch(message);
+}
+
+void TToolBar::CNNotify(TMessage& message) {
+  const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+  if (header->code == static_cast<UINT>(TBN_DROPDOWN)) {
+    const auto* notice = reinterpret_cast<const NMTOOLBARW*>(message.LParam);
+    if (TToolButton* button = ButtonOfCommand(static_cast<UINT>(notice->iItem))) button->DropDown();
+    message.Result = TBDDRET_DEFAULT;
+    return;
+  }
+  if (header->code == static_cast<UINT>(NM_CUSTOMDRAW)) {
+    message.Result = CustomDraw(*reinterpret_cast<NMTBCUSTOMDRAW*>(message.LParam));
+    return;
+  }
+  DefaultHandler(message);
+}
+
+// The whole bar first (its client rectangle, whatever part is being
+// painted), then each button when a button handler wants them. A handler
+// that clears defaultDraw has drawn that part itself. The canvas font
+// colour a button handler leaves is the colour of the button's caption.
+LRESULT TToolBar::CustomDraw(NMTBCUSTOMDRAW& draw) {
+  const DWORD stage = draw.nmcd.dwDrawStage;
+  if (stage != CDDS_PREPAINT && stage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+  CanvasAttachment attached(canvas_, draw.nmcd.hdc);
+  canvas_.Font().Assign(*Font());
+  canvas_.Brush().SetColor(Color());
+  bool defaultDraw = true;
+  if (stage == CDDS_PREPAINT) {
+    if (OnCustomDraw) OnCustomDraw(this, ClientRect(), defaultDraw);
+    if (!defaultDraw) return CDRF_SKIPDEFAULT;
+    return OnCustomDrawButton ? CDRF_NOTIFYITEMDRAW : CDRF_DODEFAULT;
+  }
+  TToolButton* button = ButtonOfCommand(static_cast<UINT>(draw.nmcd.dwItemSpec));
+  if (!button || !OnCustomDrawButton) return CDRF_DODEFAULT;
+  OnCustomDrawButton(this, button, draw.nmcd.uItemState, defaultDraw);
+  draw.clrText = ColorToRGB(canvas_.Font().Color());
+  return defaultDraw ? CDRF_DODEFAULT : CDRF_SKIPDEFAULT;
+}
+
+bool TToolBar::DispatchDroppedMenuItem(TMessage& message) {
+  if (!droppedItem_) return false;
+  if (message.Msg == WM_DRAWITEM) {
+    const auto& draw = *reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+    TMenuItem* item = draw.CtlType == ODT_MENU ? droppedItem_->Find(draw.itemID, TFindItemKind::fkCommand) : nullptr;
+    if (!item) return false;
+    item->DrawItem(draw);
+  } else {
+    auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+    TMenuItem* item = measure.CtlType == ODT_MENU ? droppedItem_->Find(measure.itemID, TFindItemKind::fkCommand) : nullptr;
+    if (!item) return false;
+    item->MeasureItem(measure);
+  }
+  message.Result = TRUE;
+  return true;
 }
 
 }  // namespace lanvero::framework

@@ -1,8 +1,16 @@
 // A tool bar on the system tool bar ("ToolbarWindow32") and its buttons.
 // A TToolButton is a child control of the bar without a window of its own:
 // the bar's window draws and clicks it, the button keeps its properties.
+// The bar's custom-draw notifications reach OnCustomDraw (the background)
+// and OnCustomDrawButton (each button, with its CDIS_* state bits); a main
+// menu given as Menu becomes one button per top item that drops its
+// sub-menu down.
 #pragma once
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
 #include <vector>
 
 #include "framework/controls/GraphicControl.h"
@@ -11,8 +19,18 @@
 namespace lanvero::framework {
 
 class TToolBar;
+class TToolButton;
 class TMenuItem;
+class TMainMenu;
 class TImageList;
+
+// The draw state of a button as the bar's window reports it: CDIS_SELECTED,
+// CDIS_GRAYED, CDIS_DISABLED, CDIS_CHECKED, CDIS_FOCUS, CDIS_DEFAULT,
+// CDIS_HOT, ... bits.
+using TCustomDrawState = UINT;
+using TToolBarCustomDrawEvent = std::function<void(TToolBar* sender, const RECT& rect, bool& defaultDraw)>;
+using TToolBarCustomDrawButtonEvent =
+    std::function<void(TToolBar* sender, TToolButton* button, TCustomDrawState state, bool& defaultDraw)>;
 
 enum class TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator };
 
@@ -38,7 +56,8 @@ class TToolButton : public TGraphicControl {
   // Its place among the bar's buttons (-1 outside a bar).
   int Index() const;
 
-  // OnClick, or else the menu item's click.
+  // OnClick; without one, a menu item with sub-items drops them down and
+  // any other menu item is clicked.
   void Click() override;
   // Shows the menu item's sub-menu under the button and runs the chosen item.
   void DropDown();
@@ -72,6 +91,18 @@ class TToolBar : public TWinControl {
   void SetImages(TImageList* images);
   bool ShowCaptions() const { return showCaptions_; }
   void SetShowCaptions(bool value);
+  // Buttons without edges until the mouse is over them (TBSTYLE_FLAT).
+  bool Flat() const { return flat_; }
+  void SetFlat(bool value);
+  // A main menu shown as buttons: one per visible top item, made and freed
+  // by the bar.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+  // Attached to the window's DC while the custom-draw events run.
+  TCanvas& Canvas() { return canvas_; }
+
+  TToolBarCustomDrawEvent OnCustomDraw;
+  TToolBarCustomDrawButtonEvent OnCustomDrawButton;
   // The command identifier the window uses for button `index`.
   static UINT CommandOf(int index) { return static_cast<UINT>(index) + 1; }
 
@@ -88,12 +119,26 @@ class TToolBar : public TWinControl {
   void ControlInserted(TControl* control) override;
   void ControlRemoved(TControl* control) override;
   void Notification(TComponent* component, TOperation operation) override;
+  void Loaded() override;
 
  private:
+  friend class TToolButton;
   TToolButton* ButtonOfCommand(UINT command) const;
+  void CNNotify(TMessage& message);
+  LRESULT CustomDraw(NMTBCUSTOMDRAW& draw);
+  // Owner-drawn items of a dropped-down menu ask the bar's window.
+  bool DispatchDroppedMenuItem(TMessage& message);
+  void CreateMenuButtons();
+  void FreeMenuButtons();
+
   std::vector<TToolButton*> buttons_;
+  std::vector<TToolButton*> menuButtons_;
   TImageList* images_ = nullptr;
+  TMainMenu* menu_ = nullptr;
+  TMenuItem* droppedItem_ = nullptr;  // the item whose sub-menu is showing
   bool showCaptions_ = false;
+  bool flat_ = false;
+  TCanvas canvas_;
 };
 
 }  // namespace lanvero::framework

@@ -2,6 +2,7 @@
 
 #include "framework/core/ClassBuilder.h"
 #include "framework/forms/Application.h"
+#include "framework/forms/LayoutResource.h"
 #include "framework/layout/LayoutReader.h"
 #include "framework/menus/Menus.h"
 
@@ -119,17 +120,7 @@ TCustomForm::~TCustomForm() {
   if (TApplication* application = Application()) application->RemoveForm(this);
 }
 
-void TCustomForm::InitializeFromResource() {
-  const std::wstring name = ClassName();
-  HMODULE module = GetModuleHandleW(nullptr);
-  HRSRC resource = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
-  if (!resource) throw FrameworkError(L"Resource " + name + L" not found");
-  HGLOBAL loaded = LoadResource(module, resource);
-  const auto* bytes = static_cast<const char*>(LockResource(loaded));
-  const DWORD size = SizeofResource(module, resource);
-  if (!bytes) throw FrameworkError(L"Resource " + name + L" cannot be read");
-  InitializeFromText(std::string_view(bytes, size));
-}
+void TCustomForm::InitializeFromResource() { InitializeFromText(LayoutResourceText(ClassName())); }
 
 void TCustomForm::InitializeFromText(std::string_view layout) {
   ReadLayoutText(*this, layout);

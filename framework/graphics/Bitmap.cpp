@@ -83,16 +83,18 @@ COLORREF TBitmap::TransparentColor() const {
 
 void TBitmap::Draw(TCanvas& canvas, const RECT& rect) const {
   if (!bitmap_) return;
-  UniqueDC source(CreateCompatibleDC(canvas.Handle()));
-  SelectGuard select(source.Get(), bitmap_.Get());
+  // A bitmap is selected into one DC at a time: its canvas's, when it has one.
+  UniqueDC ownDC(canvas_ ? nullptr : CreateCompatibleDC(canvas.Handle()));
+  SelectGuard select(ownDC.Get(), ownDC ? bitmap_.Get() : nullptr);
+  const HDC source = ownDC ? ownDC.Get() : canvas_->Handle();
   const int w = rect.right - rect.left;
   const int h = rect.bottom - rect.top;
   const int oldMode = SetStretchBltMode(canvas.Handle(), COLORONCOLOR);
   if (Transparent()) {
-    TransparentBlt(canvas.Handle(), rect.left, rect.top, w, h, source.Get(), 0, 0, width_, height_,
+    TransparentBlt(canvas.Handle(), rect.left, rect.top, w, h, source, 0, 0, width_, height_,
                    TransparentColor());
   } else {
-    StretchBlt(canvas.Handle(), rect.left, rect.top, w, h, source.Get(), 0, 0, width_, height_, SRCCOPY);
+    StretchBlt(canvas.Handle(), rect.left, rect.top, w, h, source, 0, 0, width_, height_, SRCCOPY);
   }
   SetStretchBltMode(canvas.Handle(), oldMode);
 }
@@ -101,6 +103,22 @@ void TBitmap::LoadFromBytes(const std::vector<uint8_t>& bytes) {
   PixelImage image = DecodeBmp(bytes);
   if (image.IsEmpty()) throw FrameworkError(L"Bitmap image is not valid");
   LoadFromPixels(image);
+}
+
+bool TBitmap::LoadFromResourceName(HINSTANCE instance, const std::wstring& name) {
+  UniqueBitmap loaded(static_cast<HBITMAP>(LoadImageW(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  if (!loaded) {
+    SetSize(0, 0);
+    return false;
+  }
+  BITMAP description{};
+  GetObjectW(loaded.Get(), sizeof description, &description);
+  SetSize(description.bmWidth, description.bmHeight);
+  UniqueDC source(CreateCompatibleDC(nullptr));
+  SelectGuard select(source.Get(), loaded.Get());
+  BitBlt(Canvas().Handle(), 0, 0, width_, height_, source.Get(), 0, 0, SRCCOPY);
+  if (OnChange) OnChange();
+  return true;
 }
 
 // The DIB section holds blue, green, red bytes; the pixel image holds

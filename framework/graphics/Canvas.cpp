@@ -113,6 +113,17 @@ void TCanvas::CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect
   SetStretchBltMode(dc_, oldMode);
 }
 
+// The brush fills the whole destination first; the bitmap's other pixels
+// are then copied over it, with `color` as the transparent key.
+// The bitmap is read through its own canvas: a bitmap can be selected into
+// one DC only, and its canvas may already hold it.
+void TCanvas::BrushCopy(const RECT& dest, TBitmap& bitmap, const RECT& source, TColor color) {
+  if (bitmap.Empty()) return;
+  FillRect(dest);
+  TransparentBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, bitmap.Canvas().Handle(), source.left,
+                 source.top, source.right - source.left, source.bottom - source.top, ColorToRGB(color));
+}
+
 RECT TCanvas::ClipRect() const {
   RECT rect{};
   GetClipBox(dc_, &rect);

@@ -18,6 +18,7 @@
 namespace lanvero::framework {
 
 class TGraphic;
+class TBitmap;
 
 class TCanvas : public TPersistent {
  public:
@@ -51,6 +52,9 @@ class TCanvas : public TPersistent {
   void Draw(int x, int y, const TGraphic& graphic);
   void StretchDraw(const RECT& rect, const TGraphic& graphic);
   void CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect);
+  // Copies `source` of `bitmap` into `dest` (stretched to fit), with the
+  // pixels of `color` replaced by the canvas brush.
+  void BrushCopy(const RECT& dest, TBitmap& bitmap, const RECT& source, TColor color);
   COLORREF Pixel(int x, int y) const { return GetPixel(dc_, x, y); }
   void SetPixel(int x, int y, TColor color) { ::SetPixel(dc_, x, y, ColorToRGB(color)); }
   RECT ClipRect() const;
@@ -74,6 +78,19 @@ class TCanvas : public TPersistent {
   HGDIOBJ oldBrush_ = nullptr;
   HGDIOBJ oldPen_ = nullptr;
   int lockCount_ = 0;
+};
+
+// Attaches a canvas to a DC it does not own for the lifetime of the guard,
+// so that a handler which throws still leaves the DC with its own objects.
+class CanvasAttachment {
+ public:
+  CanvasAttachment(TCanvas& canvas, HDC dc) : canvas_(canvas) { canvas_.SetHandle(dc); }
+  CanvasAttachment(const CanvasAttachment&) = delete;
+  CanvasAttachment& operator=(const CanvasAttachment&) = delete;
+  ~CanvasAttachment() { canvas_.SetHandle(nullptr); }
+
+ private:
+  TCanvas& canvas_;
 };
 
 // A canvas on its own memory DC (bitmaps draw through one).

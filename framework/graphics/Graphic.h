@@ -59,6 +59,9 @@ class TBitmap : public TGraphic {
   void Draw(TCanvas& canvas, const RECT& rect) const override;
   void LoadFromBytes(const std::vector<uint8_t>& bytes) override;  // a .bmp file
   void LoadFromPixels(const PixelImage& image);
+  // Reads a BITMAP resource of a module; false (and an empty bitmap) when
+  // the module has no bitmap of that name.
+  bool LoadFromResourceName(HINSTANCE instance, const std::wstring& name);
   PixelImage ToPixels() const;
   // The picture as the bytes of a .bmp file (the "Data" property); empty
   // bytes make the bitmap empty.

@@ -1,6 +1,8 @@
 // Speed buttons and bitmap buttons: groups, glyph cells and drawing.
 #include "framework/controls/GlyphButtons.h"
+#include "framework/core/PropertyAccess.h"
 #include "framework/graphics/BmpDecoder.h"
+#include "framework/services/ImageList.h"
 #include "tests/framework/WinTestSupport.h"
 
 namespace lanvero::framework::testing {
@@ -33,7 +35,9 @@ class GlyphButtonsTest : public ::testing::Test {
                     "    NumGlyphs = 2\n    Glyph.Data = {" + glyph + "}\n    OnClick = ButtonClick\n  end\n"
                     "  object B: TSpeedButton\n    Left = 30\n    GroupIndex = 1\n    OnClick = ButtonClick\n  end\n"
                     "  object OK: TBitBtn\n    Left = 80\n    Kind = bkOK\n    Caption = 'OK'\n    NumGlyphs = 2\n"
-                    "    Glyph.Data = {" + glyph + "}\n  end\nend\n");
+                    "    Glyph.Data = {" + glyph + "}\n  end\n"
+                    "  object Pictured: TBitBtn\n    Left = 80\n    Top = 40\n    Images = Strip\n    ImageIndex = 0\n  end\n"
+                    "  object Strip: TImageList\n    Width = 8\n    Height = 8\n    Bitmap = {" + glyph + "}\n  end\nend\n");
     form->Show();
     Pump();
   }
@@ -89,6 +93,46 @@ TEST_F(GlyphButtonsTest, GlyphCellsFollowTheButtonState) {
   bool sawRed = false;
   for (int x = 0; x < ok->Width() && !sawRed; ++x) sawRed = face.Canvas().Pixel(x, ok->Height() / 2) == RGB(255, 0, 0);
   EXPECT_TRUE(sawRed);
+}
+
+// Whether a colour shows on the middle row of a bitmap button's face.
+bool FaceShows(TBitBtn* button, COLORREF colour) {
+  TBitmap face(button->Width(), button->Height());
+  DRAWITEMSTRUCT draw{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, button->WindowHandle(), face.Canvas().Handle(),
+                      RECT{0, 0, button->Width(), button->Height()}, 0};
+  button->Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+  for (int x = 0; x < button->Width(); ++x) {
+    if (face.Canvas().Pixel(x, button->Height() / 2) == colour) return true;
+  }
+  return false;
+}
+
+TEST_F(GlyphButtonsTest, BitmapButtonWithoutGlyphShowsItsImageListImage) {
+  auto* button = Find<TBitBtn>(L"Pictured");
+  auto* strip = Find<TImageList>(L"Strip");
+  EXPECT_EQ(GetObjectProperty(button, "Images"), strip);
+  EXPECT_EQ(GetIntegerProperty(button, "ImageIndex"), 0);
+  EXPECT_EQ(GetIntegerProperty(button, "DisabledIndex"), -1);
+  ASSERT_EQ(strip->Count(), 2);
+  EXPECT_TRUE(FaceShows(button, RGB(255, 0, 0)));
+  EXPECT_FALSE(FaceShows(button, RGB(255, 0, 255)));  // the strip's transparent colour
+
+  button->SetImageIndex(1);
+  EXPECT_TRUE(FaceShows(button, RGB(0, 0, 255)));
+  button->SetDisabledIndex(0);  // its own disabled image, drawn while disabled
+  EXPECT_TRUE(FaceShows(button, RGB(0, 0, 255)));
+  button->SetEnabled(false);
+  EXPECT_TRUE(FaceShows(button, RGB(255, 0, 0)));
+  EXPECT_FALSE(FaceShows(button, RGB(0, 0, 255)));
+
+  button->SetEnabled(true);
+  button->SetImageIndex(5);  // no such image: a plain face
+  EXPECT_FALSE(FaceShows(button, RGB(255, 0, 0)));
+  EXPECT_FALSE(FaceShows(button, RGB(0, 0, 255)));
+  button->SetImageIndex(0);
+  delete strip;
+  EXPECT_EQ(button->Images(), nullptr);
+  EXPECT_FALSE(FaceShows(button, RGB(255, 0, 0)));
 }
 
 }  // namespace

@@ -154,6 +154,42 @@ TEST(Graphics, CanvasGivesTheDCBackItsOwnObjects) {
   EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), originalBrush);
 }
 
+TEST(Graphics, BrushCopyPaintsTheKeyColourWithTheBrush) {
+  constexpr COLORREF kOlive = RGB(128, 128, 0);
+  // A 4 x 2 picture: olive on the left half, red on the right, with one
+  // olive pixel inside the red half.
+  TBitmap picture(4, 2);
+  picture.Canvas().Brush().SetColor(static_cast<TColor>(kOlive));
+  picture.Canvas().FillRect(RECT{0, 0, 2, 2});
+  picture.Canvas().Brush().SetColor(clRed);
+  picture.Canvas().FillRect(RECT{2, 0, 4, 2});
+  picture.Canvas().SetPixel(3, 1, static_cast<TColor>(kOlive));
+
+  TBitmap target(16, 8);
+  TCanvas& canvas = target.Canvas();
+  canvas.Brush().SetColor(clWhite);
+  canvas.FillRect(RECT{0, 0, 16, 8});
+  canvas.Brush().SetColor(clBlue);
+  // The right half of the picture, twice as large, at (4, 2).
+  canvas.BrushCopy(RECT{4, 2, 8, 6}, picture, RECT{2, 0, 4, 2}, static_cast<TColor>(kOlive));
+  EXPECT_EQ(canvas.Pixel(4, 2), RGB(255, 0, 0));
+  EXPECT_EQ(canvas.Pixel(5, 5), RGB(255, 0, 0));
+  EXPECT_EQ(canvas.Pixel(6, 4), RGB(0, 0, 255));  // the olive pixel, stretched
+  EXPECT_EQ(canvas.Pixel(7, 5), RGB(0, 0, 255));
+  EXPECT_EQ(canvas.Pixel(3, 2), RGB(255, 255, 255));  // outside the destination
+  EXPECT_EQ(canvas.Pixel(8, 6), RGB(255, 255, 255));
+  EXPECT_EQ(picture.Canvas().Pixel(3, 1), kOlive);  // the picture itself stays
+  // A bitmap whose canvas holds it still draws.
+  canvas.Draw(10, 0, picture);
+  EXPECT_EQ(canvas.Pixel(12, 0), RGB(255, 0, 0));
+  EXPECT_EQ(canvas.Pixel(10, 0), kOlive);
+
+  // Another key colour leaves the olive pixels as they are.
+  canvas.BrushCopy(RECT{0, 0, 4, 2}, picture, RECT{0, 0, 4, 2}, clRed);
+  EXPECT_EQ(canvas.Pixel(0, 0), kOlive);
+  EXPECT_EQ(canvas.Pixel(2, 0), RGB(0, 0, 255));
+}
+
 TEST(Graphics, FontMakesItsHandleFromItsDescription) {
   TFont font;
   font.SetName(L"\u5B8B\u4F53");

@@ -280,6 +280,29 @@ class BitmapFiles(unittest.TestCase):
         self.assertEqual((vert.width, vert.height, bits), (4, 16, 4))
         self.assertEqual(vert.pixels, track.transposed().pixels)
 
+    def test_media_player_glyphs(self):
+        olive = (128, 128, 0)
+        folder = os.path.join(ROOT, "assets", "framework")
+        buttons = ("play", "pause", "stop", "next", "prev", "step", "back", "record", "eject")
+        pictures = {}
+        for button in buttons:
+            for kind in ("en", "di", "cl"):
+                with open(os.path.join(folder, "%s_mp%s.bmp" % (kind, button)), "rb") as fh:
+                    cv, bits = bmpfile.decode(fh.read())
+                self.assertEqual((cv.width, cv.height, bits), (16, 12, 24))
+                self.assertEqual(cv.get(0, 0), olive)      # olive is transparent
+                pictures[kind, button] = cv
+            # the same shape in every kind: black, grey with a white relief, a colour
+            shape = {i for i, p in enumerate(pictures["en", button].pixels) if p != olive}
+            self.assertEqual(set(pictures["en", button].pixels), {olive, (0, 0, 0)})
+            self.assertEqual(shape, {i for i, p in enumerate(pictures["cl", button].pixels) if p != olive})
+            self.assertEqual(shape, {i for i, p in enumerate(pictures["di", button].pixels)
+                                     if p == (128, 128, 128)})
+            self.assertIn((255, 255, 255), pictures["di", button].pixels)
+            self.assertNotIn((0, 0, 0), pictures["cl", button].pixels)
+        # every button has a picture of its own
+        self.assertEqual(len({tuple(pictures["en", b].pixels) for b in buttons}), len(buttons))
+
 
 class ContactSheet(unittest.TestCase):
     def test_sheet_shows_every_image_and_is_a_png(self):

@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Draws both shipped skins and the engine's bitmap resources.
+"""Draws both shipped skins, the engine's and the framework's bitmap resources.
 
     python3 tools/skinart/generate.py            write everything
     python3 tools/skinart/generate.py --check     compare with the files on
                                                  disk, change nothing
 
-Output: assets/skins/<skin>/ (one INI and its bitmaps) and assets/engine/.
+Output: assets/skins/<skin>/ (one INI and its bitmaps), assets/engine/ and
+assets/framework/ (the media player's button glyphs).
 The same bytes come out on every run.
 """
 
@@ -19,6 +20,7 @@ import bmpfile                      # noqa: E402
 import controls                     # noqa: E402
 import elements                     # noqa: E402
 import engine_bitmaps               # noqa: E402
+import mediaplayer_glyphs           # noqa: E402
 import skinini                      # noqa: E402
 from themes import THEMES           # noqa: E402
 
@@ -63,6 +65,8 @@ def outputs():
     """Folder (relative to the repository) -> {file name: bytes}."""
     result = {os.path.join("assets", "skins", t.folder): build_skin(t) for t in THEMES}
     result[os.path.join("assets", "engine")] = build_engine()
+    result[os.path.join("assets", "framework")] = {
+        name: bmpfile.encode_24(canvas) for name, canvas in mediaplayer_glyphs.build().items()}
     return result
 
 
