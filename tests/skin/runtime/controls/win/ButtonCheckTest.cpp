@@ -118,5 +118,22 @@ TEST_F(CheckSkinnerTest, SkinEnableSwitchesTheBoxBetweenNativeAndSkinned) {
   EXPECT_EQ(SendMessageW(window, WM_SKINQUERY, 0, 0), 1);
 }
 
+// A skin whose strips cannot be cut (no frames, or frames of no width)
+// never fails a paint: boxes fall back to the native look.
+TEST_F(CheckSkinnerTest, StripsThatCannotBeCutLeaveTheNativeBoxes) {
+  const HBITMAP strip = MapHandle(skin_->Button->CheckMap);
+  const int frames = skin_->Button->checkframe;
+  for (int broken : {0, -3, 100000}) {
+    skin_->Button->checkframe = broken;
+    skin_->Button->radioframe = broken;
+    skin_->Button->frame = broken;
+    InvalidateRect(check->Handle(), nullptr, TRUE);
+    EXPECT_FALSE(BoxShows(*check, strip, frames, 1)) << "frame count " << broken;
+    InvalidateRect(radio1->Handle(), nullptr, TRUE);
+    ScreenOf(radio1->Handle());
+  }
+  EXPECT_EQ(SendMessageW(check->Handle(), WM_SKINQUERY, 0, 0), 1) << "still skinned, drawn natively";
+}
+
 }  // namespace
 }  // namespace lanvero::testing
