@@ -60,7 +60,9 @@ static TSkinControl* KeepIfAttached(TSkinControl* skinner) {
 }
 
 TSkinControl* TWinSkinForm::Attach(SkinnerClass cls, TControl* comp, bool recolor, const SkinnerPresets& presets) {
-  if (!dynamic_cast<TWinControl*>(comp)) return nullptr;
+  // Rules that skin a container's children (radio groups) meet them again
+  // when the container itself is reached twice: one skinner per control.
+  if (!dynamic_cast<TWinControl*>(comp) || HasSkinner(comp)) return nullptr;
   TSkinControl* skinner = NewSkinner(cls, comp, presets);
   if (skinner) skinner->Init(this, fsd, &fcanvas2, recolor);
   return KeepIfAttached(skinner);
@@ -75,6 +77,7 @@ TSkinControl* TWinSkinForm::AttachScroll(SkinnerClass cls, TControl* comp, const
 }
 
 TSkinControl* TWinSkinForm::AttachGraphic(SkinnerClass cls, TControl* comp, const SkinnerPresets& presets) {
+  if (HasSkinner(comp)) return nullptr;
   TSkinControl* skinner = NewSkinner(cls, comp, presets);
   if (skinner) skinner->InitGraphicControl(this, fsd, &fcanvas2);
   return KeepIfAttached(skinner);

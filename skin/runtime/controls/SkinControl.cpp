@@ -29,6 +29,10 @@ TSkinControl::~TSkinControl() {
     control->WindowProc = OldWndProc;
     OldWndProc = nullptr;
   }
+  if (GControl && OldWndProc) {
+    GControl->WindowProc = OldWndProc;
+    OldWndProc = nullptr;
+  }
   if (rawSubclassed_) {
     DetachSubclass(hwnd, *this);
     rawSubclassed_ = false;
@@ -124,7 +128,7 @@ LRESULT TSkinControl::SubclassMessage(HWND window, UINT msg, WPARAM wParam, LPAR
 }
 
 void TSkinControl::CallDefaultProc(framework::TMessage& message) {
-  if (control && OldWndProc) {
+  if ((control || GControl) && OldWndProc) {
     OldWndProc(message);
   } else if (rawSubclassed_) {
     message.Result = CallNextProc(hwnd, message.Msg, message.WParam, message.LParam);
@@ -144,7 +148,9 @@ void TSkinControl::NewWndProc(framework::TMessage& message) {
   }
   if (BeforeProc(message)) {
     CallDefaultProc(message);
-    AfterProc(message);
+    // The control's own handling may have destroyed its window (a click
+    // handler freeing the control): nothing is left to repaint.
+    if (skinstate != kSkinnerWindowGone) AfterProc(message);
   }
 }
 
