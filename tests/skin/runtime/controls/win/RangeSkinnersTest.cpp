@@ -142,5 +142,40 @@ TEST_F(RangeSkinnersTest, HeaderSectionsUseFrameOneAndTheHotSectionFrameTwo) {
   EXPECT_EQ(PixelAt(painted, second.left + w / 2, 1), HeaderFrame(image, 1, w, h, w / 2, 1));
 }
 
+
+// Coalrim lays whole chunks over its bar image (style 1).
+TEST_F(RangeSkinnersTest, AfterASkinChangeTheBarLaysWholeChunksAndPaintingKeepsNoHandles) {
+  MakeSkinnedForm(kRanges);
+  skin_->LoadFromFile(BuiltSkinFile("coalrim"));
+  RunPendingRequest();
+  auto* bar = FindIn<framework::TProgressBar>(*form_, L"Bar");
+  ASSERT_TRUE(bar);
+  ASSERT_EQ(skin_->progress->style, 1);
+  const TDataSkinObject& chunk = *skin_->progresschunk;
+  ASSERT_EQ(chunk.Tile, 1);
+  const PixelImage chunkImage = ReadBitmapPixels(MapHandle(chunk.Map));
+  const int cw = chunkImage.Width(), ch = chunkImage.Height(), y = (20 - ch) / 2;
+  DibSection painted = PaintedBy(bar->WindowHandle());
+  // 40 of 100 fills 80 pixels with chunks from the chunk's left margin + 2.
+  const int x0 = chunk.r.left + 2;
+  for (int x = x0; x + cw <= x0 + 80; x += cw) {
+    EXPECT_EQ(PixelAt(painted, x + cw / 2, y + ch / 2), chunkImage.At(cw / 2, ch / 2) & 0xFFFFFF) << "chunk at " << x;
+  }
+  DibSection empty = BuiltFrame(MapHandle(skin_->progress->Map), skin_->progress->r, 1, 1, 200, 20);
+  const Color back = PixelAt(empty, 150, 10);
+  EXPECT_EQ(PixelAt(painted, 150, 10), back == 0xFF00FF ? AsPixel(skin_->Colors[kSchemeButtonFace]) : back);
+
+  std::vector<HWND> windows;
+  for (const wchar_t* name : {L"Bar", L"Upright", L"Track", L"Header"}) {
+    windows.push_back(FindIn<framework::TWinControl>(*form_, name)->WindowHandle());
+  }
+  for (HWND window : windows) PaintedBy(window);
+  const int before = framework::LiveGdiHandles();
+  for (int round = 0; round < 3; ++round) {
+    for (HWND window : windows) PaintedBy(window);
+  }
+  EXPECT_EQ(framework::LiveGdiHandles(), before);
+}
+
 }  // namespace
 }  // namespace lanvero::testing
