@@ -243,5 +243,60 @@ TEST_F(TabSkinnersTest, ButtonStyleTabsUseTheButtonFramesAndPlainTabControlsTheT
   }
 }
 
+
+// A raw tab control (no framework control) with its tabs on the left or at
+// the bottom: the strip is composed lying flat from the working tab image
+// (flipped for the bottom) and turned into place.
+TEST_F(TabSkinnersTest, TabsOnTheLeftAreTurnedAndTabsAtTheBottomFlipped) {
+  MakeSkinnedForm();
+  struct Case {
+    DWORD style;
+    TSkinTabPosition position;
+  };
+  for (const Case c : {Case{TCS_VERTICAL | TCS_MULTILINE, TSkinTabPosition::Stleft},
+                       Case{TCS_BOTTOM, TSkinTabPosition::Stbottom}}) {
+    SCOPED_TRACE(c.style);
+    const HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | c.style, 10, 10, 260, 200,
+                                      Window(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(tabs);
+    for (const wchar_t* text : {L"One", L"Two"}) {
+      TCITEMW item{};
+      item.mask = TCIF_TEXT;
+      item.pszText = const_cast<wchar_t*>(text);
+      SendMessageW(tabs, TCM_INSERTITEMW, 9, reinterpret_cast<LPARAM>(&item));
+    }
+    Skinner()->AddControlh(tabs);
+    auto* skinner = dynamic_cast<TSkinTab*>(SkinnerOfWindow(tabs));
+    ASSERT_TRUE(skinner);
+    EXPECT_EQ(skinner->Position, c.position);
+    const TDataSkinBorder& tab = *skin_->tab;
+    DibSection painted = PaintedBy(tabs);
+    const RECT r = TabRect(tabs, 1);
+    const bool left = c.position == TSkinTabPosition::Stleft;
+    // Built lying flat: a left tab is as wide as the rectangle is high.
+    const int flatWidth = left ? r.bottom - r.top : r.right - r.left;
+    const int flatHeight = left ? r.right - r.left : r.bottom - r.top;
+    DibSection flat = BuiltFrame(skinner->tabbmp.Handle(), tab.r, 1, tab.frame, flatWidth, flatHeight);
+    int compared = 0;
+    for (int fy = 0; fy < flatHeight; fy += 3) {
+      for (int fx = 0; fx < flatWidth; fx += 3) {
+        const Color want = PixelAt(flat, fx, fy);
+        if (want == 0xFF00FF) continue;
+        const POINT at = left ? POINT{r.left + fy, r.bottom - 1 - fx} : POINT{r.left + fx, r.top - 1 + fy};
+        if (at.x < 0 || at.y < 0 || at.x >= painted.Width() || at.y >= painted.Height()) continue;
+        // Only the tab's edges (its caption lies in the middle), and not the
+        // row along the page, which the strip leaves to the page border.
+        if ((fy > 3 && fy < flatHeight - 4) || (!left && fy == 0)) continue;
+        EXPECT_EQ(PixelAt(painted, at.x, at.y), want) << fx << "," << fy;
+        ++compared;
+      }
+    }
+    EXPECT_GT(compared, 10);
+    DestroyWindow(tabs);
+    PumpFor(20);
+    EXPECT_EQ(SkinnerOfWindow(tabs), nullptr);
+  }
+}
+
 }  // namespace
 }  // namespace lanvero::testing
