@@ -268,6 +268,39 @@ void TCustomTabControl::CNNotify(TMessage& message) {
   }
 }
 
+void TPageControl::Dispatch(TMessage& message) {
+  if (message.Msg == CM_DIALOGKEY) return CMDialogKey(message);
+  TCustomTabControl::Dispatch(message);
+}
+
+void TPageControl::CMDialogKey(TMessage& message) {
+  const HWND focus = GetFocus();
+  const bool focusInside = HandleAllocated() && focus && (focus == handle_ || IsChild(handle_, focus));
+  if (message.WParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 && focusInside) {
+    SelectNextPage(GetKeyState(VK_SHIFT) >= 0);
+    message.Result = 1;
+    return;
+  }
+  TCustomTabControl::Dispatch(message);
+}
+
+void TPageControl::SelectNextPage(bool forward) {
+  const int count = PageCount();
+  if (count == 0) return;
+  const int start = activePage_ ? activePage_->PageIndex() : (forward ? count - 1 : 0);
+  for (int step = 1; step <= count; ++step) {
+    TTabSheet* page = pages_[static_cast<size_t>(((start + (forward ? step : -step)) % count + count) % count)];
+    if (!page->TabVisible()) continue;
+    if (page == activePage_) return;
+    bool allow = true;
+    if (OnChanging) OnChanging(this, allow);
+    if (!allow) return;
+    SetActivePage(page);
+    if (OnChange) OnChange(this);
+    return;
+  }
+}
+
 void TPageControl::TabSelected(int tab) {
   for (TTabSheet* page : pages_) {
     if (page->TabIndex() == tab) {

@@ -82,6 +82,10 @@ class TPageControl : public TCustomTabControl {
   RECT DisplayRect() const;
   RECT AlignClientRect() override { return DisplayRect(); }
 
+  // The next (or previous) page with a tab, round past the end, as the
+  // user chose it (OnChanging may refuse, OnChange follows).
+  void SelectNextPage(bool forward);
+
   // Called by sheets when their tab must be redone.
   void UpdateTabs();
   void MovePage(TTabSheet* page, int index);
@@ -91,12 +95,15 @@ class TPageControl : public TCustomTabControl {
   void CreateParams(TCreateParams& params) override;
   void CreateHandleState() override;
   void TabSelected(int tab) override;
+  void Dispatch(TMessage& message) override;
   void ControlInserted(TControl* control) override;
   void ControlRemoved(TControl* control) override;
   void AlignControls(RECT& rect) override;
 
  private:
   void ShowActivePage();
+  // Ctrl+Tab and Ctrl+Shift+Tab while the focus is on or inside the control.
+  void CMDialogKey(TMessage& message);
   std::vector<TTabSheet*> pages_;
   TTabSheet* activePage_ = nullptr;
   TTabStyle style_ = TTabStyle::tsTabs;

@@ -106,6 +106,9 @@ class TSkinControl : public framework::TComponent, public SubclassTarget {
   void DrawCaption(HDC dc, const RECT& rc, std::wstring_view text, bool enabled, bool defaulted, UINT Alignment);
   // An image-list image followed by text (tab captions).
   void DrawImgCaption(HDC dc, const RECT& rc, HIMAGELIST ImgList, int imgIndex, std::wstring_view text, int talign);
+  // The same with other DrawText flags (header sections: no word break).
+  void DrawImgCaptionWith(HDC dc, const RECT& rc, HIMAGELIST ImgList, int imgIndex, std::wstring_view text, int talign,
+                          UINT flags);
   // The focus rectangle around the caption as DrawCaption places it.
   void DrawCaptionFocus(HDC dc, std::wstring_view text, UINT flags, const RECT& rc);
 

@@ -142,11 +142,15 @@ void TSkinControl::DrawCaption(HDC dc, const RECT& rc, std::wstring_view text, b
 
 void TSkinControl::DrawImgCaption(HDC dc, const RECT& rc, HIMAGELIST ImgList, int imgIndex, std::wstring_view text,
                                   int talign) {
+  DrawImgCaptionWith(dc, rc, ImgList, imgIndex, text, talign, DT_END_ELLIPSIS | DT_WORDBREAK | DT_EXPANDTABS);
+}
+
+void TSkinControl::DrawImgCaptionWith(HDC dc, const RECT& rc, HIMAGELIST ImgList, int imgIndex,
+                                      std::wstring_view text, int talign, UINT flags) {
   int cx = 0, cy = 0;
   if (ImgList) ImageList_GetIconSize(ImgList, &cx, &cy);
   const bool hasImage = ImgList && imgIndex != -1 && cx < Width(rc);
   if (!hasImage) cx = 0;
-  constexpr UINT flags = DT_END_ELLIPSIS | DT_WORDBREAK | DT_EXPANDTABS;
   RECT textRect = rc;
   if (ImgList && imgIndex != -1) textRect.right += cx + 2;
   if (text.empty()) {

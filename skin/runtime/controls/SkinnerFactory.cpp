@@ -1,28 +1,59 @@
 #include "skin/runtime/controls/SkinnerFactory.h"
 
-#include "skin/runtime/controls/SkinControl.h"
+#include "skin/runtime/controls/BoxSkinners.h"
 #include "skin/runtime/controls/ButtonSkinners.h"
+#include "skin/runtime/controls/GroupBoxSkinner.h"
+#include "skin/runtime/controls/HeaderSkinner.h"
+#include "skin/runtime/controls/ObjImageSkinner.h"
+#include "skin/runtime/controls/ProgressSkinner.h"
+#include "skin/runtime/controls/SkinControl.h"
+#include "skin/runtime/controls/StatusBarSkinner.h"
+#include "skin/runtime/controls/TabPageSkinners.h"
+#include "skin/runtime/controls/TabSkinner.h"
+#include "skin/runtime/controls/TrackBarSkinner.h"
 
 namespace lanvero {
 
+namespace {
+
+template <class T>
+TSkinControl* WithPresetKind(framework::TComponent* owner, const SkinnerPresets& presets) {
+  auto* skinner = new T(owner);
+  skinner->kind = presets.kind;
+  return skinner;
+}
+
+}  // namespace
+
 TSkinControl* NewSkinner(SkinnerClass cls, framework::TComponent* owner, const SkinnerPresets& presets) {
-  (void)owner;
-  (void)presets;
   switch (cls) {
-    case SkinnerClass::Button: return new TSkinButton(owner);
+    case SkinnerClass::Button: return WithPresetKind<TSkinButton>(owner, presets);
     case SkinnerClass::BitButton: {
       auto* skinner = new TSkinBitButton(owner);
       skinner->PicField = presets.picField;
       return skinner;
     }
-    case SkinnerClass::MenuButton: return new TSkinMenuButton(owner);
+    case SkinnerClass::MenuButton: return WithPresetKind<TSkinMenuButton>(owner, presets);
     case SkinnerClass::SpeedButton: {
       auto* skinner = new TSkinSpeedButton(owner);
       skinner->PicField = presets.picField;
       return skinner;
     }
-    case SkinnerClass::CheckBox: return new TSkinCheckBox(owner);
-    case SkinnerClass::RadioButton: return new TSkinRadioButton(owner);
+    case SkinnerClass::CheckBox: return WithPresetKind<TSkinCheckBox>(owner, presets);
+    case SkinnerClass::RadioButton: return WithPresetKind<TSkinRadioButton>(owner, presets);
+    case SkinnerClass::Tab: return WithPresetKind<TSkinTab>(owner, presets);
+    case SkinnerClass::TabSheet: return WithPresetKind<TSkinTabSheet>(owner, presets);
+    case SkinnerClass::TabBtn: return WithPresetKind<TSkinTabBtn>(owner, presets);
+    case SkinnerClass::AdvPage: return WithPresetKind<TSkinAdvPage>(owner, presets);
+    case SkinnerClass::StatusBar: return WithPresetKind<TSkinStatusBar>(owner, presets);
+    case SkinnerClass::GroupBox: return WithPresetKind<TSkinGroupBox>(owner, presets);
+    case SkinnerClass::Box: return WithPresetKind<TSkinBox>(owner, presets);
+    case SkinnerClass::BoxH: return WithPresetKind<TSkinBoxH>(owner, presets);
+    case SkinnerClass::Sizer: return WithPresetKind<TSkinSizer>(owner, presets);
+    case SkinnerClass::Progress: return WithPresetKind<TSkinProgress>(owner, presets);
+    case SkinnerClass::TrackBar: return WithPresetKind<TSkinTrackBar>(owner, presets);
+    case SkinnerClass::Header: return WithPresetKind<TSkinHeader>(owner, presets);
+    case SkinnerClass::ObjImage: return WithPresetKind<TSkinObjImage>(owner, presets);
     default: return nullptr;
   }
 }
