@@ -325,6 +325,8 @@ void TWinSkinForm::AttachNumButtonsEdit(TControl* Comp) {
 // skinner, and the bar's menu drawn by the skin.
 void TWinSkinForm::SkinToolBar(framework::TToolBar& bar) {
   SetPropByName(&bar, "Flat", L"True");
+  if (!bar.OnCustomDrawButton) bar.OnCustomDrawButton = SkinToolbarButtonFace{this};
+  if (!bar.OnCustomDraw) bar.OnCustomDraw = SkinToolbarBackground{this};
   Attach(SkinnerClass::Box, &bar, false);
   if (auto* menu = dynamic_cast<framework::TMenu*>(GetObjectPropByName(&bar, "Menu", framework::TMenu::StaticClassInfo()))) {
     framework::TMenuItem* items = menu->Items();

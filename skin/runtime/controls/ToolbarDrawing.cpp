@@ -24,29 +24,50 @@ int ButtonFrame(UINT state) {
 
 }  // namespace
 
-void TWinSkinForm::ToolbarCustomDraw(framework::TToolBar& toolbar, const RECT& ARect) {
-  if (!fsd || !fsd->Toolbar || !MapHandle(fsd->Toolbar->Map) || (fsd->Options() & SetOf(xoToolbarBK))) return;
-  (void)toolbar;
-  framework::TCanvas& canvas = fcanvas2;
-  if (!canvas.HandleAllocated()) return;
-  const int oldMode = SetStretchBltMode(canvas.Handle(), COLORONCOLOR);
-  DrawSkinFrameStretched(canvas.Handle(), FromRECT(ARect), MapHandle(fsd->Toolbar->Map), 1, 1, false);
-  SetStretchBltMode(canvas.Handle(), oldMode);
+void SkinToolbarBackground::operator()(framework::TToolBar* toolbar, const RECT& rect, bool&) const {
+  if (toolbar) skinner->ToolbarCustomDraw(*toolbar, rect);
 }
 
-void TWinSkinForm::ToolbarCustomDrawButton(framework::TToolBar& toolbar, const RECT& bounds, UINT state, HDC dc) {
-  (void)toolbar;
+void SkinToolbarButtonFace::operator()(framework::TToolBar* toolbar, framework::TToolButton* button, UINT state,
+                                      bool&) const {
+  if (toolbar && button) skinner->ToolbarCustomDrawButton(*toolbar, button->BoundsRect(), state);
+}
+
+void TWinSkinForm::ToolbarCustomDraw(framework::TToolBar& toolbar, const RECT& ARect) {
+  if (!fsd || !fsd->Toolbar || !MapHandle(fsd->Toolbar->Map) || (fsd->Options() & SetOf(xoToolbarBK))) return;
+  const HDC dc = toolbar.Canvas().Handle();
+  if (!dc) return;
+  const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
+  DrawSkinFrameStretched(dc, FromRECT(ARect), MapHandle(fsd->Toolbar->Map), 1, 1, false);
+  SetStretchBltMode(dc, oldMode);
+}
+
+void TWinSkinForm::ToolbarCustomDrawButton(framework::TToolBar& toolbar, const RECT& bounds, UINT state) {
   if (!fsd || !fsd->Button || Skinstate != kFrameRunning || (fsd->Options() & SetOf(xoToolbarButton))) return;
   const int frame = ButtonFrame(state);
-  if (frame == kNoFace) return;
+  const HDC dc = toolbar.Canvas().Handle();
+  if (frame == kNoFace || !dc) return;
   const TDataSkinButton& button = *fsd->Button;
-  if (frame == 1 && button.newnormal) SetTextColor(dc, button.Normalcolor2);
-  if (frame == 4 && button.newover) SetTextColor(dc, button.Overcolor2);
-  if (frame == 2 && button.newdown) SetTextColor(dc, button.Downcolor2);
+  // The bar draws the caption in the canvas font's colour.
+  framework::TFont& font = toolbar.Canvas().Font();
+  if (frame == 1 && button.newnormal) font.SetColor(static_cast<framework::TColor>(button.Normalcolor2));
+  if (frame == 4 && button.newover) font.SetColor(static_cast<framework::TColor>(button.Overcolor2));
+  if (frame == 2 && button.newdown) font.SetColor(static_cast<framework::TColor>(button.Downcolor2));
   RECT face = bounds;
   InflateRect(&face, -1, -1);
   DrawSkinFrame(dc, FromRECT(face), MapHandle(button.Map), button.r, frame, 5, button.trans == 1, button.Tile == 1,
                 false);
+}
+
+// The handlers this skinner put on a tool bar come off again; the
+// program's own stay.
+void TWinSkinForm::UnskinToolBar(framework::TToolBar& bar) {
+  if (auto* own = bar.OnCustomDraw.target<SkinToolbarBackground>(); own && own->skinner == this) {
+    bar.OnCustomDraw = nullptr;
+  }
+  if (auto* own = bar.OnCustomDrawButton.target<SkinToolbarButtonFace>(); own && own->skinner == this) {
+    bar.OnCustomDrawButton = nullptr;
+  }
 }
 
 }  // namespace lanvero

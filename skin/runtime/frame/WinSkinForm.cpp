@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "framework/controls/ToolBar.h"
 #include "framework/forms/Form.h"
 #include "framework/menus/Menus.h"
 #include "framework/services/ImageList.h"
@@ -341,6 +342,7 @@ void TWinSkinForm::DeleteControl(TSkinControl* c) {
 void TWinSkinForm::FreeSkinners() {
   while (!Controllist.empty()) {
     TSkinControl* skinner = Controllist.front();
+    if (auto* bar = dynamic_cast<framework::TToolBar*>(skinner->control)) UnskinToolBar(*bar);
     if (Skinstate != kFrameReleasing && skinner->skinstate != kSkinnerWindowGone) skinner->Unsubclass();
     Controllist.erase(Controllist.begin());
     skinner->skinform = nullptr;

@@ -36,6 +36,7 @@ class TComponent;
 class TControl;
 class TWinControl;
 class TToolBar;
+class TToolButton;
 class TMenuItem;
 class TCustomForm;
 class TImageList;
@@ -46,6 +47,17 @@ namespace lanvero {
 
 class TWinSkinForm;
 class TSkinControl;
+
+// The tool bar handlers a frame skinner installs, recognisable by type so
+// that it removes exactly its own.
+struct SkinToolbarBackground {
+  TWinSkinForm* skinner;
+  void operator()(framework::TToolBar* toolbar, const RECT& rect, bool& defaultDraw) const;
+};
+struct SkinToolbarButtonFace {
+  TWinSkinForm* skinner;
+  void operator()(framework::TToolBar* toolbar, framework::TToolButton* button, UINT state, bool& defaultDraw) const;
+};
 
 enum TSkinFormStyle { sfsNormal, sfsMDIform, sfsMDIChild };
 enum TSkinFormBorder { sbsSizeable, sbsSingle, sbsNone, sbsDialog };
@@ -143,7 +155,8 @@ class TWinSkinForm : public SubclassTarget {
   // Tool bar drawing from the skin, installed on tool bars unless the
   // program has its own handlers.
   void ToolbarCustomDraw(framework::TToolBar& toolbar, const RECT& ARect);
-  void ToolbarCustomDrawButton(framework::TToolBar& toolbar, const RECT& bounds, UINT state, HDC dc);
+  void ToolbarCustomDrawButton(framework::TToolBar& toolbar, const RECT& bounds, UINT state);
+  void UnskinToolBar(framework::TToolBar& bar);
   // The canvas lent to the control skinners.
   framework::TCanvas& SkinnerCanvas() { return fcanvas2; }
 
