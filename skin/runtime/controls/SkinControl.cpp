@@ -139,6 +139,7 @@ void TSkinControl::NewWndProc(framework::TMessage& message) {
   done = false;
   if (message.Msg == WM_SKINENABLE) {
     skinned = message.WParam != 0;
+    SkinningSwitched();
     if (skinned) Redraw();
     return;
   }

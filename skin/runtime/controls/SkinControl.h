@@ -71,6 +71,9 @@ class TSkinControl : public framework::TComponent, public SubclassTarget {
   virtual void DrawControl(HDC dc, const RECT& rc);
   virtual void SkinChange();
   virtual int GetState() { return 1; }
+  // Skinning of this one control was switched on or off (WM_SKINENABLE):
+  // skinners with child windows of their own show or hide them here.
+  virtual void SkinningSwitched() {}
   // The skinner's class name, as reports and tests show it.
   virtual const wchar_t* KindName() const { return L"TSkinControl"; }
 

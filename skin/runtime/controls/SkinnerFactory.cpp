@@ -2,6 +2,9 @@
 
 #include "skin/runtime/controls/BoxSkinners.h"
 #include "skin/runtime/controls/ButtonSkinners.h"
+#include "skin/runtime/controls/ComboSkinner.h"
+#include "skin/runtime/controls/DateTimeSkinner.h"
+#include "skin/runtime/controls/EditSkinner.h"
 #include "skin/runtime/controls/GroupBoxSkinner.h"
 #include "skin/runtime/controls/HeaderSkinner.h"
 #include "skin/runtime/controls/ObjImageSkinner.h"
@@ -11,6 +14,7 @@
 #include "skin/runtime/controls/TabPageSkinners.h"
 #include "skin/runtime/controls/TabSkinner.h"
 #include "skin/runtime/controls/TrackBarSkinner.h"
+#include "skin/runtime/controls/UpDownSkinner.h"
 
 namespace lanvero {
 
@@ -54,6 +58,14 @@ TSkinControl* NewSkinner(SkinnerClass cls, framework::TComponent* owner, const S
     case SkinnerClass::TrackBar: return WithPresetKind<TSkinTrackBar>(owner, presets);
     case SkinnerClass::Header: return WithPresetKind<TSkinHeader>(owner, presets);
     case SkinnerClass::ObjImage: return WithPresetKind<TSkinObjImage>(owner, presets);
+    case SkinnerClass::Edit: return WithPresetKind<TSkinEdit>(owner, presets);
+    case SkinnerClass::ComBox: {
+      auto* combo = new TSkinComBox(owner);
+      combo->HasButton = presets.hasButton;
+      return combo;
+    }
+    case SkinnerClass::DateTime: return WithPresetKind<TSkinDateTime>(owner, presets);
+    case SkinnerClass::UpDown: return WithPresetKind<TSkinUpDown>(owner, presets);
     default: return nullptr;
   }
 }

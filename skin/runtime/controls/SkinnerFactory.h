@@ -16,6 +16,8 @@ enum class SkinnerClass {
   Tab, Tab31, TabSheet, TabBtn, AdvPage,
   StatusBar, GroupBox, Box, BoxH, Progress, TrackBar, Header, ObjImage,
   MP,
+  // Scroll bar skinners of a combo box's list, made by the combo skinner.
+  ComboxScrollBar, ScrollbarH,
 };
 
 // Fields a rule sets before the skinner attaches.
