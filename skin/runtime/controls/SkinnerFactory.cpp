@@ -1,6 +1,8 @@
 #include "skin/runtime/controls/SkinnerFactory.h"
 
 #include "skin/runtime/controls/SkinControl.h"
+#include "skin/runtime/controls/ScrollbarControlSkinner.h"
+#include "skin/runtime/controls/ScrollbarSkinner.h"
 
 namespace lanvero {
 
@@ -8,6 +10,14 @@ TSkinControl* NewSkinner(SkinnerClass cls, framework::TComponent* owner, const S
   (void)owner;
   (void)presets;
   switch (cls) {
+    case SkinnerClass::Scrollbar: {
+      auto* scrollbar = new TSkinScrollbar(owner);
+      scrollbar->kind = presets.kind;  // 1: a single scroll bar, no skinned frame
+      return scrollbar;
+    }
+    case SkinnerClass::CheckList: return new TSkinCheckList(owner);
+    case SkinnerClass::ListView: return new TSkinListView(owner);
+    case SkinnerClass::ScControl: return new TSkinScControl(owner);
     default: return nullptr;
   }
 }
