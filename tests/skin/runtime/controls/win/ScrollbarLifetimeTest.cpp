@@ -38,25 +38,30 @@ void DragThumbAnd(TWScrollbar& panel, std::function<void()> during) {
   g_duringPress = nullptr;
 }
 
-int VisiblePanels(HWND form) {
-  int count = 0;
+// Panel windows among the form's children; only the shown ones unless `all`.
+int PanelWindows(HWND form, bool all = false) {
+  struct Count {
+    bool all;
+    int found;
+  } count{all, 0};
   EnumChildWindows(
       form,
-      [](HWND child, LPARAM counter) {
+      [](HWND child, LPARAM data) {
+        auto& state = *reinterpret_cast<Count*>(data);
         wchar_t cls[32]{};
         GetClassNameW(child, cls, 32);
-        if (std::wstring(cls) == L"TWScrollbar" && IsWindowVisible(child)) ++*reinterpret_cast<int*>(counter);
+        if (std::wstring(cls) == L"TWScrollbar" && (state.all || IsWindowVisible(child))) ++state.found;
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&count));
-  return count;
+  return count.found;
 }
 
 int FirstLine(HWND memo) { return static_cast<int>(SendMessageW(memo, EM_GETFIRSTVISIBLELINE, 0, 0)); }
 
 TEST_F(ScrollbarSkinnerTest, DestroyingTheControlDuringAThumbDragDoesNotCrash) {
   ASSERT_NO_FATAL_FAILURE(MakeScrollingForm());
-  ASSERT_EQ(VisiblePanels(Window()), 3);  // memo, list box, scroll bar control
+  ASSERT_EQ(PanelWindows(Window()), 3);  // memo, list box, scroll bar control
   framework::TMemo* memo = memo_;
   const HWND memoWindow = memo_->Handle();
   DragThumbAnd(*SkinnerOf(memo_)->VertPanel(), [&] {
@@ -64,7 +69,7 @@ TEST_F(ScrollbarSkinnerTest, DestroyingTheControlDuringAThumbDragDoesNotCrash) {
     memo_ = nullptr;
   });
   EXPECT_FALSE(IsWindow(memoWindow));
-  EXPECT_EQ(VisiblePanels(Window()), 2) << "the memo's panel went with it";
+  EXPECT_EQ(PanelWindows(Window()), 2) << "the memo's panel went with it";
   EXPECT_EQ(SkinnerOfWindow(memoWindow), nullptr) << "and so did its skinner";
 }
 
@@ -78,14 +83,15 @@ TEST_F(ScrollbarSkinnerTest, ReplacementOrUninstallDuringAThumbDragLeavesOneWork
   PumpFor(100);
   TSkinScrollbar* after = SkinnerOf(memo_);
   ASSERT_NE(after, nullptr);
-  EXPECT_EQ(VisiblePanels(Window()), 3) << "one panel per bar, the replaced skinner's gone";
+  EXPECT_EQ(PanelWindows(Window()), 3) << "one panel per bar, the replaced skinner's gone";
+  EXPECT_EQ(PanelWindows(Window(), true), 3) << "the replaced skinner's panel windows are gone (unused ones never had one)";
   EXPECT_GT(FirstLine(memoWindow), 0) << "the drag scrolled";
   SendMessageW(memoWindow, EM_LINESCROLL, 0, -100);
   EXPECT_EQ(SendMessageW(memoWindow, WM_SKINQUERY, 0, 0), 1) << "the new skinner answers";
 
   DragThumbAnd(*after->VertPanel(), [] { UninstallNow(); });
   PumpFor(100);
-  EXPECT_EQ(VisiblePanels(Window()), 0);
+  EXPECT_EQ(PanelWindows(Window(), true), 0) << "every panel window freed once the press returned";
   EXPECT_EQ(SkinnerOfControl(memo_), nullptr);
   EXPECT_NE(SendMessageW(memoWindow, WM_SKINQUERY, 0, 0), 1) << "the memo's handler is its own again";
   memo_->Lines()->Add(L"still a memo");
@@ -117,7 +123,7 @@ TEST_F(RawScrollbarTest, RawWindowBarsAreCoveredScrollAndGoWithTheWindow) {
 
   DragThumbAnd(panel, [list] { DestroyWindow(list); });
   EXPECT_EQ(skinner->skinstate, kSkinnerWindowGone);
-  EXPECT_EQ(VisiblePanels(Window()), 0) << "no panel over a window that is gone";
+  EXPECT_EQ(PanelWindows(Window()), 0) << "no panel over a window that is gone";
 }
 
 TEST_F(RawScrollbarTest, DropDownListThumbIsDrawnAndDraggedToTheLastPageAndNoFurther) {

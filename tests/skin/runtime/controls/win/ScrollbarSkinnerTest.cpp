@@ -172,6 +172,15 @@ TEST_F(ScrollbarSkinnerTest, SkinEnableSwitchesBetweenNativeAndSkinnedBars) {
   PumpFor(50);
   EXPECT_TRUE(IsWindowVisible(panel->WindowHandle()));
   EXPECT_TRUE(panel->sbVisible);
+
+  // Painting composes in bitmaps of its own and keeps none of them.
+  const int gdiBefore = framework::LiveGdiHandles();
+  for (int i = 0; i < 20; ++i) {
+    panel->scrollpos = i % 2 ? kPartThumb : kPartNone;
+    panel->RepaintBar();
+    RedrawWindow(memo_->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  }
+  EXPECT_EQ(framework::LiveGdiHandles(), gdiBefore);
 }
 
 }  // namespace
