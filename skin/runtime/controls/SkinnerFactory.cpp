@@ -9,6 +9,10 @@
 #include "skin/runtime/controls/HeaderSkinner.h"
 #include "skin/runtime/controls/ObjImageSkinner.h"
 #include "skin/runtime/controls/ProgressSkinner.h"
+#include "skin/runtime/controls/ScrollbarComboList.h"
+#include "skin/runtime/controls/ScrollbarControlSkinner.h"
+#include "skin/runtime/controls/ScrollbarRawSkinner.h"
+#include "skin/runtime/controls/ScrollbarSkinner.h"
 #include "skin/runtime/controls/SkinControl.h"
 #include "skin/runtime/controls/StatusBarSkinner.h"
 #include "skin/runtime/controls/TabPageSkinners.h"
@@ -66,6 +70,16 @@ TSkinControl* NewSkinner(SkinnerClass cls, framework::TComponent* owner, const S
     }
     case SkinnerClass::DateTime: return WithPresetKind<TSkinDateTime>(owner, presets);
     case SkinnerClass::UpDown: return WithPresetKind<TSkinUpDown>(owner, presets);
+    case SkinnerClass::Scrollbar: {
+      auto* scrollbar = new TSkinScrollbar(owner);
+      scrollbar->kind = presets.kind;  // 1: a single scroll bar, no skinned frame
+      return scrollbar;
+    }
+    case SkinnerClass::CheckList: return new TSkinCheckList(owner);
+    case SkinnerClass::ListView: return new TSkinListView(owner);
+    case SkinnerClass::ScControl: return new TSkinScControl(owner);
+    case SkinnerClass::ComboxScrollBar: return new TComboxScrollBar(owner);
+    case SkinnerClass::ScrollbarH: return new TSkinScrollbarH(owner);
     default: return nullptr;
   }
 }

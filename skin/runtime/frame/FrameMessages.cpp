@@ -103,6 +103,10 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
     case WM_SKINACTIVATE:
       Activate();
       return true;
+    case WM_SKINRESETSCROLLBAR:
+      RecreateScrollbarSkinner(reinterpret_cast<HWND>(wParam));
+      result = 0;
+      return true;
     case WM_SKINQUERY:
       result = 1;
       PostMessageW(Hwnd, WM_SKINNOTIFY, 0, SKIN_SIGNATURE);
