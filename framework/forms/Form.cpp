@@ -75,6 +75,7 @@ const ClassInfo& TCustomForm::StaticClassInfo() {
           .Object("Constraints", &TCustomForm::Constraints)
           .Object("Icon", &TCustomForm::Icon)
           .Reference("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
+          .Reference("WindowMenu", &TCustomForm::WindowMenu, &TCustomForm::SetWindowMenu)
           .Reference("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl)
           .Event("OnCreate", &TCustomForm::OnCreate, &TCustomForm::onCreateName)
           .Event("OnDestroy", &TCustomForm::OnDestroy)
@@ -117,6 +118,9 @@ TCustomForm::~TCustomForm() {
   // The menu goes with the components; the window must not take it along.
   if (HandleAllocated()) ::SetMenu(WindowHandle(), nullptr);
   DestroyComponents();
+  // Here, not in the base's destructor: an MDI child leaves through its
+  // client (WM_MDIDESTROY), which only this class's DestroyWnd does.
+  if (IsMDIChild()) DestroyHandle();
   if (TApplication* application = Application()) application->RemoveForm(this);
 }
 
@@ -211,6 +215,10 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   }
   if (formStyle_ == TFormStyle::fsStayOnTop) params.exStyle |= WS_EX_TOPMOST;
   params.exStyle |= BiDiExStyle();
+  if (IsMDIChild()) {
+    params.style &= ~static_cast<DWORD>(WS_POPUP);
+    params.exStyle |= WS_EX_MDICHILD;
+  }
   params.x = left_;
   params.y = top_;
   params.width = width_;
@@ -243,8 +251,19 @@ void TCustomForm::CreateWnd() {
       position_ == TPosition::poMainFormCenter || position_ == TPosition::poOwnerFormCenter) {
     CenterOnScreen();
   }
-  TWinControl::CreateWnd();
-  if (menu_) ::SetMenu(handle_, menu_->Handle());
+  if (IsMDIChild()) {
+    TCreateParams params;
+    CreateParams(params);
+    CreateMDIChildWindow(params);
+  } else {
+    TWinControl::CreateWnd();
+  }
+  if (formStyle_ == TFormStyle::fsMDIForm) {
+    CreateMDIClient();
+    SendMDIMenus();
+  } else if (menu_ && !IsMDIChild()) {
+    ::SetMenu(handle_, menu_->Handle());
+  }
   icon_->OnChange();
 }
 
@@ -252,7 +271,13 @@ void TCustomForm::DestroyWnd() {
   // The menu belongs to the TMainMenu, not to the window: detach it so that
   // destroying the window leaves it alone.
   ::SetMenu(handle_, nullptr);
-  TWinControl::DestroyWnd();
+  clientHandle_ = nullptr;  // a child window: it goes with the frame
+  const HWND client = IsMDIChild() ? GetParent(handle_) : nullptr;
+  if (!client) return TWinControl::DestroyWnd();
+  // The MDI client takes the child off its window list and gives the
+  // frame its menu back when the child was maximised.
+  text_ = GetText();
+  SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(handle_), 0);
 }
 
 void TCustomForm::SetClientWidth(int value) {
@@ -284,7 +309,9 @@ RECT TCustomForm::ClientRect() const {
 
 void TCustomForm::Show() {
   SetVisible(true);
-  if (HandleAllocated()) {
+  if (HandleAllocated() && IsMDIChild()) {
+    SendMessageW(GetParent(WindowHandle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(WindowHandle()), 0);
+  } else if (HandleAllocated()) {
     SetForegroundWindow(WindowHandle());
   }
 }
@@ -386,6 +413,7 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation != TOperation::opRemove) return;
   if (component == menu_) menu_ = nullptr;
+  if (component == windowMenu_) windowMenu_ = nullptr;
   if (auto* control = dynamic_cast<TWinControl*>(component)) ForgetControl(control);
 }
 
@@ -492,7 +520,10 @@ void TCustomForm::BroadcastDialogKey(TMessage& message) {
 }
 
 void TCustomForm::CMMenuChanged(TMessage& message) {
-  if (HandleAllocated()) {
+  if (HandleAllocated() && clientHandle_) {
+    SendMDIMenus();
+    if (menu_) menu_->ReleaseStaleHandle();
+  } else if (HandleAllocated() && !IsMDIChild()) {
     ::SetMenu(handle_, menu_ ? menu_->Handle() : nullptr);
     if (menu_) menu_->ReleaseStaleHandle();
     DrawMenuBar(handle_);

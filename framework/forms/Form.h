@@ -12,6 +12,7 @@
 namespace lanvero::framework {
 
 class TMainMenu;
+class TMenuItem;
 class TIcon;
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -68,6 +69,24 @@ class TCustomForm : public TWinControl {
   void SetPosition(TPosition position) { position_ = position; }
   TFormStyle FormStyle() const { return formStyle_; }
   void SetFormStyle(TFormStyle style) { formStyle_ = style; }
+
+  // MDI (FormMDI.cpp). A form of style fsMDIForm owns an MDI client window
+  // filling its client area; a form of style fsMDIChild lives in the MDI
+  // client of the application's first MDI frame.
+  HWND ClientHandle() const { return clientHandle_; }
+  TCustomForm* ActiveMDIChild() const;
+  int MDIChildCount() const { return static_cast<int>(MDIChildList().size()); }
+  TCustomForm* MDIChildren(int index) const { return MDIChildList().at(static_cast<size_t>(index)); }
+  // The children in the MDI client's z-order (the active one first).
+  std::vector<TCustomForm*> MDIChildList() const;
+  // The item whose drop-down lists the children.
+  TMenuItem* WindowMenu() const { return windowMenu_; }
+  void SetWindowMenu(TMenuItem* item);
+  void Tile();
+  void Cascade();
+  void ArrangeIcons();
+  void Next();
+  void Previous();
   TWindowState WindowState() const;
   void SetWindowState(TWindowState state);
   bool KeyPreview() const { return keyPreview_; }
@@ -137,12 +156,20 @@ class TCustomForm : public TWinControl {
   void CMDialogChar(TMessage& message);
   void CMMenuChanged(TMessage& message);
   void CMRelease(TMessage& message);
+  void DefaultHandler(TMessage& message) override;
   virtual void DoCreate();
   void BroadcastDialogKey(TMessage& message);
 
  private:
   void ApplyClientSize();
   void CenterOnScreen();
+  void CreateMDIClient();
+  void CreateMDIChildWindow(const TCreateParams& params);
+  // The MDI client the children of this application live in.
+  static HWND MDIClientForChildren();
+  // Tells the MDI client the current frame menu and window menu.
+  void SendMDIMenus();
+  bool IsMDIChild() const { return formStyle_ == TFormStyle::fsMDIChild; }
 
   TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
   uint32_t borderIcons_ = biSystemMenu | biMinimize | biMaximize;
@@ -156,6 +183,8 @@ class TCustomForm : public TWinControl {
   std::unique_ptr<TSizeConstraints> constraints_;
   std::unique_ptr<TIcon> icon_;
   TMainMenu* menu_ = nullptr;
+  TMenuItem* windowMenu_ = nullptr;
+  HWND clientHandle_ = nullptr;  // the MDI client of an MDI frame (a child window: goes with the frame)
   TWinControl* activeControl_ = nullptr;
   TWinControl* focusedControl_ = nullptr;
   bool active_ = false;

@@ -16,7 +16,9 @@ namespace {
 
 UINT NextCommand() {
   static UINT command = 0x100;
-  if (++command >= 0xF000) command = 0x101;  // stay below the system commands
+  // Stay below the identifiers of an MDI frame's window list and the
+  // system commands.
+  if (++command >= kFirstMDIChildCommand) command = 0x101;
   return command;
 }
 
@@ -137,6 +139,7 @@ const ClassInfo& TMenuItem::StaticClassInfo() {
                                     .Boolean("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible)
                                     .Boolean("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
                                     .Boolean("Default", &TMenuItem::Default, &TMenuItem::SetDefault)
+                                    .Boolean("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem)
                                     .Integer("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex)
                                     .Integer("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut)
                                     .Reference("Action", &TMenuItem::Action, &TMenuItem::SetAction)
@@ -185,6 +188,12 @@ void TMenuItem::SetChecked(bool value) {
 void TMenuItem::SetDefault(bool value) {
   if (value == default_) return;
   default_ = value;
+  Changed();
+}
+
+void TMenuItem::SetRadioItem(bool value) {
+  if (value == radioItem_) return;
+  radioItem_ = value;
   Changed();
 }
 
@@ -288,6 +297,8 @@ void TMenuItem::SetParentComponent(TComponent* parent) {
 }
 
 void TMenuItem::Click() {
+  if (action_) action_->Update();
+  if (!enabled_) return;
   if (action_) {
     action_->Execute();
   } else if (OnClick) {
@@ -355,11 +366,11 @@ void TMenuItem::AppendTo(HMENU menu, bool ownerDraw) {
     // An owner-drawn separator still cannot be selected.
     info.fType = MFT_SEPARATOR | (ownerDraw || HasOwnerDrawEvents() ? MFT_OWNERDRAW : 0);
   } else if (ownerDraw || HasOwnerDrawEvents()) {
-    info.fType = MFT_OWNERDRAW;
+    info.fType = MFT_OWNERDRAW | (radioItem_ ? MFT_RADIOCHECK : 0);
     info.fMask |= MIIM_STRING;  // the text stays readable to menu-bar painters
     info.dwTypeData = const_cast<wchar_t*>(caption_.c_str());
   } else {
-    info.fType = MFT_STRING;
+    info.fType = MFT_STRING | (radioItem_ ? MFT_RADIOCHECK : 0);
     info.fMask |= MIIM_STRING;
     info.dwTypeData = const_cast<wchar_t*>(caption_.c_str());
   }

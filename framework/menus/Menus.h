@@ -27,6 +27,10 @@ class TCustomForm;
 class TImageList;
 struct TMessage;
 
+// The command of an MDI frame's first window-list entry; menu items take
+// commands below it.
+inline constexpr UINT kFirstMDIChildCommand = 0xEF00;
+
 // A keyboard shortcut: the virtual key in the low byte, modifiers above.
 using TShortCut = uint16_t;
 inline constexpr TShortCut scShift = 0x2000;
@@ -87,6 +91,9 @@ class TMenuItem : public TComponent {
   void SetVisible(bool value);
   bool Checked() const { return checked_; }
   void SetChecked(bool value);
+  // A checked radio item shows a bullet instead of a check mark.
+  bool RadioItem() const { return radioItem_; }
+  void SetRadioItem(bool value);
   bool IsSeparator() const { return caption_ == L"-"; }
   // The menu's default item: drawn bold.
   bool Default() const { return default_; }
@@ -119,7 +126,8 @@ class TMenuItem : public TComponent {
   void SetAction(TAction* action);
 
   void SetParentComponent(TComponent* parent) override;
-  // Runs the action, or OnClick.
+  // Runs the action, or OnClick; a disabled item runs nothing (the action
+  // may enable it in its update first).
   virtual void Click();
   // Owner drawing: the draw handler when there is one, else a plain look.
   void DrawItem(const DRAWITEMSTRUCT& draw);
@@ -148,7 +156,7 @@ class TMenuItem : public TComponent {
   void DropHandles();
 
   std::wstring caption_;
-  bool enabled_ = true, visible_ = true, checked_ = false, default_ = false;
+  bool enabled_ = true, visible_ = true, checked_ = false, default_ = false, radioItem_ = false;
   int imageIndex_ = -1;
   TShortCut shortCut_ = 0;
   UINT command_;

@@ -152,6 +152,10 @@ TEST(Services, ActionsKeepTheirMenuItemsInStep) {
   action.SetEnabled(false);
   EXPECT_FALSE(item->Enabled());
   EXPECT_TRUE(GetMenuState(menu.Handle(), item->Command(), MF_BYCOMMAND) & MF_GRAYED);
+  // A disabled command is found but does not run.
+  EXPECT_TRUE(menu.DispatchCommand(item->Command()));
+  EXPECT_EQ(runs, 0);
+  action.SetEnabled(true);
   EXPECT_TRUE(menu.DispatchCommand(item->Command()));
   EXPECT_EQ(runs, 1);
   EXPECT_FALSE(menu.DispatchCommand(0xEFFF));

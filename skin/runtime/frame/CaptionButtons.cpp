@@ -83,7 +83,7 @@ bool TWinSkinForm::IsSysButtonVisible(size_t i) {
   facts.helpBox = (FormIcons & sbiHelp) != 0;
   facts.dialogFrame = FormBorder == sbsDialog;
   facts.messageBox = ismessagebox;
-  facts.mdiChildMaximisedWithMenuBar = false;  // no window has a skinned menu bar yet
+  facts.mdiChildMaximisedWithMenuBar = FormStyle == sfsMDIform && menu && MDIChildMax();
   const HWND window = Hwnd;
   const CaptionButtonState decided = DecideCaptionButton(
       button.data.Action, button.data.Visibility, button.data.Visibility1, facts,

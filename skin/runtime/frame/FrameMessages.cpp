@@ -6,6 +6,7 @@
 #include "skin/runtime/SkinMessages.h"
 #include "skin/runtime/frame/WinSkinForm.h"
 #include "skin/runtime/geometry/CaptionButtonRules.h"
+#include "skin/runtime/menus/MenuBar.h"
 #include "skin/runtime/tracking/SkinManager.h"
 
 // Last: its macros (SelectBitmap, ...) clash with the framework's names.
@@ -37,7 +38,8 @@ LRESULT TWinSkinForm::CallDefault(UINT msg, WPARAM wParam, LPARAM lParam) {
   return CallNextProc(Hwnd, msg, wParam, lParam);
 }
 
-LRESULT TWinSkinForm::SubclassMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT TWinSkinForm::SubclassMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (hwnd != Hwnd && hwnd == ClientHwnd) return ClientWndProc(msg, wParam, lParam);
   if (Skinstate == kFrameCreated && msg == WM_NCPAINT) return 0;
   LRESULT result = 0;
   if (Stage1(msg, wParam, lParam, result)) return result;
@@ -80,6 +82,9 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
     case WM_NCUAHDRAWCAPTION:
       result = 0;
       return true;
+    case WM_MENUSELECT:
+      NoteMenuSelect(wParam, lParam);
+      break;
     case WM_INITMENUPOPUP:
       SkinManager().menutype = reinterpret_cast<HMENU>(wParam) == hsysmenu ? 2 : 1;
       result = CallDefault(msg, wParam, lParam);
@@ -155,6 +160,7 @@ bool TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       return true;
     case WM_SKINMENUCLICK:
       result = 0;
+      if (menu && !fInMenu) CheckMenu(menu->FindBtn(ScreenToFrame(lParam)));
       return true;
     default:
       return false;
@@ -230,12 +236,18 @@ void TWinSkinForm::FormMessageHook(framework::TMessage& message) {
       message.Result = message.LParam == SKIN_SIGNATURE ? SKIN_SIGNATURE : 1;
       return;
     case CM_MENUCHANGED_MESSAGE: {
+      // The menu of an open drop-down must live until its loop ends.
+      if (fInMenu) {
+        menuChangedInLoop_ = true;
+        return;
+      }
       // The framework put its menu back on the window: paint nothing while
       // it does, and take the native menu bar off again.
       const bool menuMsg = fsd->MenuMsg;
       fsd->MenuMsg = false;
       OldWndProc(message);
       fsd->MenuMsg = menuMsg;
+      if (menu) UpdateMainMenu();
       if (GetMenu(Hwnd) && sMainMenu) SetMenu(Hwnd, nullptr);
       return;
     }
@@ -297,6 +309,17 @@ bool TWinSkinForm::NonClientMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
   const FramePoint point = ScreenToFrame(lParam);
   TWinSysButton* button = SysButtonAt(point);
   result = 0;
+  TMenuBtn* menuButton = button || !menu ? nullptr : menu->FindBtn(point);
+  if (menuButton && msg == WM_NCMOUSEMOVE) {
+    if (FWindowActive) menuButton->MouseEnter();
+    return true;
+  }
+  if (menuButton && msg == WM_NCLBUTTONDOWN) {
+    HideCaptionHint();
+    if (!FWindowActive) SetForegroundWindow(Hwnd);
+    if (!fInMenu) CheckMenu(menuButton);
+    return true;
+  }
   switch (msg) {
     case WM_NCMOUSEMOVE:
       if (!FWindowActive) return true;
@@ -381,6 +404,13 @@ void TWinSkinForm::TimerTick() {
 
 LRESULT TWinSkinForm::WMSize(WPARAM wParam, LPARAM lParam) {
   const LRESULT result = CallDefault(WM_SIZE, wParam, lParam);
+  if (FormStyle == sfsMDIChild && (wParam == SIZE_MAXIMIZED || wParam == SIZE_RESTORED)) {
+    // The frame shows or drops this child's merged buttons.
+    if (GetParent(Hwnd) == SkinManager().clienthwnd && IsWindowVisible(Hwnd)) {
+      SkinManager().SetMDIMax(wParam == SIZE_MAXIMIZED);
+      PostMessageW(SkinManager().clienthwnd, WM_SKINREDRAWFRAME, reinterpret_cast<WPARAM>(Hwnd), 0);
+    }
+  }
   switch (wParam) {
     case SIZE_RESTORED: Windowstate = swsNormal; break;
     case SIZE_MINIMIZED: Windowstate = swsMin; break;
@@ -402,6 +432,7 @@ LRESULT TWinSkinForm::WMSysCommand(WPARAM wParam, LPARAM lParam) {
     PopupSysMenu(corner);
     return 0;
   }
+  if ((wParam & 0xFFF0) == SC_KEYMENU && EnterMenuBarByKey(lParam)) return 1;
   switch (wParam) {
     case SC_MINIMIZE: Windowstate = swsMin; break;
     case SC_MAXIMIZE: Windowstate = swsMax; break;
@@ -419,6 +450,7 @@ void TWinSkinForm::Maximize() {
     Restore();
     return;
   }
+  if (FormStyle == sfsMDIChild) SkinManager().SetMDIMax(true);
   Windowstate = swsMax;
   PostMessageW(Hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
   ActiveBtn = nullptr;

@@ -9,6 +9,7 @@
 #include "skin/definitions/win/SkinDataGdi.h"
 #include "skin/runtime/frame/WinSkinForm.h"
 #include "skin/runtime/geometry/CaptionTextLayout.h"
+#include "skin/runtime/menus/MenuBar.h"
 
 namespace lanvero {
 namespace {
@@ -45,7 +46,9 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         DrawBorder(kEdgeRight, layout.right, dc);
         DrawBorder(kEdgeBottom, layout.bottom, dc);
         PaintCaption(dc);
-        if (MenuHeight > 0 && fsd->Gdi()) {
+        if (MenuHeight > 0 && menu) {
+          menu->DrawMenu(dc, layout.menuBand);
+        } else if (MenuHeight > 0 && fsd->Gdi()) {
           const RECT band = ToRECT(layout.menuBand);
           FillRect(dc, &band, fsd->Gdi()->BGBrush.Get());
         }

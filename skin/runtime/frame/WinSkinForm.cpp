@@ -14,6 +14,7 @@
 #include "skin/runtime/SkinMessages.h"
 #include "skin/runtime/controls/SkinControl.h"
 #include "skin/runtime/geometry/CaptionButtonRules.h"
+#include "skin/runtime/menus/MenuBar.h"
 #include "skin/runtime/tracking/SkinManager.h"
 
 namespace lanvero {
@@ -105,15 +106,13 @@ void TWinSkinForm::InitWindow(TSkinData& afsd) {
     FormBorder = sbsDialog;
     ismessagebox = true;
   }
-  // A native menu bar is drawn by the menu bar skinner, which this engine
-  // does not have yet: such a window keeps its native frame (and still gets
-  // its controls skinned) rather than a frame with a dead menu band.
-  if (GetMenu(Hwnd) && !ischildform) sMainMenu = false;
   if (SkinManager().WMSetDraw && !ischildform && sMainMenu && FormBorder != sbsNone) {
     SetWindowLongPtrW(Hwnd, GWL_STYLE, dwstyle & ~static_cast<LONG_PTR>(WS_VISIBLE));
   }
   subclassed_ = AttachSubclass(Hwnd, *this);
+  if (FormStyle == sfsMDIform) SubclassClient();
   if (sMainMenu) {
+    CreateMenuBar();
     InitSkinData();
   } else {
     Skinstate = kFrameRunning;
@@ -152,6 +151,28 @@ void TWinSkinForm::InitSkinData() {
     }
     definition->frame = 1;
   }
+}
+
+// The window's menu bar becomes a skinned one in the menu band; the
+// system's own bar is taken away. MDI children show no menu bar.
+void TWinSkinForm::CreateMenuBar() {
+  hmenu = GetMenu(Hwnd);
+  if (!hmenu || FormStyle == sfsMDIChild || ischildform) return;
+  menu = std::make_unique<TWinSkinMenu>(*this, *fsd);
+  MenuHeight = GetSystemMetrics(SM_CYMENU);
+  menu->menu = FForm ? FForm->Menu() : nullptr;
+  menu->UpdataBtn();
+}
+
+// The window gets its menu bar back (the framework's current menu for a
+// form). Not while the window is being destroyed: its menu would go with it.
+void TWinSkinForm::GiveMenuBack() {
+  if (!menu) return;
+  HMENU back = menu->hmenu;
+  if (FForm && FForm->Menu()) back = FForm->Menu()->Handle();
+  menu.reset();
+  MenuHeight = 0;
+  if (Skinstate != kFrameReleasing && IsWindow(Hwnd) && back && IsMenu(back)) SetMenu(Hwnd, back);
 }
 
 void TWinSkinForm::DeleteSysbtn() {
@@ -381,9 +402,11 @@ bool TWinSkinForm::DetachFrame() {
   }
   if (!subclassed_) return false;
   RemoveFormHook();
+  UnsubclassClient();
   DetachSubclass(Hwnd, *this);
   subclassed_ = false;
   FreeSkinners();
+  GiveMenuBack();
   return true;
 }
 

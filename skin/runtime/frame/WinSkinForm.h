@@ -47,6 +47,8 @@ namespace lanvero {
 
 class TWinSkinForm;
 class TSkinControl;
+class TWinSkinMenu;
+class TMenuBtn;
 
 // The tool bar handlers a frame skinner installs, recognisable by type so
 // that it removes exactly its own.
@@ -138,6 +140,21 @@ class TWinSkinForm : public SubclassTarget {
   void InitPopMenu(framework::TComponent* wForm, bool Enable, bool Update);
   void InitMainMenu(framework::TComponent* wForm, bool Enable, bool Update);
   void MakeMenuOwnerDraw(HMENU menu);
+
+  // The menu bar drawn in the menu band in place of the window's menu
+  // (menus/MenuBar*.cpp): a press on a button runs its command or opens its
+  // drop-down, and returns when the drop-down has closed.
+  bool CheckMenu(TMenuBtn* Button);
+  // Posts a press on the button to the window.
+  void ClickButton(TMenuBtn* button);
+  // Rebuilds the buttons and repaints the band at once.
+  void UpdateMainMenu();
+  TWinSkinMenu* MenuBar() const { return menu.get(); }
+  // True while a drop-down of the menu bar is open.
+  bool InMenu() const { return fInMenu; }
+  // The active MDI child of an MDI frame is maximised.
+  bool MDIChildMax() const;
+  bool IsMDIForm() const { return FormStyle == sfsMDIform; }
   const TMenuItemPainter& MenuPainter() const { return menuPainter_; }
   // The skinned system menu as last built (null before the first popup).
   framework::TPopupMenu* SystemMenu() const { return sysmenu.get(); }
@@ -197,6 +214,8 @@ class TWinSkinForm : public SubclassTarget {
  private:
   friend class TNCObject;
   friend class TWinSysButton;
+  friend class TWinSkinMenu;
+  friend class TMenuBtn;
 
   void InitWindow(TSkinData& afsd);
   void InstallFormHook();
@@ -269,7 +288,25 @@ class TWinSkinForm : public SubclassTarget {
   void AdvanceCaptionHint();
   void PopupSysMenu(POINT pt);
   void BuildSysMenu();
-  bool MDIChildMax() const;
+
+  // Menu bar (menus/MenuBarLoop.cpp).
+  static LRESULT CALLBACK MenuLoopFilter(int code, WPARAM wParam, LPARAM lParam);
+  void InstallMenuLoopHook();
+  void ReleaseMenuLoopHook();
+  void EndMenuLoop();
+  int32_t NeighbourButton(bool forward) const;
+  int32_t SwitchTarget(const MSG& msg);
+  void OpenDropDown(TMenuBtn& button);
+  int32_t SelectInBar(int32_t index, bool walking);
+  void ApplyMenuChangedInLoop();
+  bool EnterMenuBarByKey(LPARAM key);
+  void CreateMenuBar();
+  void GiveMenuBack();
+
+  // MDI frames (frame/MDIClient.cpp).
+  void SubclassClient();
+  void UnsubclassClient();
+  LRESULT ClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
 
   // Control discovery.
   bool Switch(int kind) const;
@@ -354,7 +391,18 @@ class TWinSkinForm : public SubclassTarget {
   std::unique_ptr<framework::TImageList> sysmenuImages_;
   bool sysMenuOpen_ = false;
   std::vector<OwnerDrawnItem> ownerDrawnItems_;
+  std::unique_ptr<TWinSkinMenu> menu;
+  bool fInMenu = false;
+  bool menuChangedInLoop_ = false;
+  RECT wTr{};
+  bool clientSubclassed_ = false;
+  bool menuauto = true;
 };
+
+// The index of the menu bar button whose drop-down is open, -1 when none.
+int32_t OpenMenuBarButton();
+// What the window learned of the selected item of an open drop-down.
+void NoteMenuSelect(WPARAM wParam, LPARAM lParam);
 
 // Frames paint between the engine's start and its shutdown.
 bool FramePaintingAvailable();

@@ -277,6 +277,18 @@ void TMenuItemPainter::DrawMenuItemContent(TMenuItem& item, HDC dc, bool selecte
   }
 }
 
+// A checked radio item: a round bullet in the text colour, a third of the
+// glyph cell wide, centred in it.
+static void DrawRadioBullet(HDC dc, const Rect& cell) {
+  const int size = std::max(4, std::min(cell.Width(), cell.Height()) / 3);
+  const int x = cell.left + (cell.Width() - size) / 2;
+  const int y = cell.top + (cell.Height() - size) / 2;
+  const framework::UniqueBrush brush(CreateSolidBrush(GetSysColor(COLOR_BTNTEXT)));
+  const framework::SelectGuard selectBrush(dc, brush.Get());
+  const framework::SelectGuard selectPen(dc, GetStockObject(NULL_PEN));
+  Ellipse(dc, x, y, x + size + 1, y + size + 1);
+}
+
 void TMenuItemPainter::DrawGlyph(TMenuItem& item, HDC dc, Rect glyph, const Rect& rect, bool rightToLeft) const {
   framework::TImageList* list = item.GetImageList();
   const int index = item.ImageIndex();
@@ -296,6 +308,11 @@ void TMenuItemPainter::DrawGlyph(TMenuItem& item, HDC dc, Rect glyph, const Rect
     return;
   }
   if (!item.Checked()) return;
+  if (item.RadioItem()) {
+    DrawRadioBullet(dc, rightToLeft ? glyph : Rect{glyph.left, CentredTop(rect, glyph.Width()), glyph.right,
+                                                   CentredTop(rect, glyph.Width()) + glyph.Width()});
+    return;
+  }
   const framework::UniqueBitmap check(LoadBitmapW(nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap)));
   const SIZE size = BitmapSize(check.Get());
   const int x = glyph.left + (glyph.Width() - size.cx) / 2 + 1;

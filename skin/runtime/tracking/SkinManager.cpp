@@ -384,6 +384,22 @@ void TSkinManage::PurgeForms() {
 
 void TSkinManage::FrameWindowGone(TWinSkinForm&) { PurgeForms(); }
 
+void TSkinManage::SetMDIMax(bool b) {
+  if (b == MDIMax) return;
+  MDIMax = b;
+  if (MainData && (MainData->Options() & SetOf(xoMDIChildBorder))) return;
+  for (const auto& skinner : Flist) {
+    if (skinner->FormStyle != sfsMDIChild || skinner->Skinstate == kFrameDestroyed) continue;
+    if (b) {
+      skinner->Uncropwindow();
+    } else if (skinner->Windowstate != swsMin) {
+      skinner->Windowstate = swsNormal;
+      skinner->Cropwindow();
+      if (!skinner->crop) skinner->Refresh();
+    }
+  }
+}
+
 TWinSkinForm* TSkinManage::FrameSkinnerOf(HWND hwnd) const {
   for (const auto& skinner : Flist) {
     if (skinner->Hwnd == hwnd && skinner->Skinstate != kFrameDestroyed) return skinner.get();

@@ -64,6 +64,9 @@ class TSkinManage : public SkinDataRuntime {
   void InstallHook();
   void RemoveHook();
   void DeleteSysbtn();
+  // The active MDI child was maximised (true) or restored: the children
+  // drop or get back their window regions.
+  void SetMDIMax(bool b);
   void PurgeForms();
   TSkinData* SelectSkinData(HWND hwnd) const;
   TWinSkinForm* FrameSkinnerOf(HWND hwnd) const;

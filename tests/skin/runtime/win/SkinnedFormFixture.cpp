@@ -108,6 +108,7 @@ void SkinnedFormTest::MakeSkinnedForm(const std::string& extraProperties, int cl
   skin_->SetActive(true);
   skin_->LoadFromFile(BuiltSkinFile("paleglass"));
   ASSERT_FALSE(skin_->Empty);
+  if (beforeShow_) beforeShow_(*form_);
   form_->Show();
   SetForegroundWindow(Window());
   for (int i = 0; i < 100 && !(Skinner() && Skinner()->Skinstate == kFrameRunning); ++i) PumpFor(20);

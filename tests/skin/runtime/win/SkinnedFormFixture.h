@@ -79,6 +79,8 @@ class SkinnedFormTest : public ::testing::Test {
   POINT ScreenPoint(int x, int y) const;
   LPARAM ScreenLParam(int x, int y) const;
 
+  // Runs on the made form before it is shown (a main menu, say).
+  std::function<void(framework::testing::TTestForm&)> beforeShow_;
   std::unique_ptr<SkinEngineScope> engine_;
   std::unique_ptr<framework::testing::TTestForm> form_;
   TSkinData* skin_ = nullptr;
