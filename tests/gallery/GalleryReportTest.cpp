@@ -56,6 +56,9 @@ std::multiset<std::string> WindowClassesOf(const std::vector<HWND>& windows, boo
   std::multiset<std::string> classes;
   for (HWND window : windows) {
     const std::string name = Narrow(e2e::WindowClass(window));
+    // The engine's own helper windows (scroll bar and media player overlays)
+    // are no controls of the gallery.
+    if (name == "TWScrollbar" || name == "TWMediaPlayer") continue;
     if (!frameworkOnly || IsFrameworkWindowClass(name)) classes.insert(name);
   }
   return classes;
