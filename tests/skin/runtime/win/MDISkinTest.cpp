@@ -161,13 +161,12 @@ TEST_F(MDISkinTest, WindowMenuOfTheSkinnedBarSwitchesChildren) {
   ASSERT_NE(form_->ActiveMDIChild(), first);
   TMenuBtn* window = WindowButton();
   ASSERT_NE(window, nullptr);
-  // The first child is the list's first entry, "&1 FirstChild".
-  const bool shown = WithMenuOpen([&] { Skinner()->CheckMenu(window); },
-                                  [](HWND popup) {
-                                    PostMessageW(popup, WM_KEYDOWN, '1', 1);
-                                    PostMessageW(popup, WM_CHAR, '1', 1);
-                                    PumpFor(100);
-                                  });
+  // The first child is the list's first entry, "&1 FirstChild"; its
+  // accelerator picks it inside the drop-down's loop.
+  bool shown = false;
+  RunInMenuLoop([&] { Skinner()->CheckMenu(window); },
+                {[&] { shown = OpenPopupMenuWindow() != nullptr; },
+                 [] { PostMessageW(GetFocus() ? GetFocus() : GetActiveWindow(), WM_KEYDOWN, '1', 1); }});
   ASSERT_TRUE(shown) << "the Window drop-down did not open";
   PumpFor(100);
   EXPECT_EQ(form_->ActiveMDIChild(), first) << "choosing the first child in the Window menu did not activate it";
