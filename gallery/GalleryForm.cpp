@@ -28,6 +28,7 @@ const ClassInfo& TGalleryForm::StaticClassInfo() {
           .Creatable()
           .Method("SkinPickerClick", &TGalleryForm::SkinPickerClick)
           .Method("PlainDialogButtonClick", &TGalleryForm::PlainDialogButtonClick)
+          .Method("MdiButtonClick", &TGalleryForm::MdiButtonClick)
           .Build();
   return info;
 }
@@ -42,6 +43,11 @@ void TGalleryForm::Loaded() {
 void TGalleryForm::SkinPickerClick(TObject*) { skins_->Choose(SkinPicker->ItemIndex()); }
 
 void TGalleryForm::PlainDialogButtonClick(TObject*) { RunPlainDialog(Handle()); }
+
+void TGalleryForm::MdiButtonClick(TObject*) {
+  if (!mdi_) mdi_ = std::make_unique<MdiDemo>(*skins_);
+  mdi_->Show();
+}
 
 std::vector<std::wstring> TGalleryForm::UseSkinFile(const std::wstring& path) {
   std::vector<std::wstring> problems = skins_->LoadFile(path);

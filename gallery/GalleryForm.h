@@ -9,6 +9,7 @@
 #include "framework/controls/RadioGroup.h"
 #include "framework/forms/Form.h"
 #include "gallery/GallerySkins.h"
+#include "gallery/MdiDemo.h"
 
 namespace lanvero::gallery {
 
@@ -25,6 +26,7 @@ class TGalleryForm : public framework::TForm {
   // Event handlers bound by name in the stored layout.
   void SkinPickerClick(TObject* sender);
   void PlainDialogButtonClick(TObject* sender);
+  void MdiButtonClick(TObject* sender);
 
   void Loaded() override;
 
@@ -35,6 +37,7 @@ class TGalleryForm : public framework::TForm {
  private:
   framework::TRadioGroup* SkinPicker = nullptr;
   std::unique_ptr<GallerySkins> skins_;
+  std::unique_ptr<MdiDemo> mdi_;  // made when first opened
 };
 
 }  // namespace lanvero::gallery

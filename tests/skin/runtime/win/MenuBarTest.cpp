@@ -30,14 +30,6 @@ int MenuWindowCount() {
   return count;
 }
 
-// Steps run one by one from a timer while the menu loop runs.
-std::vector<std::function<void()>> g_steps;
-size_t g_nextStep = 0;
-
-void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD) {
-  if (g_nextStep < g_steps.size()) g_steps[g_nextStep++]();
-}
-
 void PostKey(WPARAM key) {
   const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
   PostMessageW(target, WM_KEYDOWN, key, 1);
@@ -78,18 +70,6 @@ class MenuBarTest : public SkinnedFormTest {
   }
 
   TWinSkinMenu& Bar() { return *Skinner()->MenuBar(); }
-
-  // Runs `open` (which returns when the menu loop ends) with `steps` run
-  // from a timer every 120 ms inside the loop; Escape ends it at worst.
-  void RunInLoop(const std::function<void()>& open, std::vector<std::function<void()>> steps) {
-    for (int i = 0; i < 6; ++i) steps.push_back([] { EndMenu(); });
-    g_steps = std::move(steps);
-    g_nextStep = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 120, RunNextStep);
-    open();
-    KillTimer(nullptr, timer);
-    g_steps.clear();
-  }
 
   void EnterByAlt() { SendMessageW(Window(), WM_SYSCOMMAND, SC_KEYMENU, 0); }
 
@@ -160,7 +140,7 @@ TEST_F(MenuBarTest, KeyboardWalkCyclesEveryDropDownWithOneMenuWindowAndOpensSubM
   }
   steps.push_back([] { PostKey(VK_ESCAPE); });
   steps.push_back([] { PostKey(VK_ESCAPE); });
-  RunInLoop([&] { EnterByAlt(); }, steps);
+  RunInMenuLoop([&] { EnterByAlt(); }, steps);
 
   // The disabled button shows no drop-down; the walk goes on from it.
   EXPECT_EQ(opened, (std::vector<int>{0, 1, 2, -1, 0}));
@@ -173,7 +153,7 @@ TEST_F(MenuBarTest, KeyboardWalkCyclesEveryDropDownWithOneMenuWindowAndOpensSubM
   // Right on an item with a sub-menu opens the sub-menu, not the next button.
   int subMenuWindows = 0;
   int openAfterRight = -1;
-  RunInLoop([&] { SendMessageW(Window(), WM_SYSCOMMAND, SC_KEYMENU, 'e'); },
+  RunInMenuLoop([&] { SendMessageW(Window(), WM_SYSCOMMAND, SC_KEYMENU, 'e'); },
             {[] {}, [] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); }, [&] {
                subMenuWindows = MenuWindowCount();
                openAfterRight = OpenMenuBarButton();
@@ -201,7 +181,7 @@ TEST_F(MenuBarTest, DisabledCommandsNeverRunAndAHandlerChangingTheMenuInTheLoopI
 
   // A handler that disables a sibling while the drop-down is open: the
   // menu is rebuilt once the loop ends.
-  RunInLoop([&] { EnterByAlt(); }, {[&] { open_->SetEnabled(false); }, [] { PostKey(VK_ESCAPE); },
+  RunInMenuLoop([&] { EnterByAlt(); }, {[&] { open_->SetEnabled(false); }, [] { PostKey(VK_ESCAPE); },
                                     [] { PostKey(VK_ESCAPE); }});
   PumpFor(50);
   EXPECT_EQ(GetMenu(Window()), nullptr);

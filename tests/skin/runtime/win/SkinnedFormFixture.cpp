@@ -17,6 +17,14 @@ BOOL CALLBACK FindPopupMenuWindow(HWND window, LPARAM found) {
   return FALSE;
 }
 
+// Steps run one by one from a timer while a menu loop runs.
+std::vector<std::function<void()>> g_steps;
+size_t g_nextStep = 0;
+
+void CALLBACK RunNextStep(HWND, UINT, UINT_PTR, DWORD) {
+  if (g_nextStep < g_steps.size()) g_steps[g_nextStep++]();
+}
+
 void CALLBACK MenuOpenTimer(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   const HWND popup = OpenPopupMenuWindow();
@@ -47,6 +55,16 @@ bool WithMenuOpen(const std::function<void()>& open, const std::function<void(HW
   KillTimer(nullptr, timer);
   g_duringMenu = nullptr;
   return g_sawMenu;
+}
+
+void RunInMenuLoop(const std::function<void()>& open, std::vector<std::function<void()>> steps) {
+  for (int i = 0; i < 6; ++i) steps.push_back([] { EndMenu(); });
+  g_steps = std::move(steps);
+  g_nextStep = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 120, RunNextStep);
+  open();
+  KillTimer(nullptr, timer);
+  g_steps.clear();
 }
 
 std::wstring BuiltSkinFile(const std::string& name) {

@@ -44,6 +44,10 @@ HWND OpenPopupMenuWindow();
 // given), then the menu is closed. False when no popup menu window showed.
 bool WithMenuOpen(const std::function<void()>& open, const std::function<void(HWND popup)>& during);
 
+// Runs `open` (which returns when the menu loop ends) with `steps` run one
+// by one from a timer every 120 ms inside the loop; EndMenu ends it at worst.
+void RunInMenuLoop(const std::function<void()>& open, std::vector<std::function<void()>> steps);
+
 // What the frame skinners see of one window: messages that reached the
 // form's own handler below the engine, with wParam.
 struct SeenMessage {
