@@ -7,11 +7,13 @@
 #include "skin/runtime/controls/EditSkinner.h"
 #include "skin/runtime/controls/GroupBoxSkinner.h"
 #include "skin/runtime/controls/HeaderSkinner.h"
+#include "skin/runtime/controls/MediaPlayerSkinner.h"
 #include "skin/runtime/controls/ObjImageSkinner.h"
 #include "skin/runtime/controls/ProgressSkinner.h"
 #include "skin/runtime/controls/SkinControl.h"
 #include "skin/runtime/controls/StatusBarSkinner.h"
 #include "skin/runtime/controls/TabPageSkinners.h"
+#include "skin/runtime/controls/TabSetSkinner.h"
 #include "skin/runtime/controls/TabSkinner.h"
 #include "skin/runtime/controls/TrackBarSkinner.h"
 #include "skin/runtime/controls/UpDownSkinner.h"
@@ -66,6 +68,8 @@ TSkinControl* NewSkinner(SkinnerClass cls, framework::TComponent* owner, const S
     }
     case SkinnerClass::DateTime: return WithPresetKind<TSkinDateTime>(owner, presets);
     case SkinnerClass::UpDown: return WithPresetKind<TSkinUpDown>(owner, presets);
+    case SkinnerClass::MP: return WithPresetKind<TSkinMP>(owner, presets);
+    case SkinnerClass::Tab31: return WithPresetKind<TSkinTab31>(owner, presets);
     default: return nullptr;
   }
 }
