@@ -56,15 +56,22 @@ void TSkinTab31::SkinChange() {
 }
 
 // The whole tab set is painted here, off screen, so the plain tabs never
-// show before the skinned ones.
+// show before the skinned ones; without a tab image the tab set paints
+// itself.
 bool TSkinTab31::BeforeProc(framework::TMessage& message) {
+  const bool drawsTabs = !tabbmp.IsEmpty() && fsd && fsd->tab;
   switch (message.Msg) {
     case WM_PAINT:
+      if (!drawsTabs) break;
       WMPaint(message);
       return false;
-    case WM_ERASEBKGND: message.Result = 1; return false;
-    default: return TSkinControl::BeforeProc(message);
+    case WM_ERASEBKGND:
+      if (!drawsTabs) break;
+      message.Result = 1;
+      return false;
+    default: break;
   }
+  return TSkinControl::BeforeProc(message);
 }
 
 // The tabs are the ones the tab set lays out, so a drawn tab is always one
