@@ -1,6 +1,8 @@
 #include "gallery/GalleryForm.h"
 
 #include "framework/core/ClassBuilder.h"
+#include "framework/controls/CheckListBox.h"
+#include "framework/controls/TreeView.h"
 #include "framework/core/FrameworkError.h"
 #include "gallery/PlainDialog.h"
 #include "skin/definitions/SkinData.h"
@@ -14,6 +16,16 @@ template <class T>
 T& LayoutComponent(const framework::TComponent& owner, const wchar_t* name) {
   if (auto* component = dynamic_cast<T*>(owner.FindComponent(name))) return *component;
   throw framework::FrameworkError(std::wstring(L"The gallery's layout lacks ") + name);
+}
+
+// A few nodes on two levels, so that lines and buttons show.
+void FillTree(framework::TTreeView& tree) {
+  framework::TTreeNodes& nodes = *tree.Items();
+  framework::TTreeNode* skins = nodes.Add(nullptr, L"Skins");
+  nodes.AddChild(skins, L"paleglass");
+  nodes.AddChild(skins, L"coalrim");
+  nodes.Add(skins, L"Notes");
+  skins->Expand(false);
 }
 
 }  // namespace
@@ -38,6 +50,8 @@ void TGalleryForm::Loaded() {
   SkinPicker = &LayoutComponent<framework::TRadioGroup>(*this, L"SkinPicker");
   skins_ = std::make_unique<GallerySkins>(LayoutComponent<TSkinData>(*this, L"SkinData1"),
                                           LayoutComponent<TSkinStore>(*this, L"SkinStore1"));
+  FillTree(LayoutComponent<framework::TTreeView>(*this, L"Tree"));
+  LayoutComponent<framework::TCheckListBox>(*this, L"Checks").SetChecked(0, true);
 }
 
 void TGalleryForm::SkinPickerClick(TObject*) { skins_->Choose(SkinPicker->ItemIndex()); }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <map>
 #include <set>
 
 #include "tests/e2e/driver/Desktop.h"
@@ -101,9 +102,29 @@ TEST_F(GalleryReportTest, FrameworkControlsKeepTheirClassAsWindowClassAndEveryKi
   for (const char* kind : {"TButton", "TBitBtn", "TSpeedButton", "TCheckBox", "TRadioButton", "TRadioGroup",
                            "TGroupBox", "TEdit", "TMemo", "TComboBox", "TListBox", "TListView", "TUpDown",
                            "TDateTimePicker", "TScrollBar", "TPageControl", "TTabSheet", "TTabControl", "TPanel",
-                           "THeaderControl", "TStatusBar", "TProgressBar", "TTrackBar", "TToolBar", "TToolButton"}) {
+                           "THeaderControl", "TStatusBar", "TProgressBar", "TTrackBar", "TToolBar", "TToolButton",
+                           "TCheckListBox", "TTreeView", "TScrollBox", "TTabSet", "TMediaPlayer"}) {
     EXPECT_TRUE(kinds.count(kind)) << kind << " is not in the report";
   }
+}
+
+// Kinds the engine skins with a hooked skinner report it and answer the
+// skin query; a tree view stays native.
+TEST_F(GalleryReportTest, SkinnedKindsNameTheirSkinnerAndAnswerTheQuery) {
+  const std::map<std::string, std::string> expected = {
+      {"TTabSet", "TSkinTab31"}, {"TMediaPlayer", "TSkinMP"}, {"TPageControl", "TSkinTab"},
+      {"TDateTimePicker", "TSkinDateTime"}, {"TTrackBar", "TSkinTrackBar"}, {"TTreeView", "native"}};
+  std::map<std::string, int> seen;
+  for (const ReportRow& row : SplitBlocks(rows_).form) {
+    const auto want = expected.find(row.FrameworkClass());
+    if (want == expected.end()) continue;
+    // A date picker of the time kind is skinned as an edit.
+    if (row.FrameworkClass() == "TDateTimePicker" && row.Skinner() == "TSkinEdit") continue;
+    ++seen[want->first];
+    EXPECT_EQ(row.Skinner(), want->second) << row.FrameworkClass();
+    EXPECT_EQ(row.Answer(), want->second == "native" ? "0" : "1") << row.FrameworkClass();
+  }
+  for (const auto& [kind, skinner] : expected) EXPECT_GT(seen[kind], 0) << kind << " is not in the report";
 }
 
 TEST_F(GalleryReportTest, ListsEveryWindowOfTheRunningGalleryAndItsDialog) {

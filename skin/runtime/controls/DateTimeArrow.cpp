@@ -5,6 +5,7 @@
 #include "skin/definitions/win/SkinDataGdi.h"
 #include "skin/image/win/BitmapDC.h"
 #include "skin/image/win/SkinDraw.h"
+#include "skin/runtime/controls/ChildWindowClass.h"
 #include "skin/runtime/controls/DateTimeSkinner.h"
 
 namespace lanvero {
@@ -13,21 +14,6 @@ namespace {
 constexpr wchar_t kArrowClass[] = L"SkinDateTimeArrow";
 constexpr uint8_t kArrowHot = 1;
 constexpr int kPickerInset = 4;
-
-// The window class of every arrow button, registered at first use.
-const wchar_t* ArrowClass(WNDPROC proc) {
-  static const ATOM atom = [proc] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = proc;
-    wc.cbWndExtra = sizeof(void*);
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = kArrowClass;
-    return RegisterClassExW(&wc);
-  }();
-  return atom ? kArrowClass : nullptr;
-}
 
 bool LeftButton(HWND picker) { return (GetWindowLongPtrW(picker, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR) != 0; }
 
@@ -38,7 +24,7 @@ TArrowButton::TArrowButton(TSkinDateTime& owner) : obj(owner) {}
 TArrowButton::~TArrowButton() {
   if (!window_) return;
   // The window no longer reaches this object while it goes.
-  SetWindowLongPtrW(window_, 0, 0);
+  UnbindChildWindow(window_);
   DestroyWindow(window_);
   window_ = nullptr;
 }
@@ -54,7 +40,7 @@ RECT TArrowButton::Placement() const {
 void TArrowButton::Attach(HWND picker) {
   hwnd = picker;
   cw = GetSystemMetrics(SM_CXHSCROLL);
-  const wchar_t* cls = ArrowClass(&TArrowButton::WndProc);
+  const wchar_t* cls = RegisterChildClass(kArrowClass, &TArrowButton::WndProc);
   if (!cls || !IsWindow(picker)) return;
   const RECT r = Placement();
   CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE, r.left, r.top, r.right - r.left, r.bottom - r.top, picker,
@@ -82,17 +68,13 @@ void TArrowButton::Show(bool visible) {
 }
 
 LRESULT CALLBACK TArrowButton::WndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* created = static_cast<TArrowButton*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(window, 0, reinterpret_cast<LONG_PTR>(created));
-    if (created) created->window_ = window;
-  }
-  auto* self = reinterpret_cast<TArrowButton*>(GetWindowLongPtrW(window, 0));
+  auto* self = ChildWindowObject<TArrowButton>(window, msg, lParam);
   if (!self) return DefWindowProcW(window, msg, wParam, lParam);
+  if (msg == WM_NCCREATE) self->window_ = window;
   if (msg == WM_NCDESTROY) {
     // The picker went and took its children along.
     self->window_ = nullptr;
-    SetWindowLongPtrW(window, 0, 0);
+    UnbindChildWindow(window);
     return DefWindowProcW(window, msg, wParam, lParam);
   }
   // The skinner (and this button with it) is not freed while this runs.

@@ -7,6 +7,7 @@
 #include "skin/runtime/controls/EditSkinner.h"
 #include "skin/runtime/controls/GroupBoxSkinner.h"
 #include "skin/runtime/controls/HeaderSkinner.h"
+#include "skin/runtime/controls/MediaPlayerSkinner.h"
 #include "skin/runtime/controls/ObjImageSkinner.h"
 #include "skin/runtime/controls/ProgressSkinner.h"
 #include "skin/runtime/controls/ScrollbarComboList.h"
@@ -16,6 +17,7 @@
 #include "skin/runtime/controls/SkinControl.h"
 #include "skin/runtime/controls/StatusBarSkinner.h"
 #include "skin/runtime/controls/TabPageSkinners.h"
+#include "skin/runtime/controls/TabSetSkinner.h"
 #include "skin/runtime/controls/TabSkinner.h"
 #include "skin/runtime/controls/TrackBarSkinner.h"
 #include "skin/runtime/controls/UpDownSkinner.h"
@@ -80,6 +82,8 @@ TSkinControl* NewSkinner(SkinnerClass cls, framework::TComponent* owner, const S
     case SkinnerClass::ScControl: return new TSkinScControl(owner);
     case SkinnerClass::ComboxScrollBar: return new TComboxScrollBar(owner);
     case SkinnerClass::ScrollbarH: return new TSkinScrollbarH(owner);
+    case SkinnerClass::MP: return WithPresetKind<TSkinMP>(owner, presets);
+    case SkinnerClass::Tab31: return WithPresetKind<TSkinTab31>(owner, presets);
     default: return nullptr;
   }
 }

@@ -47,11 +47,14 @@ e2e::Image Shot(HWND hwnd) {
 }
 
 e2e::Image ExpectedFrame(const TDataSkinObject& object, int frame, int width, int height) {
+  return ExpectedStripFrame(MapHandle(object.Map), object.r, frame, object.frame, width, height);
+}
+
+e2e::Image ExpectedStripFrame(HBITMAP strip, const Margins& margins, int frame, int count, int width, int height) {
   DibSection bitmap = DibSection::Create(width, height);
   BitmapDC dc(bitmap.Handle());
   FillSolid(dc.Get(), Rect{0, 0, width, height}, 0xFF00FF);
-  DrawSkinFrame(dc.Get(), Rect{0, 0, width, height}, MapHandle(object.Map), object.r, frame, object.frame, true,
-                false, false);
+  DrawSkinFrame(dc.Get(), Rect{0, 0, width, height}, strip, margins, frame, count, true, false, false);
   return ToImage(bitmap);
 }
 

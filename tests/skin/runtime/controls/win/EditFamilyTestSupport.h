@@ -19,6 +19,8 @@ e2e::Image Shot(HWND hwnd);
 // Frame `frame` of `object` drawn nine-sliced to width x height over
 // magenta, as 0x00RRGGBB (magenta where the frame is transparent).
 e2e::Image ExpectedFrame(const TDataSkinObject& object, int frame, int width, int height);
+// The same for frame `frame` of `count` of any strip.
+e2e::Image ExpectedStripFrame(HBITMAP strip, const Margins& margins, int frame, int count, int width, int height);
 // Frame `frame` of `count` of `strip` stretched to width x height.
 e2e::Image ExpectedStretched(HBITMAP strip, int frame, int count, int width, int height);
 // Pixels of `expected` (offset by dx, dy in `shot`) that are not magenta

@@ -1,0 +1,37 @@
+#pragma once
+// Child windows that skinners lay over their controls (a picker's arrow, a
+// media player's panel) keep their object in the window's first extra slot,
+// from WM_NCCREATE (the creation parameter) until the object lets go.
+
+#include <windows.h>
+
+namespace lanvero {
+
+// Registers the window class `name` (once: a second registration of the
+// same name is taken as done); null when it cannot be registered.
+inline const wchar_t* RegisterChildClass(const wchar_t* name, WNDPROC proc) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = proc;
+  wc.cbWndExtra = sizeof(void*);
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.lpszClassName = name;
+  if (RegisterClassExW(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS) return name;
+  return nullptr;
+}
+
+// The object of `window`, bound at WM_NCCREATE to the creation parameter.
+template <class T>
+T* ChildWindowObject(HWND window, UINT msg, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    SetWindowLongPtrW(window, 0,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+  }
+  return reinterpret_cast<T*>(GetWindowLongPtrW(window, 0));
+}
+
+// The window no longer reaches its object.
+inline void UnbindChildWindow(HWND window) { SetWindowLongPtrW(window, 0, 0); }
+
+}  // namespace lanvero
