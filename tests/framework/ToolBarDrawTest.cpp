@@ -182,18 +182,23 @@ TEST_F(ToolBarDrawTest, MainMenuBecomesOneButtonPerVisibleTopItem) {
   EXPECT_EQ(menuBar->ButtonCount(), 0);
 }
 
+HWND g_menuOwner = nullptr;
+
+// A timer callback must be stdcall on 32-bit Windows: a named CALLBACK
+// function, not a lambda.
+void CALLBACK PickFirstMenuItem(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND popup = FindWindowW(L"#32768", nullptr);
+  PostMessageW(popup ? popup : g_menuOwner, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(popup ? popup : g_menuOwner, WM_KEYDOWN, VK_RETURN, 0);
+}
+
 // While the sub-menu shows, a timer picks its first item with the keyboard.
 TEST_F(ToolBarDrawTest, MenuButtonDropsItsSubMenuDownAndRunsTheChoice) {
   auto* menuBar = FindIn<TToolBar>(*form, L"MenuBar");
   MessageRecorder recorder(*menuBar);
-  static HWND owner;
-  owner = menuBar->WindowHandle();
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    HWND popup = FindWindowW(L"#32768", nullptr);
-    PostMessageW(popup ? popup : owner, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageW(popup ? popup : owner, WM_KEYDOWN, VK_RETURN, 0);
-  });
+  g_menuOwner = menuBar->WindowHandle();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, PickFirstMenuItem);
   form->calls.clear();
   SendMessageW(form->Handle(), WM_COMMAND, MAKEWPARAM(TToolBar::CommandOf(0), BN_CLICKED),
                reinterpret_cast<LPARAM>(menuBar->WindowHandle()));

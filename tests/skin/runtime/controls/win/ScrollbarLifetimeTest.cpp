@@ -38,22 +38,25 @@ void DragThumbAnd(TWScrollbar& panel, std::function<void()> during) {
   g_duringPress = nullptr;
 }
 
+struct PanelCount {
+  bool all;
+  int found;
+};
+
+// A window procedure callback must be stdcall on 32-bit Windows: a named
+// CALLBACK function, not a lambda.
+BOOL CALLBACK CountPanel(HWND child, LPARAM data) {
+  auto& state = *reinterpret_cast<PanelCount*>(data);
+  wchar_t cls[32]{};
+  GetClassNameW(child, cls, 32);
+  if (std::wstring(cls) == L"TWScrollbar" && (state.all || IsWindowVisible(child))) ++state.found;
+  return TRUE;
+}
+
 // Panel windows among the form's children; only the shown ones unless `all`.
 int PanelWindows(HWND form, bool all = false) {
-  struct Count {
-    bool all;
-    int found;
-  } count{all, 0};
-  EnumChildWindows(
-      form,
-      [](HWND child, LPARAM data) {
-        auto& state = *reinterpret_cast<Count*>(data);
-        wchar_t cls[32]{};
-        GetClassNameW(child, cls, 32);
-        if (std::wstring(cls) == L"TWScrollbar" && (state.all || IsWindowVisible(child))) ++state.found;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&count));
+  PanelCount count{all, 0};
+  EnumChildWindows(form, CountPanel, reinterpret_cast<LPARAM>(&count));
   return count.found;
 }
 
