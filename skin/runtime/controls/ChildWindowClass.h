@@ -31,6 +31,16 @@ T* ChildWindowObject(HWND window, UINT msg, LPARAM lParam) {
   return reinterpret_cast<T*>(GetWindowLongPtrW(window, 0));
 }
 
+// Answers WM_PAINT by painting the update region with `paint(dc)`.
+template <class Paint>
+LRESULT PaintChildWindow(HWND window, Paint&& paint) {
+  PAINTSTRUCT ps{};
+  const HDC dc = BeginPaint(window, &ps);
+  paint(dc);
+  EndPaint(window, &ps);
+  return 0;
+}
+
 // The window no longer reaches its object.
 inline void UnbindChildWindow(HWND window) { SetWindowLongPtrW(window, 0, 0); }
 

@@ -84,13 +84,7 @@ LRESULT CALLBACK TArrowButton::WndProc(HWND window, UINT msg, WPARAM wParam, LPA
 
 LRESULT TArrowButton::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      const HDC dc = BeginPaint(window_, &paint);
-      Paint(dc);
-      EndPaint(window_, &paint);
-      return 0;
-    }
+    case WM_PAINT: return PaintChildWindow(window_, [this](HDC dc) { Paint(dc); });
     case WM_ERASEBKGND: return 1;
     case WM_MOUSEMOVE: SetHot(true); return 0;
     case WM_MOUSELEAVE: SetHot(false); return 0;

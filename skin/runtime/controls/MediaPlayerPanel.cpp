@@ -121,13 +121,7 @@ LRESULT CALLBACK TWMediaPlayer::WndProc(HWND window, UINT msg, WPARAM wParam, LP
 
 LRESULT TWMediaPlayer::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      const HDC dc = BeginPaint(window_, &paint);
-      Paint(dc);
-      EndPaint(window_, &paint);
-      return 0;
-    }
+    case WM_PAINT: return PaintChildWindow(window_, [this](HDC dc) { Paint(dc); });
     case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN:
