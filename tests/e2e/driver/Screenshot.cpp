@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <iterator>
 
 #include "tests/e2e/driver/Desktop.h"
 #include "tests/e2e/driver/Handles.h"
@@ -56,7 +58,7 @@ Image CaptureWindow(HWND hwnd) { return CaptureScreenRect(WindowRectOnScreen(hwn
 
 Image CaptureClient(HWND hwnd) { return CaptureScreenRect(ClientRectOnScreen(hwnd)); }
 
-bool SaveBitmap(const Image& image, const std::wstring& path) {
+std::vector<std::uint8_t> EncodeBitmap(const Image& image) {
   const int stride = RowStride24(image.width);
   BitmapFileHeader file;
   file.size = static_cast<std::uint32_t>(54 + stride * image.height);
@@ -67,50 +69,66 @@ bool SaveBitmap(const Image& image, const std::wstring& path) {
   header.biPlanes = 1;
   header.biBitCount = 24;
   header.biCompression = BI_RGB;
-  std::ofstream out(path.c_str(), std::ios::binary);
-  if (!out) return false;
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&header), sizeof header);
-  std::vector<char> row(static_cast<size_t>(stride), 0);
-  for (int y = image.height - 1; y >= 0; --y) {
+  std::vector<std::uint8_t> bytes(file.size, 0);
+  std::memcpy(bytes.data(), &file, sizeof file);
+  std::memcpy(bytes.data() + sizeof file, &header, sizeof header);
+  for (int y = image.height - 1, i = 0; y >= 0; --y, ++i) {
+    std::uint8_t* row = bytes.data() + 54 + static_cast<size_t>(i) * stride;
     for (int x = 0; x < image.width; ++x) {
       const std::uint32_t p = image.At(x, y);
-      row[x * 3 + 0] = static_cast<char>(p & 0xFF);
-      row[x * 3 + 1] = static_cast<char>((p >> 8) & 0xFF);
-      row[x * 3 + 2] = static_cast<char>((p >> 16) & 0xFF);
+      row[x * 3 + 0] = static_cast<std::uint8_t>(p & 0xFF);
+      row[x * 3 + 1] = static_cast<std::uint8_t>((p >> 8) & 0xFF);
+      row[x * 3 + 2] = static_cast<std::uint8_t>((p >> 16) & 0xFF);
     }
-    out.write(row.data(), stride);
   }
-  return static_cast<bool>(out);
+  return bytes;
 }
 
-bool LoadBitmap(const std::wstring& path, Image& image) {
-  std::ifstream in(path.c_str(), std::ios::binary);
+bool DecodeBitmap(std::span<const std::uint8_t> bytes, Image& image) {
   BitmapFileHeader file;
   BITMAPINFOHEADER header{};
-  if (!in.read(reinterpret_cast<char*>(&file), sizeof file) ||
-      !in.read(reinterpret_cast<char*>(&header), sizeof header)) {
-    return false;
-  }
+  if (bytes.size() < sizeof file + sizeof header) return false;
+  std::memcpy(&file, bytes.data(), sizeof file);
+  std::memcpy(&header, bytes.data() + sizeof file, sizeof header);
   if (file.type != 0x4D42 || header.biBitCount != 24 || header.biCompression != BI_RGB ||
       header.biWidth <= 0 || header.biWidth > 8192 || header.biHeight == 0 || std::abs(header.biHeight) > 8192) {
     return false;
   }
   const bool bottomUp = header.biHeight > 0;
-  image.width = header.biWidth;
-  image.height = std::abs(header.biHeight);
-  image.pixels.assign(static_cast<size_t>(image.width) * image.height, 0);
-  const int stride = RowStride24(image.width);
-  std::vector<unsigned char> row(static_cast<size_t>(stride));
-  in.seekg(file.offset);
-  for (int i = 0; i < image.height; ++i) {
-    if (!in.read(reinterpret_cast<char*>(row.data()), stride)) return false;
-    const int y = bottomUp ? image.height - 1 - i : i;
-    for (int x = 0; x < image.width; ++x) {
-      image.pixels[static_cast<size_t>(y) * image.width + x] =
-          row[x * 3] | (row[x * 3 + 1] << 8) | (row[x * 3 + 2] << 16);
+  const int width = header.biWidth;
+  const int height = std::abs(header.biHeight);
+  const size_t stride = static_cast<size_t>(RowStride24(width));
+  if (file.offset > bytes.size() || (bytes.size() - file.offset) / stride < static_cast<size_t>(height)) return false;
+  image.width = width;
+  image.height = height;
+  image.pixels.assign(static_cast<size_t>(width) * height, 0);
+  for (int i = 0; i < height; ++i) {
+    const std::uint8_t* row = bytes.data() + file.offset + i * stride;
+    const int y = bottomUp ? height - 1 - i : i;
+    for (int x = 0; x < width; ++x) {
+      image.pixels[static_cast<size_t>(y) * width + x] = row[x * 3] | (row[x * 3 + 1] << 8) | (row[x * 3 + 2] << 16);
     }
   }
+  return true;
+}
+
+bool SaveBitmap(const Image& image, const std::wstring& path) { return WriteFileBytes(path, EncodeBitmap(image)); }
+
+bool LoadBitmap(const std::wstring& path, Image& image) {
+  std::vector<std::uint8_t> bytes;
+  return ReadFileBytes(path, bytes) && DecodeBitmap(bytes, image);
+}
+
+bool WriteFileBytes(const std::wstring& path, std::span<const std::uint8_t> bytes) {
+  std::ofstream out(path.c_str(), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<bool>(out);
+}
+
+bool ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>& bytes) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,11 @@ Image CaptureClient(HWND hwnd);
 // Writes a 24-bit Windows bitmap; reads one back (bottom-up or top-down).
 bool SaveBitmap(const Image& image, const std::wstring& path);
 bool LoadBitmap(const std::wstring& path, Image& image);
+// The same format in memory; decoding checks every size against the bytes.
+std::vector<std::uint8_t> EncodeBitmap(const Image& image);
+bool DecodeBitmap(std::span<const std::uint8_t> bytes, Image& image);
+bool WriteFileBytes(const std::wstring& path, std::span<const std::uint8_t> bytes);
+bool ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>& bytes);
 
 struct ImageDifference {
   bool sameSize = false;

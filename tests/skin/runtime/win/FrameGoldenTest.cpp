@@ -3,51 +3,14 @@
 // active and inactive, a caption button hovered and pressed, a message box,
 // and the open system menu. LANVERO_UPDATE_GOLDENS=1 writes the images anew instead of comparing
 // (look at every one before committing it).
-#include <cstdlib>
-
-#include "tests/e2e/driver/Screenshot.h"
+#include "tests/e2e/driver/Golden.h"
 #include "tests/skin/runtime/win/SkinnedFormFixture.h"
 
 namespace lanvero::testing {
 namespace {
 
-constexpr int kChannelTolerance = 24;
-constexpr long kDifferingPixelsAllowed = 40;
-
-std::wstring GoldenPath(const std::string& name) {
-  const char* source = std::getenv("LANVERO_SOURCE_DIR");
-  std::filesystem::path path = source ? std::filesystem::path(source) : std::filesystem::path();
-  return (path / "tests" / "skin" / "runtime" / "win" / "golden" / (name + ".bmp")).wstring();
-}
-
-bool UpdatingGoldens() {
-  const char* update = std::getenv("LANVERO_UPDATE_GOLDENS");
-  return update && std::string(update) == "1";
-}
-
-e2e::Image Crop(const e2e::Image& image, int height) {
-  e2e::Image top;
-  top.width = image.width;
-  top.height = std::min(height, image.height);
-  top.pixels.assign(image.pixels.begin(), image.pixels.begin() + static_cast<std::ptrdiff_t>(top.width) * top.height);
-  return top;
-}
-
 ::testing::AssertionResult MatchesGolden(const e2e::Image& actual, const std::string& name) {
-  const std::wstring path = GoldenPath(name);
-  if (UpdatingGoldens()) {
-    if (!e2e::SaveBitmap(actual, path)) return ::testing::AssertionFailure() << "cannot write " << name;
-    return ::testing::AssertionSuccess();
-  }
-  e2e::Image expected;
-  if (!e2e::LoadBitmap(path, expected)) return ::testing::AssertionFailure() << "no golden image " << name;
-  const e2e::ImageDifference diff = e2e::Compare(actual, expected, kChannelTolerance);
-  if (diff.sameSize && diff.differingPixels <= kDifferingPixelsAllowed) return ::testing::AssertionSuccess();
-  e2e::SaveBitmap(actual, GoldenPath(name + ".actual"));
-  return ::testing::AssertionFailure() << name << ": " << actual.width << "x" << actual.height << " vs "
-                                       << expected.width << "x" << expected.height << ", "
-                                       << diff.differingPixels << " pixels differ (largest channel delta "
-                                       << diff.largestChannelDelta << "); the screenshot is beside the golden";
+  return e2e::MatchesGolden(actual, "tests/skin/runtime/win/golden", name);
 }
 
 // Small windows keep the golden images small: the frame is what they show.
@@ -105,10 +68,10 @@ TEST_F(FrameGoldenTest, CloseButtonHoveredAndPressed) {
   SendMessageW(Window(), WM_NCMOUSEMOVE, HTCAPTION, ScreenLParam(centreX, centreY));
   PumpFor(50);
   const int captionRows = Skinner()->bw.top;
-  EXPECT_TRUE(MatchesGolden(Crop(e2e::CaptureWindow(Window()), captionRows), "paleglass_close_hot"));
+  EXPECT_TRUE(MatchesGolden(e2e::CropTop(e2e::CaptureWindow(Window()), captionRows), "paleglass_close_hot"));
   SendMessageW(Window(), WM_NCLBUTTONDOWN, HTCAPTION, ScreenLParam(centreX, centreY));
   PumpFor(50);
-  EXPECT_TRUE(MatchesGolden(Crop(e2e::CaptureWindow(Window()), captionRows), "paleglass_close_pressed"));
+  EXPECT_TRUE(MatchesGolden(e2e::CropTop(e2e::CaptureWindow(Window()), captionRows), "paleglass_close_pressed"));
   // Released off the button: nothing happens and the button is idle again.
   SendMessageW(Window(), WM_NCMOUSEMOVE, HTCAPTION, ScreenLParam(60, 10));
   SendMessageW(Window(), WM_NCLBUTTONUP, HTCAPTION, ScreenLParam(60, 10));
