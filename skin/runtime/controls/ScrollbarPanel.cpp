@@ -18,6 +18,21 @@ bool LowerCaseEquals(std::wstring text, std::wstring_view expected) {
   return text == expected;
 }
 
+bool SameWindowClass(HWND a, HWND b) {
+  wchar_t first[64] = {}, second[64] = {};
+  return GetClassNameW(a, first, 64) && GetClassNameW(b, second, 64) && std::wstring_view(first) == second;
+}
+
+// A control's panels sit directly above it in the z-order, the other bar's
+// panel possibly between. A panel already there is left alone: raising it
+// anyway would swap the two panels on every update, and each swap makes the
+// control's frame and both panels paint again.
+bool SitsJustAbove(HWND panel, HWND control) {
+  const HWND first = GetWindow(control, GW_HWNDPREV);
+  if (first == panel) return true;
+  return first && SameWindowClass(first, panel) && GetWindow(first, GW_HWNDPREV) == panel;
+}
+
 }  // namespace
 
 const framework::ClassInfo& TWScrollbar::StaticClassInfo() {
@@ -125,8 +140,8 @@ void TWScrollbar::SetPosition(HWND ahwnd) {
   SetBounds(place.left, place.top, place.right - place.left, place.bottom - place.top);
   SetVisible(true);
   const HWND panel = Handle();
-  const HWND above = GetWindow(hwnd, GW_HWNDPREV);
-  if (above != panel) {
+  if (!SitsJustAbove(panel, hwnd)) {
+    const HWND above = GetWindow(hwnd, GW_HWNDPREV);
     SetWindowPos(panel, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   if (!moved) RepaintBar();

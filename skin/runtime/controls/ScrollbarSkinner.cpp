@@ -113,11 +113,6 @@ void TSkinScrollbar::AfterProc(TMessage& message) {
       if (control) panels_.SetEnabled(control->Enabled());
       TSkinControl::AfterProc(message);
       break;
-    case framework::CM_RECREATEWND:
-      if (skinform && skinform->Hwnd) {
-        PostMessageW(skinform->Hwnd, WM_SKINRESETSCROLLBAR, reinterpret_cast<WPARAM>(hwnd), 0);
-      }
-      break;
     case WM_SKINPAINTFRAME:
       if (message.LParam != SKIN_SIGNATURE) break;
       if (message.WParam) PaintEdgeFrame(reinterpret_cast<HDC>(message.WParam));

@@ -109,7 +109,7 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       Activate();
       return true;
     case WM_SKINRESETSCROLLBAR:
-      RecreateScrollbarSkinner(reinterpret_cast<HWND>(wParam));
+      RecreateSkinner(reinterpret_cast<HWND>(wParam));
       result = 0;
       return true;
     case WM_SKINQUERY:

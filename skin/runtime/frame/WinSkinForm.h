@@ -169,9 +169,11 @@ class TWinSkinForm : public SubclassTarget {
   void AddControlh(HWND ahwnd);
   // The skinner attached to `hwnd`, or null.
   TSkinControl* SkinnerForWindow(HWND hwnd) const;
-  // Replaces the scroll bar skinner of the control window `control` (its
-  // window was re-created) by a new one of the same class.
-  void RecreateScrollbarSkinner(HWND control);
+  // Replaces the skinner of the control window `control` (its window was
+  // re-created) by a new one for the new window: a scroll bar skinner by one
+  // of the same class, any other by discovering the control again.
+  void RecreateSkinner(HWND control);
+  void RediscoverControlOf(TSkinControl* gone);
   // Tool bar drawing from the skin, installed on tool bars unless the
   // program has its own handlers.
   void ToolbarCustomDraw(framework::TToolBar& toolbar, const RECT& ARect);

@@ -78,6 +78,16 @@ TEST_F(ControlDiscoveryTest, ASkinListEntryOfNilKeepsAClassNativeAndRepeatedDisc
   EXPECT_EQ(SendMessageW(late->Handle(), WM_SKINQUERY, 0, 0), 0);
   EXPECT_EQ(KindOf(lateButton), L"TSkinButton");
   EXPECT_EQ(Skinner()->Controls().size(), skinners + 1);
+
+  // A style change that makes the window anew keeps the control skinned,
+  // with one skinner, on the new window.
+  const HWND before = lateButton->Handle();
+  lateButton->RecreateWnd();
+  PumpFor(100);
+  ASSERT_NE(lateButton->Handle(), before);
+  EXPECT_EQ(KindOf(lateButton), L"TSkinButton");
+  EXPECT_EQ(SendMessageW(lateButton->Handle(), WM_SKINQUERY, 0, 0), 1);
+  EXPECT_EQ(Skinner()->Controls().size(), skinners + 1);
 }
 
 // A dialog template built in memory: the header, then one item per control,

@@ -159,6 +159,49 @@ TEST_F(ScrollbarSkinnerTest, PanelsFollowResizesAndBarsThatGo) {
   EXPECT_TRUE(listBar.sbVisible) << "the bar came back, so did the panel";
 }
 
+// Z-order changes of the panels, seen by a thread hook: a control with both
+// bars must not have its two panels swap places on every scroll step (each
+// swap repaints the control's frame and both panels).
+HWND g_watchedPanels[2];
+int g_panelRestacks = 0;
+
+LRESULT CALLBACK CountPanelRestacks(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && message->message == WM_WINDOWPOSCHANGING &&
+      (message->hwnd == g_watchedPanels[0] || message->hwnd == g_watchedPanels[1]) &&
+      !(reinterpret_cast<const WINDOWPOS*>(message->lParam)->flags & SWP_NOZORDER)) {
+    ++g_panelRestacks;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(ScrollbarSkinnerTest, ScrollingLeavesBothPanelsOfAControlWhereTheyAre) {
+  ASSERT_NO_FATAL_FAILURE(MakeScrollingForm());
+  memo_->SetWordWrap(false);
+  memo_->SetScrollBars(framework::TScrollStyle::ssBoth);
+  for (int i = 0; i < 40; ++i) memo_->Lines()->Add(std::wstring(60, L'w'));
+  PumpFor(200);
+  TSkinScrollbar* skinner = SkinnerOf(memo_);
+  ASSERT_NE(skinner, nullptr) << "a memo whose window was made anew stays skinned";
+  ASSERT_TRUE(skinner->VertPanel() && skinner->HorzPanel());
+  ASSERT_TRUE(skinner->VertPanel()->sbVisible && skinner->HorzPanel()->sbVisible);
+  g_watchedPanels[0] = skinner->VertPanel()->WindowHandle();
+  g_watchedPanels[1] = skinner->HorzPanel()->WindowHandle();
+  g_panelRestacks = 0;
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountPanelRestacks, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  const int before = FirstLine(memo_);
+  for (int i = 0; i < 5; ++i) {
+    SendMessageW(memo_->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+    PumpFor(30);
+  }
+  UnhookWindowsHookEx(hook);
+  EXPECT_GT(FirstLine(memo_), before);
+  EXPECT_EQ(g_panelRestacks, 0) << "the panels already lie above the memo";
+  const HWND above = GetWindow(memo_->Handle(), GW_HWNDPREV);
+  EXPECT_TRUE(above == g_watchedPanels[0] || above == g_watchedPanels[1]) << "one of them directly above it";
+}
+
 TEST_F(ScrollbarSkinnerTest, SkinEnableSwitchesBetweenNativeAndSkinnedBars) {
   ASSERT_NO_FATAL_FAILURE(MakeScrollingForm());
   TSkinScrollbar* skinner = SkinnerOf(memo_);
