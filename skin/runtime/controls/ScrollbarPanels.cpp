@@ -70,11 +70,25 @@ void TScrollbarPanels::FollowBars(HWND window, HDC windowDC, Color face) {
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
   if (hb && (hb->sbVisible || (style & WS_HSCROLL))) hb->SetPosition(window);
   if (vb && (vb->sbVisible || (style & WS_VSCROLL))) vb->SetPosition(window);
+  PaintCorner(window, windowDC, face);
+}
+
+void TScrollbarPanels::PaintCorner(HWND window, HDC windowDC, Color face) const {
   if (!hb || !vb || !hb->sbVisible || !vb->sbVisible || !windowDC) return;
   const POINT origin = ClientOriginInWindow(window);
   RECT corner{vb->sbRect.left, hb->sbRect.top, vb->sbRect.right, hb->sbRect.bottom};
   OffsetRect(&corner, origin.x, origin.y);
   FillSolid(windowDC, FromRECT(corner), face);
+}
+
+bool TScrollbarPanels::CoverShownBars(HWND window) const {
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  const auto covered = [](const ScrollbarPanel& panel) {
+    return panel && panel->sbVisible && IsWindowVisible(panel->WindowHandle());
+  };
+  const bool horizontal = style & WS_HSCROLL, vertical = style & WS_VSCROLL;
+  if (!horizontal && !vertical) return false;
+  return (!horizontal || covered(hb)) && (!vertical || covered(vb));
 }
 
 bool TakeScrollingControl(TSkinControl& skinner, framework::TWinControl* acontrol, TSkinData* sd,

@@ -33,6 +33,11 @@ struct TScrollbarPanels {
   // At the control's paint: follow bars that came or went, repaint the
   // panels and fill the corner between two shown bars with `face`.
   void FollowBars(HWND window, HDC windowDC, Color face);
+  // Every bar the window shows lies under a visible panel (and there is at
+  // least one bar): the window's own painting of its bars would be covered.
+  bool CoverShownBars(HWND window) const;
+  // Fills the corner between two shown bars with `face`.
+  void PaintCorner(HWND window, HDC windowDC, Color face) const;
 };
 
 // Hooks the skinner's control: AfterMessage runs after each message, with

@@ -1,5 +1,6 @@
 #include "skin/runtime/controls/ScrollbarSkinner.h"
 
+#include <algorithm>
 #include <string>
 
 #include "framework/controls/WinControl.h"
@@ -25,6 +26,15 @@ void FrameSolid(HDC dc, const RECT& r, Color color) {
   FillSolid(dc, Rect{r.left, r.bottom - 1, r.right, r.bottom}, color);
   FillSolid(dc, Rect{r.left, r.top, r.left + 1, r.bottom}, color);
   FillSolid(dc, Rect{r.right - 1, r.top, r.right, r.bottom}, color);
+}
+
+// How far the client area lies inside the window's left and top edges.
+LONG EdgeWidth(HWND hwnd) {
+  RECT window{};
+  GetWindowRect(hwnd, &window);
+  POINT origin{0, 0};
+  ClientToScreen(hwnd, &origin);
+  return std::max(origin.x - window.left, origin.y - window.top);
 }
 
 }  // namespace
@@ -82,10 +92,18 @@ void TSkinScrollbar::TakeFixedColor() {
 }
 
 bool TSkinScrollbar::BeforeProc(TMessage& message) {
-  if (message.Msg == WM_NCPAINT && border) {
-    CallDefaultProc(message);
+  if (message.Msg == WM_NCPAINT) {
+    // The frame is the skin's two-pixel edge (or there is none), the bars
+    // lie under the panels: when nothing else is left, the window's own
+    // painting of its frame and bars (a themed drawing of each bar) would
+    // only be painted over.
+    const bool covered = fsd && panels_.CoverShownBars(hwnd) && EdgeWidth(hwnd) <= (border ? 2 : 0);
+    if (!border && !covered) return TSkinControl::BeforeProc(message);
+    if (!covered) CallDefaultProc(message);
     framework::WindowDC dc(hwnd, true);
-    PaintEdgeFrame(dc.Get());
+    if (border) PaintEdgeFrame(dc.Get());
+    if (covered) panels_.PaintCorner(hwnd, dc.Get(), fsd->Colors[kSchemeButtonFace]);
+    message.Result = 0;
     return false;
   }
   return TSkinControl::BeforeProc(message);

@@ -3,6 +3,7 @@
 // state, the controls still scroll under them (arrows, pages, thumb,
 // wheel), the panels follow bars that move or go, and skinning switches
 // off and on per control.
+#include "skin/image/SysColors.h"
 #include "skin/runtime/SkinMessages.h"
 #include "skin/runtime/controls/ScrollbarControlSkinner.h"
 #include "skin/runtime/controls/ScrollbarInfo.h"
@@ -13,6 +14,8 @@ namespace lanvero::testing {
 namespace {
 
 constexpr int kArrowFrames = 23;
+
+Color FromColorRef(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
 int FirstLine(framework::TMemo* memo) {
   return static_cast<int>(SendMessageW(memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
@@ -175,7 +178,7 @@ LRESULT CALLBACK CountPanelRestacks(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TEST_F(ScrollbarSkinnerTest, ScrollingLeavesBothPanelsOfAControlWhereTheyAre) {
+TEST_F(ScrollbarSkinnerTest, ScrollingLeavesBothPanelsWhereTheyAreUnderASkinnedEdge) {
   ASSERT_NO_FATAL_FAILURE(MakeScrollingForm());
   memo_->SetWordWrap(false);
   memo_->SetScrollBars(framework::TScrollStyle::ssBoth);
@@ -200,6 +203,17 @@ TEST_F(ScrollbarSkinnerTest, ScrollingLeavesBothPanelsOfAControlWhereTheyAre) {
   EXPECT_EQ(g_panelRestacks, 0) << "the panels already lie above the memo";
   const HWND above = GetWindow(memo_->Handle(), GW_HWNDPREV);
   EXPECT_TRUE(above == g_watchedPanels[0] || above == g_watchedPanels[1]) << "one of them directly above it";
+
+  // The frame the memo shows: the skin's two-ring edge and, between the
+  // bars, the skin's face.
+  RedrawWindow(memo_->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  PumpFor(100);
+  const e2e::Image shot = e2e::CaptureWindow(memo_->Handle());
+  const Color shadow = FromColorRef(ResolveColor(skin_->Colors[kSchemeButtonShadow]));
+  EXPECT_TRUE(Near(shot.At(0, shot.height / 2), shadow)) << std::hex << shot.At(0, shot.height / 2);
+  EXPECT_TRUE(Near(shot.At(1, shot.height / 2), ScreenFace(*skin_))) << std::hex << shot.At(1, shot.height / 2);
+  EXPECT_TRUE(Near(shot.At(shot.width - 4, shot.height - 4), ScreenFace(*skin_)))
+      << "the corner between the bars: " << std::hex << shot.At(shot.width - 4, shot.height - 4);
 }
 
 TEST_F(ScrollbarSkinnerTest, SkinEnableSwitchesBetweenNativeAndSkinnedBars) {
