@@ -63,10 +63,10 @@ void TGalleryForm::MdiButtonClick(TObject*) {
   mdi_->Show();
 }
 
-std::vector<std::wstring> TGalleryForm::UseSkinFile(const std::wstring& path) {
-  std::vector<std::wstring> problems = skins_->LoadFile(path);
-  if (problems.empty()) SkinPicker->SetItemIndex(-1);
-  return problems;
+SkinFileUse TGalleryForm::UseSkinFile(const std::wstring& path, SkinFaults faults) {
+  SkinFileUse use = skins_->LoadFile(path, faults);
+  if (use.worn) SkinPicker->SetItemIndex(-1);
+  return use;
 }
 
 }  // namespace lanvero::gallery

@@ -31,8 +31,8 @@ class TGalleryForm : public framework::TForm {
   void Loaded() override;
 
   // Loads a skin package file given on the command line; the picker then
-  // shows no built-in skin. Returns the reasons when the file is unusable.
-  std::vector<std::wstring> UseSkinFile(const std::wstring& path);
+  // shows no built-in skin. Gives the reasons when the file is unusable.
+  SkinFileUse UseSkinFile(const std::wstring& path, SkinFaults faults);
 
  private:
   framework::TRadioGroup* SkinPicker = nullptr;

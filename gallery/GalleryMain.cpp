@@ -2,12 +2,12 @@
 // engine, the main window from its stored layout, then either the message
 // loop or, with --report, the report and the end.
 #include <windows.h>
-#include <shellapi.h>
 
 #include <string>
 #include <vector>
 
 #include "framework/forms/Application.h"
+#include "framework/forms/CommandLine.h"
 #include "gallery/GalleryForm.h"
 #include "gallery/GalleryOptions.h"
 #include "gallery/Report.h"
@@ -23,15 +23,6 @@ using namespace lanvero::gallery;
 constexpr wchar_t kTitle[] = L"Skin gallery";
 constexpr int kExitUsage = 2;
 constexpr int kExitNoReport = 3;
-
-std::vector<std::wstring> CommandLineArguments() {
-  int count = 0;
-  LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
-  std::vector<std::wstring> arguments;
-  for (int i = 1; i < count; ++i) arguments.emplace_back(words[i]);
-  LocalFree(words);
-  return arguments;
-}
 
 std::wstring ReportText(const std::vector<ReportLine>& lines) {
   std::wstring text;
@@ -54,8 +45,9 @@ int RunGallery(framework::TApplication& application, const GalleryOptions& optio
   application.CreateForm(form);
   std::wstring skinMessage;
   if (!options.skinFile.empty()) {
-    const std::vector<std::wstring> problems = form->UseSkinFile(options.skinFile);
-    if (!problems.empty()) skinMessage = SkinFileMessage(options.skinFile, problems);
+    const SkinFileUse use = form->UseSkinFile(
+        options.skinFile, options.wearFaultySkin ? SkinFaults::WearAnyway : SkinFaults::Refuse);
+    if (!use.problems.empty()) skinMessage = SkinFileMessage(options.skinFile, use);
   }
   if (options.report) return RunReport(*form, options, skinMessage);
   form->Show();
@@ -67,7 +59,7 @@ int RunGallery(framework::TApplication& application, const GalleryOptions& optio
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  const GalleryOptions options = ParseGalleryArguments(CommandLineArguments());
+  const GalleryOptions options = ParseGalleryArguments(framework::CommandLineArguments());
   if (!options.error.empty()) {
     MessageBoxW(nullptr, (options.error + L"\n\n" + kGalleryUsage).c_str(), kTitle, MB_OK | MB_ICONERROR);
     return kExitUsage;

@@ -14,6 +14,8 @@ GalleryOptions ParseGalleryArguments(const std::vector<std::wstring>& arguments)
     } else if (argument == L"--report-file") {
       options.reportFile = arguments[++i];
       options.report = true;
+    } else if (argument == L"--unchecked") {
+      options.wearFaultySkin = true;
     } else if (argument == L"--report") {
       options.report = true;
     } else {

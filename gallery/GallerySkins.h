@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "skin/filecheck/SkinFileUse.h"
+
 namespace lanvero {
 class TSkinData;
 class TSkinStore;
@@ -19,16 +21,17 @@ class GallerySkins {
 
   // Skin `index` of the store; any other index switches skinning off.
   void Choose(int index);
-  // Loads the package file when the engine can use it and returns nothing;
-  // otherwise keeps the skin in use and returns the reasons.
-  std::vector<std::wstring> LoadFile(const std::wstring& path);
+  // Loads the package file when the engine can use it; otherwise keeps the
+  // skin in use (unless `faults` says to wear it anyway) and gives the reasons.
+  SkinFileUse LoadFile(const std::wstring& path, SkinFaults faults);
 
  private:
   TSkinData& data_;
   const TSkinStore& store_;
 };
 
-// What a person reads when a package file cannot be used.
-std::wstring SkinFileMessage(const std::wstring& path, const std::vector<std::wstring>& problems);
+// What a person reads when a package file cannot be used, whether the
+// gallery goes on with its skin or wears the package anyway.
+std::wstring SkinFileMessage(const std::wstring& path, const SkinFileUse& use);
 
 }  // namespace lanvero::gallery

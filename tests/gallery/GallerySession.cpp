@@ -11,7 +11,6 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"TGalleryForm";
 constexpr UINT kSkinQuery = 0x3523;  // the engine's WM_SKINQUERY
-constexpr int kCaptionRows = 16;
 
 void AppendDescendants(HWND parent, std::vector<HWND>& windows) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -31,27 +30,6 @@ std::vector<HWND> ChildWindows(HWND parent) {
 }
 
 bool AnswersSkinQuery(HWND window) { return SendMessageW(window, kSkinQuery, 0, 0) == 1; }
-
-int CaptionBrightness(HWND window) {
-  const e2e::Image image = e2e::CaptureWindow(window);
-  long long sum = 0;
-  long long count = 0;
-  for (int y = 0; y < kCaptionRows && y < image.height; ++y) {
-    for (int x = 0; x < image.width; ++x, ++count) {
-      const std::uint32_t pixel = image.At(x, y);
-      sum += ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
-    }
-  }
-  return count ? static_cast<int>(sum / (3 * count)) : 0;
-}
-
-std::wstring TemporaryFile(const wchar_t* prefix) {
-  wchar_t folder[MAX_PATH] = {};
-  GetTempPathW(MAX_PATH, folder);
-  wchar_t path[MAX_PATH] = {};
-  if (!GetTempFileNameW(folder, prefix, 0, path)) throw std::runtime_error("no temporary file name");
-  return path;
-}
 
 std::unique_ptr<GallerySession> GallerySession::Launch(const std::wstring& arguments) {
   return std::unique_ptr<GallerySession>(new GallerySession(Process::Launch(GalleryExe(), arguments)));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/e2e/driver/Process.h"
+#include "tests/e2e/support/SkinFiles.h"
 
 namespace lanvero::gallery::testing {
 
@@ -51,10 +52,7 @@ std::wstring GalleryExe();
 std::vector<HWND> ChildWindows(HWND parent);
 // The skin engine's answer: 1 for a window it skins.
 bool AnswersSkinQuery(HWND window);
-// Mean brightness (0 to 255) of the top rows of the window as the display
-// shows it: the caption bar, light under Paleglass and dark under Coalrim.
-int CaptionBrightness(HWND window);
-// A file name in the temporary folder that no other test uses.
-std::wstring TemporaryFile(const wchar_t* prefix);
+using e2e::CaptionBrightness;
+using e2e::TemporaryFile;
 
 }  // namespace lanvero::gallery::testing

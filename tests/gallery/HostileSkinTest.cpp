@@ -1,54 +1,77 @@
 // --skin FILE with packages the engine cannot use (random bytes, a skin cut
-// short, a missing file): the reason is shown, the gallery goes on with its
-// default skin. A good package file is worn instead of the default.
+// short, a missing file, a valid package with hostile contents): the reason
+// is shown, the gallery goes on with its default skin. A good package file
+// is worn instead of the default. Valid packages with hostile contents
+// (HostileSkins.h), worn with --unchecked, reach the engine itself: every
+// page shows and repaints while the gallery keeps answering, and it ends
+// cleanly.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <filesystem>
-#include <fstream>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <stdexcept>
 #include <vector>
 
 #include "tests/e2e/driver/Desktop.h"
+#include "tests/e2e/support/SkinFiles.h"
 #include "tests/gallery/GallerySession.h"
+#include "tests/gallery/HostileSkins.h"
 #include "tests/gallery/ReportRows.h"
 
 namespace lanvero::gallery::testing {
 namespace {
 
+using e2e::BuiltSkinPath;
 using e2e::Eventually;
+using e2e::Quoted;
+using e2e::RandomBytesFile;
+using e2e::TruncatedSkinFile;
 
-std::vector<char> ReadBytes(const std::wstring& path) {
-  std::ifstream file{std::filesystem::path(path), std::ios::binary};
-  return std::vector<char>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+// The gallery's pages; five when this was written, more may come.
+constexpr int kLeastPages = 5;
+// A gallery busy for longer than this is taken to hang.
+constexpr UINT kAnswerTimeoutMs = 5000;
+
+bool Answers(HWND window) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kAnswerTimeoutMs, &result) != 0;
 }
 
-std::wstring WriteBytes(const std::vector<char>& bytes) {
-  const std::wstring path = TemporaryFile(L"skn");
-  std::ofstream{std::filesystem::path(path), std::ios::binary}.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return path;
-}
-
-std::wstring SkinPath(const wchar_t* name) { return e2e::BuildTreePath(std::wstring(L"assets/skins/") + name); }
-
-// The same pseudo-random bytes on every run.
-std::wstring RandomBytesFile() {
-  std::vector<char> bytes(3000);
-  uint32_t state = 12345;
-  for (char& byte : bytes) {
-    state = state * 1103515245u + 12345u;
-    byte = static_cast<char>(state >> 16);
+// Shows every page and repaints it whole, frame included; each time the
+// gallery must finish painting and answer.
+void ShowAndRepaintEveryPage(GallerySession& gallery) {
+  const int pages = static_cast<int>(SendMessageW(gallery.Pages(), TCM_GETITEMCOUNT, 0, 0));
+  EXPECT_GE(pages, kLeastPages);
+  for (int page = 0; page < pages && gallery.Program().IsRunning(); ++page) {
+    gallery.ShowPage(page);
+    RedrawWindow(gallery.Form(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    EXPECT_TRUE(e2e::WaitForPainted(gallery.Id())) << "page " << page << " never finished painting";
+    EXPECT_TRUE(Answers(gallery.Form())) << "the gallery stopped answering on page " << page;
   }
-  return WriteBytes(bytes);
 }
 
-std::wstring TruncatedSkinFile() {
-  std::vector<char> skin = ReadBytes(SkinPath(L"paleglass.skn"));
-  EXPECT_GT(skin.size(), 1000u) << "the packed default skin was not found";
-  skin.resize(skin.size() * 2 / 5);
-  return WriteBytes(skin);
+// Starts the gallery wearing the package whatever the check finds, answers
+// the message that lists the check's errors, and goes through every page.
+void ExpectWornAndEveryPagePaints(const HostileSkin& skin) {
+  SCOPED_TRACE(skin.name);
+  const std::wstring file = e2e::WriteTemporaryFile(skin.file);
+  auto gallery = GallerySession::Launch(L"--skin " + Quoted(file) + L" --unchecked");
+  try {
+    gallery->WaitForMainWindow();
+  } catch (const std::runtime_error& failure) {
+    ADD_FAILURE() << failure.what() << "; the gallery " << (gallery->Program().IsRunning() ? "runs" : "ended");
+    return;
+  }
+  if (const auto box = e2e::WaitForMessageBox(gallery->Id(), 1500)) {
+    EXPECT_NE(box->text.find(L"wears it anyway"), std::wstring::npos) << box->text.c_str();
+    EXPECT_TRUE(e2e::PressDialogButton(box->hwnd, IDOK));
+  }
+  ShowAndRepaintEveryPage(*gallery);
+  ASSERT_TRUE(gallery->Program().IsRunning()) << "the gallery ended";
+  EXPECT_TRUE(gallery->Close()) << "the gallery did not end cleanly";
+  DeleteFileW(file.c_str());
 }
-
-std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
 
 // Starts the gallery with the file, reads and answers its message, and
 // checks that the main window then comes up with the default skin.
@@ -83,6 +106,18 @@ TEST(HostileSkinTest, AMissingFileIsReported) {
   ExpectReportedAndIgnored(gone);
 }
 
+TEST(HostileSkinTest, AValidPackageWithHostileContentsIsReportedAndTheDefaultSkinStays) {
+  const std::wstring file = e2e::WriteTemporaryFile(HugeFrameCountSkin(e2e::ReadWholeFile(BuiltSkinPath(L"paleglass"))).file);
+  ExpectReportedAndIgnored(file);
+  DeleteFileW(file.c_str());
+}
+
+TEST(HostileSkinTest, ValidPackagesWithHostileContentsAreWornAndEveryPagePaints) {
+  const std::vector<std::uint8_t> paleglass = e2e::ReadWholeFile(BuiltSkinPath(L"paleglass"));
+  ASSERT_GT(paleglass.size(), 1000u) << "the packed default skin was not found";
+  for (const HostileSkin& skin : HostileSkins(paleglass)) ExpectWornAndEveryPagePaints(skin);
+}
+
 TEST(HostileSkinTest, TheReportRunGoesOnWithTheDefaultSkin) {
   const std::wstring skin = TruncatedSkinFile();
   const std::wstring report = TemporaryFile(L"rpt");
@@ -102,7 +137,7 @@ TEST(HostileSkinTest, AGoodPackageFileIsWornInsteadOfTheDefault) {
   const int paleglass = CaptionBrightness(usual->Form());
   usual->Close();
 
-  auto gallery = GallerySession::Start(L"--skin " + Quoted(SkinPath(L"coalrim.skn")));
+  auto gallery = GallerySession::Start(L"--skin " + Quoted(BuiltSkinPath(L"coalrim")));
   EXPECT_FALSE(e2e::WaitForMessageBox(gallery->Id(), 1000)) << "a good skin was refused";
   EXPECT_TRUE(Eventually([&] { return CaptionBrightness(gallery->Form()) < paleglass - 40; }, true))
       << "the gallery does not wear the skin of the file";

@@ -45,9 +45,15 @@ void TSkinCheckControl::Init(TWinSkinForm* sf, TSkinData* sd, framework::TCanvas
   trans = control->Tag() == kTransparentButtonTag || (fsd && (fsd->Options() & SetOf(xoTransparent)));
 }
 
+// A strip whose frames have no pixels (a frame count larger than the strip
+// is wide, an image of no size) draws nothing: the native look stays, as
+// a composed control would be left black without its box and caption.
 bool TSkinCheckControl::HasStrip() const {
   int frames = 0;
-  return Strip(frames) && frames >= 1;
+  const HBITMAP strip = Strip(frames);
+  if (!strip || frames < 1) return false;
+  const SIZE size = BitmapSize(strip);
+  return size.cx / frames >= 1 && size.cy >= 1;
 }
 
 bool TSkinCheckControl::BeforeProc(framework::TMessage& message) {

@@ -49,8 +49,19 @@ const TDataSkinButton* TSkinButton::ButtonDefinition() const {
 
 bool TSkinButton::BeforeProc(framework::TMessage& message) {
   switch (message.Msg) {
-    case WM_PAINT: WMPaint(message); return false;
-    case WM_ERASEBKGND: message.Result = 1; return false;
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+      // Without a button image (a skin without one, or one that does not
+      // load) nothing would be drawn and the button would not show at
+      // all: it paints itself.
+      if (!ButtonDefinition()) {
+        CallDefaultProc(message);
+      } else if (message.Msg == WM_ERASEBKGND) {
+        message.Result = 1;
+      } else {
+        WMPaint(message);
+      }
+      return false;
     case WM_TIMER: KillTimer(hwnd, 1); return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -56,7 +56,16 @@ void TSkinSpeedButton::InitGraphicControl(TWinSkinForm* sf, TSkinData* sd, frame
 
 bool TSkinSpeedButton::BeforeProc(framework::TMessage& message) {
   switch (message.Msg) {
-    case WM_PAINT: WMPaintSpeed(message); return false;
+    case WM_PAINT:
+      if (ButtonDefinition()) {
+        WMPaintSpeed(message);
+      } else {
+        // Nothing to draw from: the button paints itself, and nothing of
+        // the skinner follows (a repaint asked for after a paint would
+        // come back for ever).
+        CallDefaultProc(message);
+      }
+      return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       CallDefaultProc(message);  // the button's own press handling

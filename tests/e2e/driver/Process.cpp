@@ -58,6 +58,8 @@ std::wstring UnixFolderPath(const char* variable, const std::wstring& relative) 
 
 std::wstring BuildTreePath(const std::wstring& relative) { return UnixFolderPath("LANVERO_BINARY_DIR", relative); }
 
+std::wstring SourceTreePath(const std::wstring& relative) { return UnixFolderPath("LANVERO_SOURCE_DIR", relative); }
+
 std::wstring OutputPath(const std::wstring& name) {
   std::wstring folder = UnixFolderPath("LANVERO_SOURCE_DIR", L"out");
   CreateDirectoryW(folder.c_str(), nullptr);

@@ -34,6 +34,8 @@ class Process {
 // Path of a file in the Windows build tree (LANVERO_BINARY_DIR, as set by
 // CTest) in the form the Windows side understands.
 std::wstring BuildTreePath(const std::wstring& relative);
+// Path of a file in the source tree (LANVERO_SOURCE_DIR), likewise.
+std::wstring SourceTreePath(const std::wstring& relative);
 // Path of a file in the work tree's out/ folder (LANVERO_SOURCE_DIR/out),
 // where tests leave screenshots for people to look at.
 std::wstring OutputPath(const std::wstring& name);

@@ -49,12 +49,12 @@ std::wstring FallbackDatabaseFilePath() {
 
 LanveroSession::LanveroSession(Process process) : process_(std::move(process)) {}
 
-std::unique_ptr<LanveroSession> LanveroSession::Launch() {
-  return std::unique_ptr<LanveroSession>(new LanveroSession(Process::Launch(LanveroExe())));
+std::unique_ptr<LanveroSession> LanveroSession::Launch(const std::wstring& arguments) {
+  return std::unique_ptr<LanveroSession>(new LanveroSession(Process::Launch(LanveroExe(), arguments)));
 }
 
-std::unique_ptr<LanveroSession> LanveroSession::Start() {
-  std::unique_ptr<LanveroSession> session = Launch();
+std::unique_ptr<LanveroSession> LanveroSession::Start(const std::wstring& arguments) {
+  std::unique_ptr<LanveroSession> session = Launch(arguments);
   // A normal start shows the main window; a failed one a message first.
   const auto firstWindow = [&] {
     if (WaitForWindow(session->Id(), L"#32770", 0)) return std::wstring(L"#32770");

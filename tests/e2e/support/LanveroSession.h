@@ -17,13 +17,13 @@ namespace lanvero::e2e {
 
 class LanveroSession {
  public:
-  // Starts Lanvero.exe and waits for its main window and for the status bar
-  // to report the records (a normal start). Throws std::runtime_error when
-  // the window does not appear.
-  static std::unique_ptr<LanveroSession> Start();
-  // Only starts Lanvero.exe, for a start that is expected to fail: the
-  // caller answers the start-up message, then calls WaitForMainWindow.
-  static std::unique_ptr<LanveroSession> Launch();
+  // Starts Lanvero.exe (with `arguments`) and waits for its main window and
+  // for the status bar to report the records (a normal start). Throws
+  // std::runtime_error when the window does not appear.
+  static std::unique_ptr<LanveroSession> Start(const std::wstring& arguments = L"");
+  // Only starts Lanvero.exe, for a start that shows a message first: the
+  // caller answers the message, then calls WaitForMainWindow.
+  static std::unique_ptr<LanveroSession> Launch(const std::wstring& arguments = L"");
   void WaitForMainWindow();
   // For suites that share one program: starts one when `session` is empty,
   // and replaces one that ended or was left with a message box open by a

@@ -123,14 +123,17 @@ TEST_F(CheckSkinnerTest, SkinEnableSwitchesTheBoxBetweenNativeAndSkinned) {
 TEST_F(CheckSkinnerTest, StripsThatCannotBeCutLeaveTheNativeBoxes) {
   const HBITMAP strip = MapHandle(skin_->Button->CheckMap);
   const int frames = skin_->Button->checkframe;
-  for (int broken : {0, -3, 100000}) {
+  for (int broken : {100000, 0, -3}) {
     skin_->Button->checkframe = broken;
     skin_->Button->radioframe = broken;
     skin_->Button->frame = broken;
     InvalidateRect(check->Handle(), nullptr, TRUE);
     EXPECT_FALSE(BoxShows(*check, strip, frames, 1)) << "frame count " << broken;
+    // Drawn at all: a box composed from frames of no width once left the
+    // whole control black, caption included.
+    EXPECT_TRUE(MostlyLight(ScreenOf(check->Handle()))) << "frame count " << broken;
     InvalidateRect(radio1->Handle(), nullptr, TRUE);
-    ScreenOf(radio1->Handle());
+    EXPECT_TRUE(MostlyLight(ScreenOf(radio1->Handle()))) << "frame count " << broken;
   }
   EXPECT_EQ(SendMessageW(check->Handle(), WM_SKINQUERY, 0, 0), 1) << "still skinned, drawn natively";
 }

@@ -112,4 +112,8 @@ int CountDark(const e2e::Image& actual) {
   return count;
 }
 
+bool MostlyLight(const e2e::Image& actual) {
+  return !actual.pixels.empty() && static_cast<size_t>(CountDark(actual)) * 2 < actual.pixels.size();
+}
+
 }  // namespace lanvero::testing

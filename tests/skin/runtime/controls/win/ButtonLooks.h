@@ -35,5 +35,8 @@ uint32_t ScreenRgb(COLORREF color);
 int CountNear(const e2e::Image& actual, uint32_t rgb);
 // Pixels of `actual` whose every channel is below half: text ink.
 int CountDark(const e2e::Image& actual);
+// Fewer than half the pixels dark: a control on a light face was drawn,
+// not left black.
+bool MostlyLight(const e2e::Image& actual);
 
 }  // namespace lanvero::testing

@@ -148,6 +148,23 @@ TEST_F(PushButtonTest, SkinEnableSwitchesBetweenNativeAndSkinnedAndQueryAnswers)
   EXPECT_EQ(SendMessageW(window, WM_SKINQUERY, 0, 0), 1);
 }
 
+// A skin without a usable button image: the skinner draws nothing, so the
+// button paints itself instead of staying invisible (here: black).
+TEST_F(PushButtonTest, WithoutAButtonImageTheButtonPaintsItself) {
+  skin_->Button->Map.Clear();
+  {
+    const HDC dc = GetWindowDC(window);
+    RECT all{0, 0, SizeOf(window).cx, SizeOf(window).cy};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(window, dc);
+  }
+  InvalidateRect(window, nullptr, TRUE);
+  const e2e::Image shot = ScreenOf(window);
+  EXPECT_TRUE(MostlyLight(shot)) << "the button was left unpainted";
+  EXPECT_GT(CountDark(shot), 0) << "no caption";
+  EXPECT_EQ(SendMessageW(window, WM_SKINQUERY, 0, 0), 1) << "still skinned, drawn natively";
+}
+
 TEST_F(PushButtonTest, AClickHandlerThatFreesItsButtonLeavesNoSkinnerBehind) {
   const size_t before = Skinner()->Controls().size();
   button->OnClick = [this](framework::TObject*) {

@@ -1,11 +1,11 @@
-#include "gallery/SkinFileCheck.h"
+#include "skin/filecheck/SkinFileCheck.h"
 
 #include <filesystem>
 
 #include "skin/codec/ByteStream.h"
 #include "tools/skintool/PackageCheck.h"
 
-namespace lanvero::gallery {
+namespace lanvero {
 namespace {
 
 // Finding texts quote the skin's own bytes: each byte stands for itself.
@@ -27,18 +27,21 @@ std::vector<std::wstring> SkinPackageProblems(std::span<const uint8_t> package) 
   return problems;
 }
 
-std::vector<std::wstring> SkinFileProblems(const std::wstring& path) {
+SkinFileVerdict CheckSkinFileAt(const std::wstring& path) {
+  const auto unreadable = [](std::wstring reason) { return SkinFileVerdict{false, {std::move(reason)}}; };
   std::error_code error;
   const std::filesystem::path file(path);
-  if (!std::filesystem::is_regular_file(file, error)) return {L"there is no such file"};
+  if (!std::filesystem::is_regular_file(file, error)) return unreadable(L"there is no such file");
   const std::uintmax_t size = std::filesystem::file_size(file, error);
-  if (error) return {L"its size cannot be read"};
-  if (size > kLargestSkinFile) return {L"it is far too large to be a skin package (" + std::to_wstring(size) + L" bytes)"};
+  if (error) return unreadable(L"its size cannot be read");
+  if (size > kLargestSkinFile) {
+    return unreadable(L"it is far too large to be a skin package (" + std::to_wstring(size) + L" bytes)");
+  }
   try {
-    return SkinPackageProblems(ReadFileBytes(file));
+    return SkinFileVerdict{true, SkinPackageProblems(ReadFileBytes(file))};
   } catch (const std::exception& failure) {
-    return {L"it cannot be read: " + Wide(failure.what())};
+    return unreadable(L"it cannot be read: " + Wide(failure.what()));
   }
 }
 
-}  // namespace lanvero::gallery
+}  // namespace lanvero

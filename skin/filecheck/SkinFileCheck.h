@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace lanvero::gallery {
+namespace lanvero {
 
 // Skin packages are tens of kilobytes; anything this large is not one,
 // and is not read into memory.
@@ -19,7 +19,16 @@ inline constexpr std::uintmax_t kLargestSkinFile = 16u << 20;
 
 // The reasons the engine cannot use `package`; empty when it can.
 std::vector<std::wstring> SkinPackageProblems(std::span<const uint8_t> package);
-// The same for a file, including a file that cannot be read.
-std::vector<std::wstring> SkinFileProblems(const std::wstring& path);
 
-}  // namespace lanvero::gallery
+struct SkinFileVerdict {
+  // False when there is no package to give the engine at all: no such
+  // file, one far too large, or one that cannot be read.
+  bool readable = false;
+  std::vector<std::wstring> problems;  // empty when the engine can use it
+};
+SkinFileVerdict CheckSkinFileAt(const std::wstring& path);
+
+// The reasons the engine cannot use the file; empty when it can.
+inline std::vector<std::wstring> SkinFileProblems(const std::wstring& path) { return CheckSkinFileAt(path).problems; }
+
+}  // namespace lanvero
