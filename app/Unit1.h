@@ -9,7 +9,7 @@
 #include "framework/base/Messages.h"
 #include "framework/controls/Buttons.h"
 #include "framework/controls/Containers.h"
-#include "framework/controls/DBGrid.h"
+#include "framework/controls/grid/DBGrid.h"
 #include "framework/controls/Edits.h"
 #include "framework/controls/Labels.h"
 #include "framework/controls/PageControl.h"

@@ -136,6 +136,7 @@ class TWinControl : public TControl {
   // Reflects a notification to the child window's object; false when the
   // child has none.
   bool ReflectToChild(HWND child, TMessage& message);
+  bool ReflectNotification(TMessage& message);
   virtual void WMPaint(TMessage& message);
   virtual void WMEraseBkgnd(TMessage& message);
   void WMSetCursor(TMessage& message);

@@ -1,7 +1,7 @@
 // The data grid over a data set: columns, scrolling, the current row, cell
 // clicks and in-place editing.
 #include "framework/controls/Buttons.h"
-#include "framework/controls/DBGrid.h"
+#include "framework/controls/grid/DBGrid.h"
 #include "framework/graphics/Graphic.h"
 #include "tests/framework/TableDataSet.h"
 #include "tests/framework/WinTestSupport.h"

@@ -105,7 +105,7 @@ TEST_F(MessageFlowTest, ReplacedHandlerSeesMessagesAndIsRestored) {
   // Restored: a new recorder sees only what comes after it.
   MessageRecorder later(*button);
   button->SetEnabled(true);
-  EXPECT_EQ(later.Messages().front(), CM_ENABLEDCHANGED);
+  EXPECT_EQ(later.Messages().front().msg, CM_ENABLEDCHANGED);
   EXPECT_TRUE(IsWindowEnabled(button->WindowHandle()));
 }
 
@@ -224,7 +224,7 @@ TEST_F(MessageFlowTest, RecreatedWindowKeepsItsObjectAndState) {
   HWND before = edit->WindowHandle();
   MessageRecorder recorder(*edit);
   edit->RecreateWnd();
-  EXPECT_EQ(recorder.Messages().front(), CM_RECREATEWND);
+  EXPECT_EQ(recorder.Messages().front().msg, CM_RECREATEWND);
   EXPECT_TRUE(recorder.SawInOrder({CM_RECREATEWND, WM_NCDESTROY, WM_NCCREATE, WM_CREATE}));
   EXPECT_FALSE(IsWindow(before));
   ASSERT_TRUE(edit->HandleAllocated());

@@ -1,5 +1,7 @@
 #include "tests/framework/WinTestSupport.h"
 
+#include <sstream>
+
 #include "framework/core/ClassBuilder.h"
 
 namespace lanvero::framework::testing {
@@ -51,19 +53,45 @@ void Pump() {
 
 MessageRecorder::MessageRecorder(TControl& control, bool consume) : control_(control), previous_(control.WindowProc) {
   control.WindowProc = [this, consume](TMessage& message) {
-    messages_.push_back(message.Msg);
+    messages_.push_back({message.Msg, message.WParam, message.LParam});
     if (!consume) previous_(message);
   };
 }
 
 MessageRecorder::~MessageRecorder() { control_.WindowProc = previous_; }
 
-bool MessageRecorder::SawInOrder(const std::vector<UINT>& expected) const {
-  size_t next = 0;
-  for (UINT message : messages_) {
-    if (next < expected.size() && message == expected[next]) ++next;
+std::string Describe(const std::vector<SeenMessage>& messages) {
+  std::ostringstream out;
+  out << std::hex;
+  for (const SeenMessage& m : messages) out << "  0x" << m.msg << "(0x" << m.wParam << ", 0x" << m.lParam << ")\n";
+  return out.str();
+}
+
+std::string Describe(const std::vector<ExpectedMessage>& messages) {
+  std::ostringstream out;
+  out << std::hex;
+  for (const ExpectedMessage& m : messages) {
+    out << "  0x" << m.msg << "(";
+    if (m.wParam) {
+      out << "0x" << *m.wParam;
+    } else {
+      out << "*";
+    }
+    out << ", *)\n";
   }
-  return next == expected.size();
+  return out.str();
+}
+
+::testing::AssertionResult SawInOrder(const std::vector<SeenMessage>& received,
+                                      const std::vector<ExpectedMessage>& expected) {
+  size_t next = 0;
+  for (const SeenMessage& m : received) {
+    if (next < expected.size() && expected[next].Matches(m)) ++next;
+  }
+  if (next == expected.size()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "expected, in this order:\n"
+                                       << Describe(expected) << "received:\n"
+                                       << Describe(received);
 }
 
 UINT MenuItemType(HMENU menu, UINT id) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,22 +50,50 @@ void Pump();
 // The type flags (MFT_*) of the item with command `id` in a native menu.
 UINT MenuItemType(HMENU menu, UINT id);
 
+// One message as a handler saw it, with its parameters.
+struct SeenMessage {
+  UINT msg = 0;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+};
+
+// A message expected in a recorded sequence: its number, and its wParam
+// where that matters.
+struct ExpectedMessage {
+  ExpectedMessage(UINT message) : msg(message) {}
+  ExpectedMessage(UINT message, WPARAM w) : msg(message), wParam(w) {}
+  bool Matches(const SeenMessage& seen) const { return seen.msg == msg && (!wParam || seen.wParam == *wParam); }
+
+  UINT msg;
+  std::optional<WPARAM> wParam;
+};
+
+// One line per message: its number in hexadecimal and its parameters
+// (expected ones show "*" for a wParam that does not matter).
+std::string Describe(const std::vector<SeenMessage>& messages);
+std::string Describe(const std::vector<ExpectedMessage>& messages);
+
+// Succeeds when `expected` occurs in `received` in this order (other
+// messages may come between); a failure prints both sequences.
+::testing::AssertionResult SawInOrder(const std::vector<SeenMessage>& received,
+                                      const std::vector<ExpectedMessage>& expected);
+
 // Installs itself as a control's handler, records each message and passes
 // it on; restores the previous handler when it goes.
 class MessageRecorder {
  public:
   explicit MessageRecorder(TControl& control, bool consume = false);
   ~MessageRecorder();
-  const std::vector<UINT>& Messages() const { return messages_; }
-  // True when `expected` occurs in the recording in this order (other
-  // messages may come between).
-  bool SawInOrder(const std::vector<UINT>& expected) const;
+  const std::vector<SeenMessage>& Messages() const { return messages_; }
+  ::testing::AssertionResult SawInOrder(const std::vector<ExpectedMessage>& expected) const {
+    return testing::SawInOrder(messages_, expected);
+  }
   void Clear() { messages_.clear(); }
 
  private:
   TControl& control_;
   TWndMethod previous_;
-  std::vector<UINT> messages_;
+  std::vector<SeenMessage> messages_;
 };
 
 }  // namespace lanvero::framework::testing

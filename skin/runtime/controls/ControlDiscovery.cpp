@@ -8,7 +8,7 @@
 #include "framework/controls/Buttons.h"
 #include "framework/controls/Containers.h"
 #include "framework/controls/DateTimePicker.h"
-#include "framework/controls/DBGrid.h"
+#include "framework/controls/grid/DBGrid.h"
 #include "framework/controls/Edits.h"
 #include "framework/controls/GlyphButtons.h"
 #include "framework/controls/ListControls.h"

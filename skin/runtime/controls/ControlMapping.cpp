@@ -4,7 +4,7 @@
 // bitmap button is the one kind that stops without its switch.
 #include "framework/controls/Buttons.h"
 #include "framework/controls/Containers.h"
-#include "framework/controls/DBGrid.h"
+#include "framework/controls/grid/DBGrid.h"
 #include "framework/controls/DateTimePicker.h"
 #include "framework/controls/Edits.h"
 #include "framework/controls/GlyphButtons.h"

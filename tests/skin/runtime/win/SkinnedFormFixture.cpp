@@ -1,7 +1,6 @@
 #include "tests/skin/runtime/win/SkinnedFormFixture.h"
 
 #include <cstdlib>
-#include <sstream>
 
 #include "skin/image/win/SkinText.h"
 
@@ -90,24 +89,6 @@ void RunPendingRequest() {
 void UninstallNow() { RunActionNow(kActionUninstall); }
 void InstallNow() { RunActionNow(kActionInstall); }
 
-std::string Describe(const std::vector<SeenMessage>& messages) {
-  std::ostringstream out;
-  for (const SeenMessage& m : messages) out << "  0x" << std::hex << m.msg << "(0x" << m.wParam << ")\n";
-  return out.str();
-}
-
-::testing::AssertionResult SawInOrder(const std::vector<SeenMessage>& received,
-                                      const std::vector<SeenMessage>& expected) {
-  size_t next = 0;
-  for (const SeenMessage& m : received) {
-    if (next < expected.size() && m == expected[next]) ++next;
-  }
-  if (next == expected.size()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "expected, in this order:\n"
-                                       << Describe(expected) << "received:\n"
-                                       << Describe(received);
-}
-
 void SkinnedFormTest::SetUp() { engine_ = std::make_unique<SkinEngineScope>(); }
 
 void SkinnedFormTest::TearDown() {
@@ -151,7 +132,7 @@ void SkinnedFormTest::Record() {
   recorderPrevious_ = form_->WindowProc;
   recording_ = true;
   form_->WindowProc = [this](framework::TMessage& message) {
-    seen_.push_back({message.Msg, message.WParam});
+    seen_.push_back({message.Msg, message.WParam, message.LParam});
     recorderPrevious_(message);
   };
 }

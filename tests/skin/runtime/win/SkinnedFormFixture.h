@@ -49,18 +49,9 @@ bool WithMenuOpen(const std::function<void()>& open, const std::function<void(HW
 void RunInMenuLoop(const std::function<void()>& open, std::vector<std::function<void()>> steps);
 
 // What the frame skinners see of one window: messages that reached the
-// form's own handler below the engine, with wParam.
-struct SeenMessage {
-  UINT msg;
-  WPARAM wParam;
-  bool operator==(const SeenMessage&) const = default;
-};
-std::string Describe(const std::vector<SeenMessage>& messages);
-
-// Expected messages in this order among the received ones (others may come
-// between); on failure both sequences are printed.
-::testing::AssertionResult SawInOrder(const std::vector<SeenMessage>& received,
-                                      const std::vector<SeenMessage>& expected);
+// form's own handler below the engine, compared as recorded sequences.
+using framework::testing::SawInOrder;
+using framework::testing::SeenMessage;
 
 class SkinnedFormTest : public ::testing::Test {
  protected:

@@ -11,7 +11,7 @@
 #include "db/JetPages.h"
 #include "db/JetReader.h"
 #include "db/JetWriter.h"
-#include "tests/jet/SampleTables.h"
+#include "tests/db/SampleTables.h"
 
 namespace lanvero::db {
 namespace {

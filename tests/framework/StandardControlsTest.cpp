@@ -1,4 +1,5 @@
-// The small controls on system classes: their window classes, their state
+// The standard controls on system classes (buttons, edits, labels, list
+// and combo boxes, containers): their window classes, their state
 // kept before and after the window exists, and their notifications.
 #include <windows.h>
 #include <commctrl.h>
@@ -72,7 +73,7 @@ constexpr char kLayout[] = R"(object F: TTestForm
 end
 )";
 
-class ControlsTest : public ::testing::Test {
+class StandardControlsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form = MakeForm(kLayout);
@@ -87,7 +88,7 @@ class ControlsTest : public ::testing::Test {
   std::unique_ptr<TTestForm> form;
 };
 
-TEST_F(ControlsTest, StateSurvivesTheWindowAndReachesIt) {
+TEST_F(StandardControlsTest, StateSurvivesTheWindowAndReachesIt) {
   auto* check = Find<TCheckBox>(L"Check");
   EXPECT_EQ(SendMessageW(check->WindowHandle(), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(GetEnumProperty(check, "State"), "cbChecked");
@@ -109,7 +110,7 @@ TEST_F(ControlsTest, StateSurvivesTheWindowAndReachesIt) {
   }
 }
 
-TEST_F(ControlsTest, NotificationsUpdateTheObjects) {
+TEST_F(StandardControlsTest, NotificationsUpdateTheObjects) {
   auto* check = Find<TCheckBox>(L"Check");
   SendMessageW(check->WindowHandle(), BM_CLICK, 0, 0);
   EXPECT_FALSE(check->Checked());
@@ -138,7 +139,7 @@ TEST_F(ControlsTest, NotificationsUpdateTheObjects) {
   EXPECT_EQ(form->calls.back(), L"click List");
 }
 
-TEST_F(ControlsTest, ContainersAndLabelsSizeTheirContents) {
+TEST_F(StandardControlsTest, ContainersAndLabelsSizeTheirContents) {
   auto* inside = Find<TLabel>(L"Inside");
   // Two bevels of two pixels each side.
   EXPECT_EQ(inside->Left(), 4);
@@ -155,7 +156,7 @@ TEST_F(ControlsTest, ContainersAndLabelsSizeTheirContents) {
   EXPECT_EQ(label->Left() + label->Width(), right);  // right-aligned labels keep their right edge
 }
 
-TEST_F(ControlsTest, ComboReportsSelectionChanges) {
+TEST_F(StandardControlsTest, ComboReportsSelectionChanges) {
   auto* combo = Find<TComboBox>(L"Combo");
   std::vector<std::wstring> seen;
   combo->OnSelect = [&](TObject*) { seen.push_back(L"select " + combo->Text()); };

@@ -14,7 +14,7 @@
 #include "db/JetText.h"
 #include "db/UnicodeText.h"
 #include "db/JetWriter.h"
-#include "tests/jet/SampleTables.h"
+#include "tests/db/SampleTables.h"
 
 namespace lanvero::db {
 namespace {

@@ -1,4 +1,4 @@
-#include "tests/jet/SampleTables.h"
+#include "tests/db/SampleTables.h"
 
 #include <cstdint>
 

@@ -12,7 +12,7 @@
 #include "db/JetReader.h"
 #include "db/JetTableDefinition.h"
 #include "db/JetWriter.h"
-#include "tests/jet/SampleTables.h"
+#include "tests/db/SampleTables.h"
 
 namespace lanvero::db {
 namespace {

@@ -8,7 +8,7 @@ import tempfile
 import unittest
 
 ROOT = os.environ.get("LANVERO_SOURCE_DIR") or os.path.abspath(
-    os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", ".."))
+    os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", ".."))
 sys.path.insert(0, os.path.join(ROOT, "tools", "skinart"))
 
 import bmpfile          # noqa: E402

@@ -9,50 +9,11 @@
 
 #include "framework/controls/Edits.h"
 #include "framework/controls/GraphicControl.h"
-#include "framework/core/Collection.h"
+#include "framework/controls/grid/GridColumns.h"
 #include "framework/core/DataSet.h"
+#include "framework/geometry/GridGeometry.h"
 
 namespace lanvero::framework {
-
-class TDBGrid;
-
-class TColumnTitle : public TPersistent {
- public:
-  static const ClassInfo& StaticClassInfo();
-  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
-  std::wstring Caption() const { return caption_; }
-  void SetCaption(const std::wstring& caption) { caption_ = caption; }
-
- private:
-  std::wstring caption_;
-};
-
-class TColumn : public TCollectionItem {
- public:
-  explicit TColumn(TCollection* collection);
-  static const ClassInfo& StaticClassInfo();
-  const ClassInfo& ClassType() const override { return StaticClassInfo(); }
-
-  std::wstring FieldName() const { return fieldName_; }
-  void SetFieldName(const std::wstring& name);
-  TColumnTitle* Title() const { return title_.get(); }
-  int Width() const { return width_; }
-  void SetWidth(int width);
-  bool Visible() const { return visible_; }
-  void SetVisible(bool visible);
-  // The data set field the column shows; -1 when the name matches none.
-  int FieldIndex() const { return fieldIndex_; }
-  void SetFieldIndex(int index) { fieldIndex_ = index; }
-  // The title text: the title caption, else the field name.
-  std::wstring TitleText() const;
-
- private:
-  std::wstring fieldName_;
-  std::unique_ptr<TColumnTitle> title_;
-  int width_ = 64;
-  bool visible_ = true;
-  int fieldIndex_ = -1;
-};
 
 using TDBGridClickEvent = std::function<void(TColumn* column)>;
 
@@ -128,6 +89,10 @@ class TDBGrid : public TCustomGrid {
   void WMKeyDown(TMessage& message);
   void WMChar(TMessage& message);
   void WMScroll(TMessage& message, int bar);
+  void ScrollRows(int code);
+  void ScrollColumns(int code);
+  // Where the thumb of a scroll bar is being dragged.
+  int TrackPosition(int bar) const;
   void WMMouseWheel(TMessage& message);
 
  private:
@@ -145,10 +110,15 @@ class TDBGrid : public TCustomGrid {
   void UpdateScrollBars();
   void MoveBy(int distance);
   TDataSet* ActiveDataSet() const;
-  int VisibleColumnCount() const;
+  // The grid's geometry as it stands: fonts, options, columns, client size,
+  // records and scroll state.
+  GridGeometry Geometry() const;
+  static RECT ToWindowsRect(const Rect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
   int NextVisibleColumn(int from, int step) const;
-  void PaintTitles(TCanvas& canvas);
-  void PaintRows(TCanvas& canvas);
+  void PaintTitles(TCanvas& canvas, const GridGeometry& geometry);
+  void PaintIndicator(TCanvas& canvas, const GridGeometry& geometry, int row, bool current);
+  void PaintRowCells(TCanvas& canvas, const GridGeometry& geometry, int row, bool current);
+  void PaintLines(TCanvas& canvas, const GridGeometry& geometry);
   void DrawCellText(TCanvas& canvas, const RECT& rect, const std::wstring& text);
 
   std::unique_ptr<TGridDataLink> link_;

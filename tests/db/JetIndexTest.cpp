@@ -9,7 +9,7 @@
 #include "db/JetRowDecoder.h"
 #include "db/JetTableDefinition.h"
 #include "db/JetWriter.h"
-#include "tests/jet/SampleTables.h"
+#include "tests/db/SampleTables.h"
 
 namespace lanvero::db {
 namespace {

@@ -1,4 +1,5 @@
-// The further standard controls on system classes: created from a stored
+// The common controls (tab control, header, list view, up-down, date and
+// time picker, tool bar) and the radio group: created from a stored
 // layout, their window classes, their properties by name and their
 // notifications reflected back to them.
 #include <windows.h>
@@ -122,7 +123,7 @@ constexpr char kLayout[] = R"(object F: TTestForm
 end
 )";
 
-class MoreControlsTest : public ::testing::Test {
+class CommonControlsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form = MakeForm(kLayout);
@@ -145,7 +146,7 @@ class MoreControlsTest : public ::testing::Test {
   std::unique_ptr<TTestForm> form;
 };
 
-TEST_F(MoreControlsTest, TabControlKeepsTabsAndSelectionInItsWindow) {
+TEST_F(CommonControlsTest, TabControlKeepsTabsAndSelectionInItsWindow) {
   auto* tabs = Find<TTabControl>(L"Tabs");
   EXPECT_EQ(WindowClass(tabs), L"TTabControl");
   EXPECT_EQ(SendMessageW(tabs->WindowHandle(), TCM_GETITEMCOUNT, 0, 0), 3);
@@ -173,7 +174,7 @@ TEST_F(MoreControlsTest, TabControlKeepsTabsAndSelectionInItsWindow) {
   EXPECT_EQ(SendMessageW(tabs->WindowHandle(), TCM_GETITEMCOUNT, 0, 0), 0);
 }
 
-TEST_F(MoreControlsTest, TabControlAsksBeforeAndReportsAfterAChange) {
+TEST_F(CommonControlsTest, TabControlAsksBeforeAndReportsAfterAChange) {
   auto* tabs = Find<TTabControl>(L"Tabs");
   std::vector<std::wstring> seen;
   bool allow = false;
@@ -190,7 +191,7 @@ TEST_F(MoreControlsTest, TabControlAsksBeforeAndReportsAfterAChange) {
   EXPECT_EQ(seen, (std::vector<std::wstring>{L"changing", L"changing", L"change 2"}));
 }
 
-TEST_F(MoreControlsTest, HeaderSectionsReachTheWindowAndReportClicks) {
+TEST_F(CommonControlsTest, HeaderSectionsReachTheWindowAndReportClicks) {
   auto* header = Find<THeaderControl>(L"Header");
   EXPECT_EQ(WindowClass(header), L"THeaderControl");
   EXPECT_EQ(SendMessageW(header->WindowHandle(), HDM_GETITEMCOUNT, 0, 0), 2);
@@ -215,7 +216,7 @@ TEST_F(MoreControlsTest, HeaderSectionsReachTheWindowAndReportClicks) {
   EXPECT_EQ(GetIntegerProperty(header->Sections()->Item(0), "Width"), 90);
 }
 
-TEST_F(MoreControlsTest, ReportViewShowsColumnsAndRowsUnderItsHeader) {
+TEST_F(CommonControlsTest, ReportViewShowsColumnsAndRowsUnderItsHeader) {
   auto* list = Find<TListView>(L"List");
   EXPECT_EQ(WindowClass(list), L"TListView");
   EXPECT_EQ(GetEnumProperty(list, "ViewStyle"), "vsReport");
@@ -252,7 +253,7 @@ TEST_F(MoreControlsTest, ReportViewShowsColumnsAndRowsUnderItsHeader) {
   EXPECT_EQ(clicked, std::vector<std::wstring>{L"Kind"});
 }
 
-TEST_F(MoreControlsTest, UpDownStepsWithinItsRangeAndShowsItInItsEdit) {
+TEST_F(CommonControlsTest, UpDownStepsWithinItsRangeAndShowsItInItsEdit) {
   auto* spin = Find<TUpDown>(L"Spin");
   auto* edit = Find<TEdit>(L"Count");
   EXPECT_EQ(WindowClass(spin), L"TUpDown");
@@ -284,7 +285,7 @@ TEST_F(MoreControlsTest, UpDownStepsWithinItsRangeAndShowsItInItsEdit) {
   EXPECT_EQ(SendMessageW(spin->WindowHandle(), UDM_GETBUDDY, 0, 0), 0);
 }
 
-TEST_F(MoreControlsTest, DateTimePickerHoldsItsValueAsTextAndInItsWindow) {
+TEST_F(CommonControlsTest, DateTimePickerHoldsItsValueAsTextAndInItsWindow) {
   auto* day = Find<TDateTimePicker>(L"Day");
   EXPECT_EQ(WindowClass(day), L"TDateTimePicker");
   SYSTEMTIME shown{};
@@ -315,7 +316,7 @@ TEST_F(MoreControlsTest, DateTimePickerHoldsItsValueAsTextAndInItsWindow) {
   EXPECT_EQ(day->Time(), L"13:05:09");
 }
 
-TEST_F(MoreControlsTest, RadioGroupChecksOneButtonPerItem) {
+TEST_F(CommonControlsTest, RadioGroupChecksOneButtonPerItem) {
   auto* group = Find<TRadioGroup>(L"Choice");
   EXPECT_EQ(WindowClass(group), L"TRadioGroup");
   ASSERT_EQ(group->ControlCount(), 3);
@@ -342,7 +343,7 @@ TEST_F(MoreControlsTest, RadioGroupChecksOneButtonPerItem) {
   EXPECT_FALSE(group->Button(1)->Checked());
 }
 
-TEST_F(MoreControlsTest, ToolBarShowsItsButtonsAndRunsTheirClicks) {
+TEST_F(CommonControlsTest, ToolBarShowsItsButtonsAndRunsTheirClicks) {
   auto* bar = Find<TToolBar>(L"Tools");
   EXPECT_EQ(WindowClass(bar), L"TToolBar");
   ASSERT_EQ(bar->ButtonCount(), 4);
