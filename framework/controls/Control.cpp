@@ -131,34 +131,46 @@ void TControl::Dispatch(TMessage& message) {
 }
 
 void TControl::WMLButtonDown(TMessage& message) {
+  const LifeWatch life = WatchLife();
   DefaultHandler(message);
+  if (life.Gone()) return;
   if (controlStyle_ & csClickEvents) clicked_ = true;
   MouseDown(TMouseButton::mbLeft, KeysToShiftState(message.WParam), message.X(), message.Y());
 }
 
 void TControl::WMLButtonUp(TMessage& message) {
-  DefaultHandler(message);
+  const LifeWatch life = WatchLife();
+  DefaultHandler(message);  // a button's own click runs in here
+  if (life.Gone()) return;
   const bool wasClicked = clicked_;
   clicked_ = false;
   const POINT point{message.X(), message.Y()};
   const RECT client = ClientRect();
   if (wasClicked && PtInRect(&client, point)) Click();
+  if (life.Gone()) return;
   MouseUp(TMouseButton::mbLeft, KeysToShiftState(message.WParam), point.x, point.y);
 }
 
 void TControl::WMButtonDown(TMessage& message, TMouseButton button) {
+  const LifeWatch life = WatchLife();
   DefaultHandler(message);
+  if (life.Gone()) return;
   MouseDown(button, KeysToShiftState(message.WParam), message.X(), message.Y());
 }
 
 void TControl::WMButtonUp(TMessage& message, TMouseButton button) {
+  const LifeWatch life = WatchLife();
   DefaultHandler(message);
+  if (life.Gone()) return;
   MouseUp(button, KeysToShiftState(message.WParam), message.X(), message.Y());
 }
 
 void TControl::WMLButtonDblClk(TMessage& message) {
+  const LifeWatch life = WatchLife();
   DefaultHandler(message);
+  if (life.Gone()) return;
   if (controlStyle_ & csDoubleClicks) DblClick();
+  if (life.Gone()) return;
   MouseDown(TMouseButton::mbLeft, KeysToShiftState(message.WParam) | ssDouble, message.X(), message.Y());
 }
 

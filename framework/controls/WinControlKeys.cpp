@@ -13,8 +13,11 @@ void TWinControl::CNKeyDown(TMessage& message) {
                             (GetKeyState(VK_MENU) < 0 ? ssAlt : 0);
   // A form with KeyPreview sees the key before the control.
   TCustomForm* form = GetParentForm(this);
+  const LifeWatch life = WatchLife();
   if (form && form != this && form->KeyPreview() && form->OnKeyDown) form->OnKeyDown(form, key, shift);
+  if (life.Gone()) return;
   if (key != 0 && OnKeyDown) OnKeyDown(this, key, shift);
+  if (life.Gone()) return;  // the handler deleted this control
   if (key == 0) {
     message.Result = 1;
     return;
@@ -36,7 +39,9 @@ void TWinControl::CNKeyDown(TMessage& message) {
 void TWinControl::CNChar(TMessage& message) {
   auto character = static_cast<wchar_t>(message.WParam);
   if (OnKeyPress && message.Msg == CN_CHAR) {
+    const LifeWatch life = WatchLife();
     OnKeyPress(this, character);
+    if (life.Gone()) return;
     if (character == 0) {
       message.Result = 1;
       return;

@@ -113,6 +113,7 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
     control->AttachHandle(window);
   }
   TMessage message{msg, wParam, lParam, 0};
+  const LifeWatch life = control->WatchLife();
   try {
     if (control->WindowProc) {
       control->WindowProc(message);
@@ -123,7 +124,7 @@ LRESULT CALLBACK FrameworkWindowProc(HWND window, UINT msg, WPARAM wParam, LPARA
     // Exceptions must not unwind through the system's frames: report here.
     HandleUncaughtException(std::current_exception());
   }
-  if (msg == WM_NCDESTROY) control->DetachHandle();
+  if (msg == WM_NCDESTROY && !life.Gone()) control->DetachHandle();
   return message.Result;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,18 @@
 namespace lanvero::framework {
 
 enum class TOperation { opInsert, opRemove };
+
+// Tells code that called out (an event handler, the default window
+// procedure) whether the component it runs for was deleted meanwhile: a
+// click handler may free its own control.
+class LifeWatch {
+ public:
+  explicit LifeWatch(std::weak_ptr<const bool> life) : life_(std::move(life)) {}
+  bool Gone() const { return life_.expired(); }
+
+ private:
+  std::weak_ptr<const bool> life_;
+};
 
 class TComponent : public TPersistent {
  public:
@@ -33,6 +46,7 @@ class TComponent : public TPersistent {
 
   bool IsLoading() const { return loading_; }
   bool IsDestroying() const { return destroying_; }
+  LifeWatch WatchLife() const { return LifeWatch(life_); }
 
   // Asks `component` to tell this one (Notification, opRemove) when it is
   // destroyed, for references held between components.
@@ -67,6 +81,7 @@ class TComponent : public TPersistent {
   intptr_t tag_ = 0;
   bool loading_ = false;
   bool destroying_ = false;
+  std::shared_ptr<const bool> life_ = std::make_shared<const bool>(true);
 };
 
 bool IsValidIdentifier(std::wstring_view name);

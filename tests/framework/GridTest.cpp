@@ -105,6 +105,16 @@ TEST_F(GridTest, ClickMakesTheRowCurrentThenRaisesCellClick) {
   EXPECT_FALSE(grid->CellAt(POINT{5000, 5000}, column, row));
 }
 
+TEST_F(GridTest, RowsAndTitlesFollowTheirFonts) {
+  const int rowHeight = grid->RowHeight();
+  const int titleHeight = grid->TitleHeight();
+  grid->Font()->SetHeight(-30);
+  EXPECT_GT(grid->RowHeight(), rowHeight + 10) << "rows grow with the grid's font";
+  EXPECT_GT(grid->TitleHeight(), titleHeight + 10) << "the title font follows the grid's font";
+  grid->TitleFont()->SetHeight(-12);
+  EXPECT_LT(grid->TitleHeight(), grid->RowHeight()) << "and then its own";
+}
+
 TEST_F(GridTest, CurrentRowFollowsTheDataSetAndTheKeys) {
   table->MoveBy(30);
   EXPECT_EQ(table->RecNo(), 30);

@@ -139,6 +139,27 @@ TEST_F(StandardControlsTest, NotificationsUpdateTheObjects) {
   EXPECT_EQ(form->calls.back(), L"click List");
 }
 
+// Real mouse clicks (button down and up through the message queue) on
+// controls whose click handler deletes them.
+TEST_F(StandardControlsTest, AControlDeletedByItsOwnClickHandlerTakesNothingDown) {
+  for (const wchar_t* name : {L"Check", L"RadioB"}) {
+    auto* button = Find<TButtonControl>(name);
+    button->OnClick = [button](TObject*) { delete button; };
+    const HWND window = button->WindowHandle();
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    Pump();
+    EXPECT_FALSE(IsWindow(window)) << "the handler deleted the control and its window";
+    EXPECT_EQ(form->FindComponent(name), nullptr);
+  }
+  auto* label = Find<TLabel>(L"Auto");
+  label->OnClick = [label](TObject*) { delete label; };
+  PostMessageW(form->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(label->Left() + 2, label->Top() + 2));
+  PostMessageW(form->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(label->Left() + 2, label->Top() + 2));
+  Pump();
+  EXPECT_EQ(form->FindComponent(L"Auto"), nullptr);
+}
+
 TEST_F(StandardControlsTest, ContainersAndLabelsSizeTheirContents) {
   auto* inside = Find<TLabel>(L"Inside");
   // Two bevels of two pixels each side.

@@ -73,7 +73,10 @@ TDBGrid::TDBGrid(TComponent* owner)
     UpdateScrollBars();
     Invalidate();
   };
-  titleFont_->OnChange = [this] { Invalidate(); };
+  titleFont_->OnChange = [this] {
+    titleTextHeight_.reset();
+    Invalidate();
+  };
 }
 
 TDBGrid::~TDBGrid() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "framework/controls/Edits.h"
 #include "framework/controls/GraphicControl.h"
@@ -124,6 +125,11 @@ class TDBGrid : public TCustomGrid {
   std::unique_ptr<TGridDataLink> link_;
   std::unique_ptr<TOwnedCollection<TColumn>> columns_;
   std::unique_ptr<TFont> titleFont_;
+  // Line heights of the two fonts, measured on first use and forgotten when
+  // a font changes: the geometry is asked for many times per scroll step,
+  // and each measurement is a round trip to the display.
+  mutable std::optional<int> textHeight_;
+  mutable std::optional<int> titleTextHeight_;
   TInplaceEdit* editor_ = nullptr;
   uint32_t options_;
   bool readOnly_ = false;

@@ -10,7 +10,10 @@ namespace lanvero::framework {
 
 namespace {
 
-int LineHeightOf(const TFont& font) { return TextMeasureDC(font.Handle()).LineHeight(); }
+int LineHeightOf(const TFont& font, std::optional<int>& measured) {
+  if (!measured) measured = TextMeasureDC(font.Handle()).LineHeight();
+  return *measured;
+}
 
 }  // namespace
 
@@ -22,8 +25,8 @@ GridGeometry TDBGrid::Geometry() const {
   layout.indicator = (options_ & dgIndicator) != 0;
   layout.columnLines = (options_ & dgColLines) != 0;
   layout.rowLines = (options_ & dgRowLines) != 0;
-  layout.textHeight = LineHeightOf(*Font());
-  layout.titleTextHeight = layout.titles ? LineHeightOf(*titleFont_) : 0;
+  layout.textHeight = LineHeightOf(*Font(), textHeight_);
+  layout.titleTextHeight = layout.titles ? LineHeightOf(*titleFont_, titleTextHeight_) : 0;
   layout.columns.reserve(static_cast<size_t>(columns_->Count()));
   for (int i = 0; i < columns_->Count(); ++i) {
     layout.columns.push_back(GridColumnExtent{(*columns_)[i]->Width(), (*columns_)[i]->Visible()});

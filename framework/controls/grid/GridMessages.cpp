@@ -32,6 +32,7 @@ void TDBGrid::Dispatch(TMessage& message) {
       TCustomGrid::Dispatch(message);
       return Invalidate();
     case CM_FONTCHANGED:
+      textHeight_.reset();
       titleFont_->Assign(*Font());
       break;
     default: break;
