@@ -133,9 +133,10 @@ public:
 
   // Loading. A package the reader refuses leaves the skin loaded before in
   // place (bytes, definitions, Empty false); without one it leaves Empty
-  // true. A missing file only sets Empty.
+  // true. A missing file only sets Empty. `limits` bound what the load may
+  // decode (the defaults suit every skin made for people).
   void LoadFromFile(const std::wstring& value);
-  void LoadFromStream(ByteStream& Stream);
+  void LoadFromStream(ByteStream& Stream, const SkinLoadLimits& limits = {});
   // Does nothing at all (not even Empty) unless 0 <= aindex < item count.
   void LoadFromCollection(const TSkinStore& astore, int32_t aindex);
 
@@ -181,7 +182,7 @@ public:
 
 private:
   // Parses a loaded package into the definitions and keeps it as `data`.
-  void AdoptPackage(ByteStream candidate, bool hadSkin);
+  void AdoptPackage(ByteStream candidate, bool hadSkin, const SkinLoadLimits& limits = {});
   void NotifySkinLoaded();
   void RestrictMenuControls();
 
