@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/core/Component.h"
@@ -42,7 +43,7 @@ inline constexpr TSkinControlTypes kAllSkinControls = (uint32_t{1} << (xcFastRep
 inline constexpr TSkinControlTypes kDefaultSkinControls = kAllSkinControls & ~SetOf(xcMenuItem) & ~SetOf(xcFastReport);
 inline constexpr TSkinOptions kDefaultSkinOptions = SetOf(xoPreview) | SetOf(xoToolbarBK) | SetOf(xoCaptionButtonHint);
 inline constexpr int32_t kDefaultDisableTag = 99;
-inline const std::wstring kSkinDataVersion = L"5.60.03.29";
+inline constexpr std::wstring_view kSkinDataVersion = L"5.60.03.29";
 
 class TSkinData;
 
@@ -112,7 +113,7 @@ public:
   void SetSkinStore(const std::wstring&) {}
   TSkinFormType SkinFormtype() const { return FSkinFormtype; }
   void SetSkinFormtype(TSkinFormType value) { FSkinFormtype = value; }
-  std::wstring Version() const { return kSkinDataVersion; }
+  std::wstring Version() const { return std::wstring(kSkinDataVersion); }
   void SetVersion(const std::wstring&) {}
   bool MenuUpdate() const { return FMenuUpdate; }
   void SetMenuUpdate(bool value) { FMenuUpdate = value; }
