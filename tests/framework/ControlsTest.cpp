@@ -72,19 +72,12 @@ constexpr char kLayout[] = R"(object F: TTestForm
 end
 )";
 
-class ControlsTest : public ::testing::Test {
+class ControlsTest : public LayoutFormTest {
  protected:
   void SetUp() override {
-    form = MakeForm(kLayout);
-    form->Show();
-    Pump();
+    ShowForm(kLayout);
     form->calls.clear();
   }
-  template <class T>
-  T* Find(const wchar_t* name) {
-    return FindIn<T>(*form, name);
-  }
-  std::unique_ptr<TTestForm> form;
 };
 
 TEST_F(ControlsTest, StateSurvivesTheWindowAndReachesIt) {

@@ -122,16 +122,10 @@ constexpr char kLayout[] = R"(object F: TTestForm
 end
 )";
 
-class MoreControlsTest : public ::testing::Test {
+class MoreControlsTest : public LayoutFormTest {
  protected:
   void SetUp() override {
-    form = MakeForm(kLayout);
-    form->Show();
-    Pump();
-  }
-  template <class T>
-  T* Find(const wchar_t* name) {
-    return FindIn<T>(*form, name);
+    ShowForm(kLayout);
   }
   std::wstring WindowClass(TWinControl* control) {
     wchar_t name[64]{};
@@ -142,7 +136,6 @@ class MoreControlsTest : public ::testing::Test {
     NMHDR header{control->WindowHandle(), 0, code};
     return SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
   }
-  std::unique_ptr<TTestForm> form;
 };
 
 TEST_F(MoreControlsTest, TabControlKeepsTabsAndSelectionInItsWindow) {
