@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <utility>
 
@@ -16,84 +17,70 @@ inline int& LiveGdiHandles() {
   return count;
 }
 
-// Handles freed with DeleteObject: bitmaps, brushes, fonts, pens, regions.
-template <class Handle>
-class GdiObject {
+// Owner of one handle, freed with `Free` (the call that matches how the
+// handle was obtained). Counted owners keep LiveGdiHandles up to date:
+// GDI objects, device contexts and image lists (which hold GDI bitmaps).
+// Menus and icons are USER objects and are not counted.
+template <class Handle, auto Free, bool Counted = true>
+class UniqueHandle {
  public:
-  GdiObject() = default;
-  explicit GdiObject(Handle handle) : handle_(handle) {
-    if (handle_) ++LiveGdiHandles();
-  }
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
+  UniqueHandle() = default;
+  explicit UniqueHandle(Handle handle) : handle_(handle) { Count(+1); }
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
     if (this != &other) {
       Reset();
       handle_ = std::exchange(other.handle_, nullptr);  // already counted
     }
     return *this;
   }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  ~GdiObject() { Reset(); }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+  ~UniqueHandle() { Reset(); }
 
   Handle Get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
-  // Gives up ownership, for handles handed to the platform (a window region).
+  // Gives up ownership, for handles handed to the platform (a window
+  // region, a sub-menu put in its menu).
   Handle Release() {
-    if (handle_) --LiveGdiHandles();
+    Count(-1);
     return std::exchange(handle_, nullptr);
   }
   void Reset(Handle handle = nullptr) {
     if (handle_) {
-      DeleteObject(handle_);
-      --LiveGdiHandles();
+      Free(handle_);
+      Count(-1);
     }
     handle_ = handle;
-    if (handle_) ++LiveGdiHandles();
+    Count(+1);
   }
 
  private:
+  void Count(int change) const {
+    if (Counted && handle_) LiveGdiHandles() += change;
+  }
+
   Handle handle_ = nullptr;
 };
+
+// Bitmaps, brushes, fonts, pens and regions, freed with DeleteObject.
+template <class Handle>
+using GdiObject = UniqueHandle<Handle, &DeleteObject>;
 
 using UniqueBitmap = GdiObject<HBITMAP>;
 using UniqueBrush = GdiObject<HBRUSH>;
 using UniqueFont = GdiObject<HFONT>;
 using UniquePen = GdiObject<HPEN>;
 using UniqueRegion = GdiObject<HRGN>;
-
-// A memory or other created device context, freed with DeleteDC.
-class UniqueDC {
- public:
-  UniqueDC() = default;
-  explicit UniqueDC(HDC dc) : dc_(dc) {
-    if (dc_) ++LiveGdiHandles();
-  }
-  UniqueDC(UniqueDC&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-  UniqueDC& operator=(UniqueDC&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      dc_ = std::exchange(other.dc_, nullptr);
-    }
-    return *this;
-  }
-  UniqueDC(const UniqueDC&) = delete;
-  UniqueDC& operator=(const UniqueDC&) = delete;
-  ~UniqueDC() { Reset(); }
-
-  HDC Get() const { return dc_; }
-  explicit operator bool() const { return dc_ != nullptr; }
-  void Reset() {
-    if (dc_) {
-      DeleteDC(dc_);
-      --LiveGdiHandles();
-    }
-    dc_ = nullptr;
-  }
-
- private:
-  HDC dc_ = nullptr;
-};
+// A memory or other created device context.
+using UniqueDC = UniqueHandle<HDC, &DeleteDC>;
+// An image list made by ImageList_Create or ImageList_Duplicate.
+using UniqueImageList = UniqueHandle<HIMAGELIST, &ImageList_Destroy>;
+// A menu made with CreateMenu or CreatePopupMenu and not given to a window
+// (its sub-menus go with it).
+using UniqueMenu = UniqueHandle<HMENU, &DestroyMenu, false>;
+// An icon made by CopyImage or CreateIcon*.
+using UniqueIcon = UniqueHandle<HICON, &DestroyIcon, false>;
 
 // A window's device context from GetDC or GetWindowDC, given back with ReleaseDC.
 class WindowDC {
@@ -115,54 +102,6 @@ class WindowDC {
  private:
   HWND window_;
   HDC dc_;
-};
-
-// A menu made with CreateMenu or CreatePopupMenu and not given to a window,
-// freed with DestroyMenu (its sub-menus with it). Menus are USER objects,
-// not counted with the GDI handles.
-// An icon made by CopyImage or CreateIcon*, freed with DestroyIcon.
-class UniqueIcon {
- public:
-  explicit UniqueIcon(HICON icon) : icon_(icon) {}
-  UniqueIcon(const UniqueIcon&) = delete;
-  UniqueIcon& operator=(const UniqueIcon&) = delete;
-  ~UniqueIcon() {
-    if (icon_) DestroyIcon(icon_);
-  }
-  HICON Get() const { return icon_; }
-  explicit operator bool() const { return icon_ != nullptr; }
-
- private:
-  HICON icon_;
-};
-
-class UniqueMenu {
- public:
-  UniqueMenu() = default;
-  explicit UniqueMenu(HMENU menu) : menu_(menu) {}
-  UniqueMenu(UniqueMenu&& other) noexcept : menu_(std::exchange(other.menu_, nullptr)) {}
-  UniqueMenu& operator=(UniqueMenu&& other) noexcept {
-    if (this != &other) {
-      Reset();
-      menu_ = std::exchange(other.menu_, nullptr);
-    }
-    return *this;
-  }
-  UniqueMenu(const UniqueMenu&) = delete;
-  UniqueMenu& operator=(const UniqueMenu&) = delete;
-  ~UniqueMenu() { Reset(); }
-
-  HMENU Get() const { return menu_; }
-  explicit operator bool() const { return menu_ != nullptr; }
-  // Gives up ownership, for a sub-menu handed to the menu it is put in.
-  HMENU Release() { return std::exchange(menu_, nullptr); }
-  void Reset() {
-    if (menu_) DestroyMenu(menu_);
-    menu_ = nullptr;
-  }
-
- private:
-  HMENU menu_ = nullptr;
 };
 
 // Selects an object into a DC for the lifetime of the guard.

@@ -16,18 +16,15 @@ const ClassInfo& TImageList::StaticClassInfo() {
 
 TImageList::TImageList(TComponent* owner) : TComponent(owner) {}
 
-TImageList::~TImageList() {
-  if (list_) ImageList_Destroy(list_);
-}
+TImageList::~TImageList() = default;
 
 void TImageList::Recreate() {
-  if (list_) ImageList_Destroy(list_);
-  list_ = ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK, 4, 4);
+  list_.Reset(ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK, 4, 4));
 }
 
 HIMAGELIST TImageList::Handle() {
   if (!list_) Recreate();
-  return list_;
+  return list_.Get();
 }
 
 void TImageList::SetWidth(int width) {
@@ -42,7 +39,7 @@ void TImageList::SetHeight(int height) {
   Recreate();
 }
 
-int TImageList::Count() const { return list_ ? ImageList_GetImageCount(list_) : 0; }
+int TImageList::Count() const { return list_ ? ImageList_GetImageCount(list_.Get()) : 0; }
 
 int TImageList::AddMasked(const TBitmap& strip, TColor transparent) {
   // ImageList_AddMasked changes the bitmap it is given: work on a copy.
@@ -56,20 +53,19 @@ int TImageList::Add(const TBitmap& image, const TBitmap* mask) {
 }
 
 void TImageList::Clear() {
-  if (list_) ImageList_RemoveAll(list_);
+  if (list_) ImageList_RemoveAll(list_.Get());
 }
 
 void TImageList::CopyFrom(HIMAGELIST source) {
   HIMAGELIST copy = source ? ImageList_Duplicate(source) : nullptr;
   if (!copy) return;
-  if (list_) ImageList_Destroy(list_);
-  list_ = copy;
-  ImageList_GetIconSize(list_, &width_, &height_);
+  list_.Reset(copy);
+  ImageList_GetIconSize(list_.Get(), &width_, &height_);
 }
 
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) {
   if (!list_ || index < 0 || index >= Count()) return;
-  ImageList_DrawEx(list_, index, canvas.Handle(), x, y, 0, 0, CLR_NONE, enabled ? CLR_DEFAULT : GetSysColor(COLOR_BTNFACE),
+  ImageList_DrawEx(list_.Get(), index, canvas.Handle(), x, y, 0, 0, CLR_NONE, enabled ? CLR_DEFAULT : GetSysColor(COLOR_BTNFACE),
                    enabled ? ILD_TRANSPARENT : (ILD_TRANSPARENT | ILD_BLEND50));
 }
 

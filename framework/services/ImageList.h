@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "framework/base/GdiObject.h"
 #include "framework/core/Component.h"
 #include "framework/graphics/Graphic.h"
 
@@ -38,7 +39,7 @@ class TImageList : public TComponent {
 
  private:
   void Recreate();
-  HIMAGELIST list_ = nullptr;
+  UniqueImageList list_;
   int width_ = 16;
   int height_ = 16;
   std::vector<uint8_t> data_;

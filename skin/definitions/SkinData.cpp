@@ -72,8 +72,8 @@ void TSkinData::LoadFromFile(const std::wstring& value) {
   NotifySkinLoaded();
 }
 
-void TSkinData::LoadFromStream(ByteStream& Stream) {
-  AdoptPackage(ByteStream(Stream.Bytes()), !Empty);
+void TSkinData::LoadFromStream(ByteStream& Stream, const SkinLoadLimits& limits) {
+  AdoptPackage(ByteStream(Stream.Bytes()), !Empty, limits);
   if (FSkinFormtype == sfMainform) NotifySkinLoaded();
 }
 
@@ -86,8 +86,8 @@ void TSkinData::LoadFromCollection(const TSkinStore& astore, int32_t aindex) {
 // A package the reader refuses (an unknown version, damage) changes nothing
 // when a skin was loaded before: its bytes and definitions stay, and the
 // windows go on wearing it. Without one the component stays Empty.
-void TSkinData::AdoptPackage(ByteStream candidate, bool hadSkin) {
-  if (lanvero::ParseSkinPackage(candidate.Bytes(), *this)) {
+void TSkinData::AdoptPackage(ByteStream candidate, bool hadSkin, const SkinLoadLimits& limits) {
+  if (lanvero::ParseSkinPackage(candidate.Bytes(), *this, nullptr, limits)) {
     data = std::move(candidate);
     RemakeBackgroundBrush(gdi_.get(), Colors[kSchemeButtonFace]);
     Empty = false;

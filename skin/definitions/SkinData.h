@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/core/Component.h"
@@ -42,7 +43,7 @@ inline constexpr TSkinControlTypes kAllSkinControls = (uint32_t{1} << (xcFastRep
 inline constexpr TSkinControlTypes kDefaultSkinControls = kAllSkinControls & ~SetOf(xcMenuItem) & ~SetOf(xcFastReport);
 inline constexpr TSkinOptions kDefaultSkinOptions = SetOf(xoPreview) | SetOf(xoToolbarBK) | SetOf(xoCaptionButtonHint);
 inline constexpr int32_t kDefaultDisableTag = 99;
-inline const std::wstring kSkinDataVersion = L"5.60.03.29";
+inline constexpr std::wstring_view kSkinDataVersion = L"5.60.03.29";
 
 class TSkinData;
 
@@ -112,7 +113,7 @@ public:
   void SetSkinStore(const std::wstring&) {}
   TSkinFormType SkinFormtype() const { return FSkinFormtype; }
   void SetSkinFormtype(TSkinFormType value) { FSkinFormtype = value; }
-  std::wstring Version() const { return kSkinDataVersion; }
+  std::wstring Version() const { return std::wstring(kSkinDataVersion); }
   void SetVersion(const std::wstring&) {}
   bool MenuUpdate() const { return FMenuUpdate; }
   void SetMenuUpdate(bool value) { FMenuUpdate = value; }
@@ -133,9 +134,10 @@ public:
 
   // Loading. A package the reader refuses leaves the skin loaded before in
   // place (bytes, definitions, Empty false); without one it leaves Empty
-  // true. A missing file only sets Empty.
+  // true. A missing file only sets Empty. `limits` bound what the load may
+  // decode (the defaults suit every skin made for people).
   void LoadFromFile(const std::wstring& value);
-  void LoadFromStream(ByteStream& Stream);
+  void LoadFromStream(ByteStream& Stream, const SkinLoadLimits& limits = {});
   // Does nothing at all (not even Empty) unless 0 <= aindex < item count.
   void LoadFromCollection(const TSkinStore& astore, int32_t aindex);
 
@@ -181,7 +183,7 @@ public:
 
 private:
   // Parses a loaded package into the definitions and keeps it as `data`.
-  void AdoptPackage(ByteStream candidate, bool hadSkin);
+  void AdoptPackage(ByteStream candidate, bool hadSkin, const SkinLoadLimits& limits = {});
   void NotifySkinLoaded();
   void RestrictMenuControls();
 

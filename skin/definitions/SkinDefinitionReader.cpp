@@ -60,8 +60,8 @@ void ReadCommonFields(SkinDefinitionReader& in, TDataSkinObject& object, std::st
 }  // namespace
 
 SkinDefinitionReader::SkinDefinitionReader(const TSkinReader& package, const TQuickIni& ini,
-                                           SkinReadObserver* observer)
-    : package_(package), ini_(ini), observer_(observer) {
+                                           SkinReadObserver* observer, const SkinLoadLimits& limits)
+    : package_(package), ini_(ini), observer_(observer), pixelsLeft_(limits.pixels) {
   ini_.ReadSections(&sections_);
 }
 

@@ -11,22 +11,19 @@
 #include "framework/graphics/PixelImage.h"
 #include "skin/codec/ByteStream.h"
 #include "skin/definitions/SkinDefinitions.h"
+#include "skin/definitions/SkinLoadLimits.h"
 #include "skin/definitions/SkinReadObserver.h"
 #include "skin/ini/QuickIni.h"
 #include "skin/package/SkinPackageReader.h"
 
 namespace lanvero {
 
-// Pixels all images of one load may decode to together (128 MB of pixels).
-// Skins hold a few kilopixels; the cap keeps a hostile package that names
-// the same huge bitmap in every section from costing gigabytes. Images
-// beyond it load as empty.
-inline constexpr int64_t kLoadPixelBudget = int64_t{1} << 25;
-
 class SkinDefinitionReader {
 public:
-  // `observer`, when given, hears of every value the load reads and decides.
-  SkinDefinitionReader(const TSkinReader& package, const TQuickIni& ini, SkinReadObserver* observer = nullptr);
+  // `observer`, when given, hears of every value the load reads and decides;
+  // images decode within `limits.pixels` together.
+  SkinDefinitionReader(const TSkinReader& package, const TQuickIni& ini, SkinReadObserver* observer = nullptr,
+                       const SkinLoadLimits& limits = {});
 
   std::string String(std::string_view section, std::string_view key) const;
   // The key as an integer (IniInteger); `fallback` when it is absent or not a number.
@@ -64,7 +61,7 @@ private:
   SkinReadObserver* observer_;
   ByteStream working_;
   std::vector<std::string> sections_;
-  int64_t pixelsLeft_ = kLoadPixelBudget;
+  int64_t pixelsLeft_;
 };
 
 // The package member an image name refers to: the part after the last path

@@ -29,21 +29,27 @@ std::vector<TDataSkinObject*> SkinDefinitions::AllDefinitions() const {
   return all;
 }
 
-bool ParseSkinPackage(std::span<const uint8_t> skinFile, SkinDefinitions& definitions, SkinReadObserver* observer) {
+bool ParseSkinPackage(std::span<const uint8_t> skinFile, SkinDefinitions& definitions, SkinReadObserver* observer,
+                      const SkinLoadLimits& limits) {
   TSkinReader package;
   ByteStream source(skinFile);
   if (!package.Loadfromstream(source)) return false;
+  BuildSkinDefinitions(package, definitions, observer, limits);
+  return true;
+}
+
+void BuildSkinDefinitions(const TSkinReader& package, SkinDefinitions& definitions, SkinReadObserver* observer,
+                          const SkinLoadLimits& limits) {
   ByteStream iniMember;
   std::string iniName;
   package.readIni(".ini", iniMember, iniName);
   iniMember.Rewind();
   TQuickIni ini;
   ini.LoadFromStream(&iniMember);
-  SkinDefinitionReader in(package, ini, observer);
+  SkinDefinitionReader in(package, ini, observer, limits);
   ReadSkinDefinitions(in, definitions);
   // The skinners blit from these at every paint: make the GDI copies once.
   for (TDataSkinObject* definition : definitions.AllDefinitions()) definition->RealizeBitmaps();
-  return true;
 }
 
 }  // namespace lanvero

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "skin/definitions/DefinitionObjects.h"
+#include "skin/definitions/SkinLoadLimits.h"
 #include "skin/definitions/SkinScheme.h"
 
 namespace lanvero {
@@ -79,13 +80,20 @@ struct SkinDefinitions : SkinColorScheme {
 };
 
 class SkinReadObserver;
+class TSkinReader;
 
 // Builds every definition from the package in `skinFile` (a size prefix
 // and an LZH package). False when the package reader refuses it: the
 // definitions are then left exactly as they were. Never reads outside the
-// given bytes; images that are not valid Windows bitmaps load as empty.
-// `observer`, when given, hears of every value read and decided.
+// given bytes; images that are not valid Windows bitmaps, or that do not
+// fit in what is left of `limits.pixels`, load as empty. `observer`, when
+// given, hears of every value read and decided.
 bool ParseSkinPackage(std::span<const uint8_t> skinFile, SkinDefinitions& definitions,
-                      SkinReadObserver* observer = nullptr);
+                      SkinReadObserver* observer = nullptr, const SkinLoadLimits& limits = {});
+
+// What ParseSkinPackage does once the package is open: every definition
+// from its INI member and the images it names.
+void BuildSkinDefinitions(const TSkinReader& package, SkinDefinitions& definitions,
+                          SkinReadObserver* observer = nullptr, const SkinLoadLimits& limits = {});
 
 }  // namespace lanvero

@@ -51,6 +51,9 @@ public:
   // Like Loadfromstream on a skin file's bytes, with the reason of a refusal
   // and without notifying.
   PackageStatus Open(std::span<const uint8_t> skinFile);
+  // The same for a package that is not compressed (no size prefix either),
+  // as BuildSkinPackage makes it.
+  PackageStatus OpenPackage(std::span<const uint8_t> package) { return ReadPackage(package); }
 
   // The bytes of member i that the data region really holds (fewer than its
   // size when the size table points past the end of the data).

@@ -22,13 +22,11 @@ constexpr char kLayout[] = R"(object F: TTestForm
 end
 )";
 
-class CheckListBoxTest : public ::testing::Test {
+class CheckListBoxTest : public LayoutFormTest {
  protected:
   void SetUp() override {
-    form = MakeForm(kLayout);
-    form->Show();
-    Pump();
-    list = FindIn<TCheckListBox>(*form, L"Checks");
+    ShowForm(kLayout);
+    list = Find<TCheckListBox>(L"Checks");
     form->calls.clear();
   }
   // A press and release of the left button at a client point of the list.
@@ -41,7 +39,6 @@ class CheckListBoxTest : public ::testing::Test {
     SendMessageW(list->WindowHandle(), LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     return (item.top + item.bottom) / 2;
   }
-  std::unique_ptr<TTestForm> form;
   TCheckListBox* list = nullptr;
 };
 

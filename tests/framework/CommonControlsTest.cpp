@@ -123,16 +123,10 @@ constexpr char kLayout[] = R"(object F: TTestForm
 end
 )";
 
-class CommonControlsTest : public ::testing::Test {
+class CommonControlsTest : public LayoutFormTest {
  protected:
   void SetUp() override {
-    form = MakeForm(kLayout);
-    form->Show();
-    Pump();
-  }
-  template <class T>
-  T* Find(const wchar_t* name) {
-    return FindIn<T>(*form, name);
+    ShowForm(kLayout);
   }
   std::wstring WindowClass(TWinControl* control) {
     wchar_t name[64]{};
@@ -143,7 +137,6 @@ class CommonControlsTest : public ::testing::Test {
     NMHDR header{control->WindowHandle(), 0, code};
     return SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
   }
-  std::unique_ptr<TTestForm> form;
 };
 
 TEST_F(CommonControlsTest, TabControlKeepsTabsAndSelectionInItsWindow) {

@@ -129,19 +129,12 @@ constexpr char kMainLayout[] = R"(object Form1: TTestForm
 end
 )";
 
-class FormLayoutTest : public ::testing::Test {
+class FormLayoutTest : public LayoutFormTest {
  protected:
   void SetUp() override {
     ClassRegistry::Register(TTestForm::StaticClassInfo());
-    form = MakeForm(kMainLayout);
-    form->Show();
-    Pump();
+    ShowForm(kMainLayout);
   }
-  template <class T>
-  T* Find(const wchar_t* name) {
-    return FindIn<T>(*form, name);
-  }
-  std::unique_ptr<TTestForm> form;
 };
 
 std::wstring WindowClassOf(HWND window) {

@@ -26,26 +26,19 @@ std::string GlyphHex() {
   return hex;
 }
 
-class GlyphButtonsTest : public ::testing::Test {
+class GlyphButtonsTest : public LayoutFormTest {
  protected:
   void SetUp() override {
     const std::string glyph = GlyphHex();
-    form = MakeForm("object F: TTestForm\n  ClientWidth = 200\n  ClientHeight = 100\n"
-                    "  object A: TSpeedButton\n    Left = 0\n    GroupIndex = 1\n    Down = True\n"
-                    "    NumGlyphs = 2\n    Glyph.Data = {" + glyph + "}\n    OnClick = ButtonClick\n  end\n"
-                    "  object B: TSpeedButton\n    Left = 30\n    GroupIndex = 1\n    OnClick = ButtonClick\n  end\n"
-                    "  object OK: TBitBtn\n    Left = 80\n    Kind = bkOK\n    Caption = 'OK'\n    NumGlyphs = 2\n"
-                    "    Glyph.Data = {" + glyph + "}\n  end\n"
-                    "  object Pictured: TBitBtn\n    Left = 80\n    Top = 40\n    Images = Strip\n    ImageIndex = 0\n  end\n"
-                    "  object Strip: TImageList\n    Width = 8\n    Height = 8\n    Bitmap = {" + glyph + "}\n  end\nend\n");
-    form->Show();
-    Pump();
+    ShowForm("object F: TTestForm\n  ClientWidth = 200\n  ClientHeight = 100\n"
+             "  object A: TSpeedButton\n    Left = 0\n    GroupIndex = 1\n    Down = True\n"
+             "    NumGlyphs = 2\n    Glyph.Data = {" + glyph + "}\n    OnClick = ButtonClick\n  end\n"
+             "  object B: TSpeedButton\n    Left = 30\n    GroupIndex = 1\n    OnClick = ButtonClick\n  end\n"
+             "  object OK: TBitBtn\n    Left = 80\n    Kind = bkOK\n    Caption = 'OK'\n    NumGlyphs = 2\n"
+             "    Glyph.Data = {" + glyph + "}\n  end\n"
+             "  object Pictured: TBitBtn\n    Left = 80\n    Top = 40\n    Images = Strip\n    ImageIndex = 0\n  end\n"
+             "  object Strip: TImageList\n    Width = 8\n    Height = 8\n    Bitmap = {" + glyph + "}\n  end\nend\n");
   }
-  template <class T>
-  T* Find(const wchar_t* name) {
-    return FindIn<T>(*form, name);
-  }
-  std::unique_ptr<TTestForm> form;
 };
 
 TEST_F(GlyphButtonsTest, SpeedButtonsOfAGroupActAsRadioButtons) {

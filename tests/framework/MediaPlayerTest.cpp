@@ -2,6 +2,7 @@
 // commands that fail in words, its glyphs and their resources.
 #include <windows.h>
 
+#include "framework/base/GdiObject.h"
 #include "framework/controls/MediaPlayer.h"
 #include "framework/core/PropertyAccess.h"
 #include "framework/graphics/Graphic.h"
@@ -22,13 +23,11 @@ constexpr char kLayout[] = R"(object F: TTestForm
 end
 )";
 
-class MediaPlayerTest : public ::testing::Test {
+class MediaPlayerTest : public LayoutFormTest {
  protected:
   void SetUp() override {
-    form = MakeForm(kLayout);
-    form->Show();
-    Pump();
-    player = FindIn<TMediaPlayer>(*form, L"Player");
+    ShowForm(kLayout);
+    player = Find<TMediaPlayer>(L"Player");
   }
   LRESULT Mouse(UINT msg, int x, int y = 10) {
     return SendMessageW(player->WindowHandle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(x, y));
@@ -42,7 +41,6 @@ class MediaPlayerTest : public ::testing::Test {
     player->Perform(WM_PAINT, reinterpret_cast<WPARAM>(image->Canvas().Handle()), 0);
     return image;
   }
-  std::unique_ptr<TTestForm> form;
   TMediaPlayer* player = nullptr;
 };
 
@@ -127,9 +125,8 @@ TEST_F(MediaPlayerTest, GlyphsComeFromTheProgramsResources) {
   for (int button = 0; button < kMediaButtonCount; ++button) {
     for (auto kind : {TMPGlyphKind::gkEnabled, TMPGlyphKind::gkDisabled, TMPGlyphKind::gkColored}) {
       const std::wstring name = MediaGlyphResourceName(static_cast<TMPBtnType>(button), kind);
-      HBITMAP bitmap = LoadBitmapW(GetModuleHandleW(nullptr), name.c_str());
-      EXPECT_NE(bitmap, nullptr) << std::string(name.begin(), name.end());
-      if (bitmap) DeleteObject(bitmap);
+      const UniqueBitmap bitmap(LoadBitmapW(GetModuleHandleW(nullptr), name.c_str()));
+      EXPECT_TRUE(bitmap) << std::string(name.begin(), name.end());
     }
   }
   EXPECT_EQ(MediaGlyphResourceName(TMPBtnType::btEject, TMPGlyphKind::gkColored), L"CL_MPEJECT");

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "framework/base/GdiObject.h"
 #include "framework/controls/Buttons.h"
 #include "framework/controls/Edits.h"
 #include "framework/controls/Labels.h"
@@ -70,26 +71,24 @@ constexpr char kLayout[] = R"(object Form1: TTestForm
 end
 )";
 
-class MessageFlowTest : public ::testing::Test {
+// Reflected messages keep the numbers components written elsewhere send
+// by value: CN_BASE plus the original message.
+static_assert(CN_COMMAND == 0xBD11u);
+static_assert(CN_NOTIFY == 0xBC4Eu);
+
+class MessageFlowTest : public LayoutFormTest {
  protected:
   void SetUp() override {
     ClassRegistry::Register(TTestForm::StaticClassInfo());
-    form = MakeForm(kLayout);
-    form->Show();
-    Pump();
+    ShowForm(kLayout);
     form->calls.clear();
     ClearReportedException();
-  }
-  template <class T>
-  T* Find(const wchar_t* name) {
-    return FindIn<T>(*form, name);
   }
   void Key(HWND window, WPARAM key) {
     PostMessageW(window, WM_KEYDOWN, key, 1);
     PostMessageW(window, WM_KEYUP, key, 0xC0000001);
     Pump();
   }
-  std::unique_ptr<TTestForm> form;
 };
 
 TEST_F(MessageFlowTest, ReplacedHandlerSeesMessagesAndIsRestored) {
@@ -149,7 +148,6 @@ TEST_F(MessageFlowTest, ParentReflectsNotificationsToTheChild) {
   MessageRecorder recorder(*button);
   SendMessageW(button->WindowHandle(), BM_CLICK, 0, 0);
   EXPECT_TRUE(recorder.SawInOrder({CN_COMMAND}));
-  EXPECT_EQ(CN_COMMAND, 0xBD11u);
   EXPECT_EQ(form->calls, std::vector<std::wstring>{L"click OK"});
 
   // WM_NOTIFY from the tab control reaches the page control as 0xBC4E.
@@ -165,10 +163,9 @@ TEST_F(MessageFlowTest, ParentReflectsNotificationsToTheChild) {
   // Colour requests of a child come back to it as CN_CTLCOLOR*.
   auto* edit = Find<TEdit>(L"Edit1");
   MessageRecorder editRecorder(*edit);
-  HDC dc = GetDC(edit->WindowHandle());
-  const auto brush = SendMessageW(form->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+  const WindowDC dc(edit->WindowHandle());
+  const auto brush = SendMessageW(form->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.Get()),
                                   reinterpret_cast<LPARAM>(edit->WindowHandle()));
-  ReleaseDC(edit->WindowHandle(), dc);
   EXPECT_TRUE(editRecorder.SawInOrder({CN_CTLCOLOREDIT}));
   EXPECT_NE(brush, 0);
 }

@@ -30,17 +30,14 @@ constexpr char kLayout[] = R"(object F: TTestForm
 end
 )";
 
-class PageControlTest : public ::testing::Test {
+class PageControlTest : public LayoutFormTest {
  protected:
   void SetUp() override {
-    form = MakeForm(kLayout);
-    form->Show();
-    Pump();
-    pages = FindIn<TPageControl>(*form, L"Pages");
+    ShowForm(kLayout);
+    pages = Find<TPageControl>(L"Pages");
   }
   DWORD WindowStyle() const { return static_cast<DWORD>(GetWindowLongPtrW(pages->WindowHandle(), GWL_STYLE)); }
   LRESULT TabCount() const { return SendMessageW(pages->WindowHandle(), TCM_GETITEMCOUNT, 0, 0); }
-  std::unique_ptr<TTestForm> form;
   TPageControl* pages = nullptr;
 };
 

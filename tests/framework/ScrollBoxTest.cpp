@@ -28,13 +28,11 @@ constexpr char kLayout[] = R"(object F: TTestForm
 end
 )";
 
-class ScrollBoxTest : public ::testing::Test {
+class ScrollBoxTest : public LayoutFormTest {
  protected:
   void SetUp() override {
-    form = MakeForm(kLayout);
-    form->Show();
-    Pump();
-    box = FindIn<TScrollBox>(*form, L"Box");
+    ShowForm(kLayout);
+    box = Find<TScrollBox>(L"Box");
   }
   bool HasStyle(LONG_PTR bit) const { return (GetWindowLongPtrW(box->WindowHandle(), GWL_STYLE) & bit) != 0; }
   RECT WindowBoundsInBox(TWinControl* control) const {
@@ -43,7 +41,6 @@ class ScrollBoxTest : public ::testing::Test {
     MapWindowPoints(nullptr, box->WindowHandle(), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
   }
-  std::unique_ptr<TTestForm> form;
   TScrollBox* box = nullptr;
 };
 

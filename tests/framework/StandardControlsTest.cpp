@@ -73,19 +73,12 @@ constexpr char kLayout[] = R"(object F: TTestForm
 end
 )";
 
-class StandardControlsTest : public ::testing::Test {
+class StandardControlsTest : public LayoutFormTest {
  protected:
   void SetUp() override {
-    form = MakeForm(kLayout);
-    form->Show();
-    Pump();
+    ShowForm(kLayout);
     form->calls.clear();
   }
-  template <class T>
-  T* Find(const wchar_t* name) {
-    return FindIn<T>(*form, name);
-  }
-  std::unique_ptr<TTestForm> form;
 };
 
 TEST_F(StandardControlsTest, StateSurvivesTheWindowAndReachesIt) {

@@ -38,19 +38,16 @@ constexpr char kLayout[] = R"(object F: TTestForm
 end
 )";
 
-class StatusBarTest : public ::testing::Test {
+class StatusBarTest : public LayoutFormTest {
  protected:
   void SetUp() override {
-    form = MakeForm(kLayout);
-    form->Show();
-    Pump();
-    bar = FindIn<TStatusBar>(*form, L"Bar");
+    ShowForm(kLayout);
+    bar = Find<TStatusBar>(L"Bar");
   }
   // The drawing type the window keeps for a part (SBT_* bits).
   UINT PartType(int index) {
     return HIWORD(SendMessageW(bar->WindowHandle(), SB_GETTEXTLENGTHW, static_cast<WPARAM>(index), 0));
   }
-  std::unique_ptr<TTestForm> form;
   TStatusBar* bar = nullptr;
 };
 

@@ -23,13 +23,11 @@ constexpr char kLayout[] = R"(object F: TTestForm
 end
 )";
 
-class TabSetTest : public ::testing::Test {
+class TabSetTest : public LayoutFormTest {
  protected:
   void SetUp() override {
-    form = MakeForm(kLayout);
-    form->Show();
-    Pump();
-    tabs = FindIn<TTabSet>(*form, L"Set1");
+    ShowForm(kLayout);
+    tabs = Find<TTabSet>(L"Set1");
     form->calls.clear();
   }
   void PressOn(int tab) {
@@ -38,7 +36,6 @@ class TabSetTest : public ::testing::Test {
                  MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
     SendMessageW(tabs->WindowHandle(), WM_LBUTTONUP, 0, MAKELPARAM(rect.left + 2, 2));
   }
-  std::unique_ptr<TTestForm> form;
   TTabSet* tabs = nullptr;
 };
 

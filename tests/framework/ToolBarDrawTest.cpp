@@ -54,13 +54,11 @@ constexpr char kLayout[] = R"(object F: TTestForm
 end
 )";
 
-class ToolBarDrawTest : public ::testing::Test {
+class ToolBarDrawTest : public LayoutFormTest {
  protected:
   void SetUp() override {
-    form = MakeForm(kLayout);
-    form->Show();
-    Pump();
-    bar = FindIn<TToolBar>(*form, L"Tools");
+    ShowForm(kLayout);
+    bar = Find<TToolBar>(L"Tools");
   }
   // The bar as its window paints it, custom drawing included.
   std::unique_ptr<TBitmap> PaintBar() {
@@ -79,7 +77,6 @@ class ToolBarDrawTest : public ::testing::Test {
     draw.nmcd.dwItemSpec = item;
     return SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&draw));
   }
-  std::unique_ptr<TTestForm> form;
   TToolBar* bar = nullptr;
 };
 

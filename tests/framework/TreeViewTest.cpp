@@ -10,13 +10,11 @@
 namespace lanvero::framework::testing {
 namespace {
 
-class TreeViewTest : public ::testing::Test {
+class TreeViewTest : public LayoutFormTest {
  protected:
   void SetUp() override {
-    form = MakeForm("object F: TTestForm\n  object Tree: TTreeView\n    Width = 200\n    Height = 200\n  end\nend\n");
-    form->Show();
-    Pump();
-    tree = FindIn<TTreeView>(*form, L"Tree");
+    ShowForm("object F: TTestForm\n  object Tree: TTreeView\n    Width = 200\n    Height = 200\n  end\nend\n");
+    tree = Find<TTreeView>(L"Tree");
   }
   std::wstring ItemText(HTREEITEM item) {
     wchar_t text[32]{};
@@ -40,7 +38,6 @@ class TreeViewTest : public ::testing::Test {
     }
     return texts;
   }
-  std::unique_ptr<TTestForm> form;
   TTreeView* tree = nullptr;
 };
 

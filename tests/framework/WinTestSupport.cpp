@@ -47,6 +47,12 @@ std::unique_ptr<TTestForm> MakeForm(const std::string& layout) {
   return form;
 }
 
+void LayoutFormTest::ShowForm(const std::string& layout) {
+  form = MakeForm(layout);
+  form->Show();
+  Pump();
+}
+
 void Pump() {
   if (Application()) Application()->ProcessMessages();
 }

@@ -1,6 +1,7 @@
 // Shared pieces of the Windows tests of the framework: one application
-// object for the test program, a form class with published handlers, and a
-// recorder of the messages a control's handler sees.
+// object for the test program, a form class with published handlers, the
+// fixture of tests on a form made from a layout, and a recorder of the
+// messages a control's handler sees.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -39,6 +40,20 @@ T* FindIn(TComponent& owner, const wchar_t* name) {
 
 // Creates a TTestForm from layout text (whose root must be "object X: TTestForm").
 std::unique_ptr<TTestForm> MakeForm(const std::string& layout);
+
+// Fixture of the tests that work on one form made from layout text:
+// ShowForm makes it, shows it and lets its first messages run.
+class LayoutFormTest : public ::testing::Test {
+ protected:
+  void ShowForm(const std::string& layout);
+  // The form's component of that name, as the class asked for.
+  template <class T>
+  T* Find(const wchar_t* name) {
+    return FindIn<T>(*form, name);
+  }
+
+  std::unique_ptr<TTestForm> form;
+};
 
 // The text of the last exception the application reported.
 std::wstring LastReportedException();

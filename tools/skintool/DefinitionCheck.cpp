@@ -63,11 +63,11 @@ void CheckDroppedImages(const SkinDefinitions& d, const LoadRecord& record, Chec
 
 }  // namespace
 
-void CheckDefinitions(std::span<const uint8_t> skinFile, const TSkinReader& package, const TQuickIni& ini,
+void CheckDefinitions(const TSkinReader& package, const TQuickIni& ini, const SkinLoadLimits& limits,
                       CheckResult& result) {
   SkinDefinitions d;
   LoadRecord record;
-  if (!ParseSkinPackage(skinFile, d, &record)) return;  // the package check reports the refusal
+  BuildSkinDefinitions(package, d, &record, limits);
   CheckImages(record, package, result);
   CheckFrameEdges(d, record, ini, result);
   CheckStrips(d, record, result);

@@ -4,16 +4,17 @@
 // window frame's edges, frame counts and margins, single values.
 
 #include <cstdint>
-#include <span>
 
+#include "skin/definitions/SkinLoadLimits.h"
 #include "skin/ini/QuickIni.h"
 #include "skin/package/SkinPackageReader.h"
 #include "tools/skintool/CheckResult.h"
 
 namespace lanvero::skintool {
 
-// `package` is the opened `skinFile`, `ini` its INI member.
-void CheckDefinitions(std::span<const uint8_t> skinFile, const TSkinReader& package, const TQuickIni& ini,
+// `package` is the opened skin, `ini` its INI member; the load decodes
+// within `limits`.
+void CheckDefinitions(const TSkinReader& package, const TQuickIni& ini, const SkinLoadLimits& limits,
                       CheckResult& result);
 
 }  // namespace lanvero::skintool

@@ -22,12 +22,9 @@ void CheckMemberSizes(const TSkinReader& reader, CheckResult& result) {
   }
 }
 
-}  // namespace
-
-CheckResult CheckSkinFile(std::span<const uint8_t> skinFile) {
+// Everything after opening: `status` is what opening the package gave.
+CheckResult CheckOpened(const TSkinReader& reader, PackageStatus status, const SkinLoadLimits& limits) {
   CheckResult result;
-  TSkinReader reader;
-  const PackageStatus status = reader.Open(skinFile);
   if (status != PackageStatus::Ok) {
     std::string problem = "the engine refuses the package: ";
     problem += DescribePackageStatus(status);
@@ -49,8 +46,22 @@ CheckResult CheckSkinFile(std::span<const uint8_t> skinFile) {
     result.Error("the INI member " + iniName + " holds no settings; the engine skins nothing with it");
     return result;
   }
-  CheckDefinitions(skinFile, reader, ini, result);
+  CheckDefinitions(reader, ini, limits, result);
   return result;
+}
+
+}  // namespace
+
+CheckResult CheckSkinFile(std::span<const uint8_t> skinFile, const SkinLoadLimits& limits) {
+  TSkinReader reader;
+  const PackageStatus status = reader.Open(skinFile);
+  return CheckOpened(reader, status, limits);
+}
+
+CheckResult CheckSkinPackage(std::span<const uint8_t> package, const SkinLoadLimits& limits) {
+  TSkinReader reader;
+  const PackageStatus status = reader.OpenPackage(package);
+  return CheckOpened(reader, status, limits);
 }
 
 }  // namespace lanvero::skintool

@@ -7,10 +7,14 @@
 #include <cstdint>
 #include <span>
 
+#include "skin/definitions/SkinLoadLimits.h"
 #include "tools/skintool/CheckResult.h"
 
 namespace lanvero::skintool {
 
-CheckResult CheckSkinFile(std::span<const uint8_t> skinFile);
+// `limits` bound what the definition load decodes, as for the engine.
+CheckResult CheckSkinFile(std::span<const uint8_t> skinFile, const SkinLoadLimits& limits = {});
+// The same for a package that is not compressed (TSkinReader::OpenPackage).
+CheckResult CheckSkinPackage(std::span<const uint8_t> package, const SkinLoadLimits& limits = {});
 
 }  // namespace lanvero::skintool

@@ -1,5 +1,6 @@
-// Loads arbitrary bytes through the whole definition pipeline of the skin
-// component; SkinFuzzInput.h tells how the input becomes a skin file.
+// Loads skin files and packages made from arbitrary bytes into a skin
+// component: package reader, LZH unpacking and every definition built from
+// what they give. SkinFuzzInput.h tells how the input becomes a skin file.
 
 #include <cstdint>
 #include <span>
@@ -13,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const auto previous = SetSkinMessageNotifier([](const std::string&) {});
   (void)previous;
   if (size == 0) return 0;
-  ByteStream skinFile(fuzzing::SkinFileFromFuzzInput(std::span<const uint8_t>(data, size)));
+  ByteStream skinFile(fuzzing::SkinFileFromPackageInput(std::span<const uint8_t>(data, size)));
   TSkinData skin(nullptr);
-  skin.LoadFromStream(skinFile);
+  skin.LoadFromStream(skinFile, fuzzing::kFuzzLoadLimits);
   return 0;
 }

@@ -1,15 +1,14 @@
 // Opens arbitrary bytes as a skin file and as an uncompressed package, and
 // reads every member the way the skin engine and skintool check do.
 
-#include "skin/codec/LzhCodec.h"
+#include "fuzz/skin/definitions/SkinFuzzInput.h"
 #include "skin/package/SkinNotifier.h"
 #include "skin/package/SkinPackageReader.h"
 #include "tools/skintool/PackageCheck.h"
 
 namespace {
 
-void ReadEverything(lanvero::TSkinReader& reader, lanvero::ByteStream skinFile) {
-  if (!reader.Loadfromstream(skinFile)) return;
+void ReadEverything(const lanvero::TSkinReader& reader) {
   lanvero::ByteStream member;
   std::string iniName;
   reader.readIni(".ini", member, iniName);
@@ -19,15 +18,16 @@ void ReadEverything(lanvero::TSkinReader& reader, lanvero::ByteStream skinFile) 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const auto previous = lanvero::SetSkinMessageNotifier([](const std::string&) {});
+  using namespace lanvero;
+  static const auto previous = SetSkinMessageNotifier([](const std::string&) {});
   (void)previous;
   const std::span<const uint8_t> input(data, size);
-  lanvero::TSkinReader reader;
-  ReadEverything(reader, lanvero::ByteStream(input));
-  // Most inputs do not decode to a package header; packing them makes the
-  // package parser see the raw bytes.
-  const std::vector<uint8_t> asPackage = lanvero::PackWithSize(input);
-  ReadEverything(reader, lanvero::ByteStream(asPackage));
-  lanvero::skintool::CheckSkinFile(asPackage);
+  TSkinReader reader;
+  ByteStream skinFile(input);
+  if (reader.Loadfromstream(skinFile)) ReadEverything(reader);
+  // Most inputs do not decode to a package header; opened as an
+  // uncompressed package, the raw bytes reach the package parser.
+  if (reader.OpenPackage(input) == PackageStatus::Ok) ReadEverything(reader);
+  skintool::CheckSkinPackage(input, fuzzing::kFuzzLoadLimits);
   return 0;
 }

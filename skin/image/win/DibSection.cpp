@@ -23,12 +23,9 @@ DibSection DibSection::Create(int32_t width, int32_t height) {
   if (width <= 0 || height <= 0 || int64_t{width} * height > (int64_t{1} << 26)) return dib;
   const BITMAPINFO info = TopDown32(width, height);
   void* bits = nullptr;
-  HBITMAP handle = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!handle || !bits) {
-    if (handle) DeleteObject(handle);
-    return dib;
-  }
-  dib.bitmap_.Reset(handle);
+  framework::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || !bits) return dib;
+  dib.bitmap_ = std::move(bitmap);
   dib.bits_ = static_cast<Pixel*>(bits);
   dib.width_ = width;
   dib.height_ = height;

@@ -31,7 +31,7 @@ Image CaptureScreenRect(const RECT& rect) {
   image.height = std::max(0L, rect.bottom - rect.top);
   if (image.width == 0 || image.height == 0) return image;
 
-  WindowDc screen(nullptr);
+  const WindowDC screen(nullptr);
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = image.width;
@@ -40,11 +40,11 @@ Image CaptureScreenRect(const RECT& rect) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  GdiObject bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  MemoryDc memory(CreateCompatibleDC(screen.Get()));
+  const UniqueBitmap bitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  const UniqueDC memory(CreateCompatibleDC(screen.Get()));
   if (!bitmap || !memory) return Image{};
   {
-    ScopedSelect select(memory.Get(), bitmap.Get());
+    const SelectGuard select(memory.Get(), bitmap.Get());
     BitBlt(memory.Get(), 0, 0, image.width, image.height, screen.Get(), rect.left, rect.top, SRCCOPY);
     GdiFlush();
   }

@@ -83,6 +83,25 @@ TEST(SkinSections, ImageNamesNeedTheExactExtensionAndLoseTheirFolders) {
   EXPECT_TRUE(d.MenuItem->Map.Empty());
 }
 
+TEST(SkinSections, ImagesDecodeWithinThePixelBudgetOfTheLoad) {
+  const std::vector<uint8_t> skinFile =
+      SkinBuilder("[Scrollbar]\nImage=a.bmp\n[HorzScroll]\nImage=a.bmp\n[VertScroll]\nImage=a.bmp\n")
+          .Bitmap("a.bmp", 10, 10)
+          .SkinFile();
+  auto loaded = [&skinFile](const SkinLoadLimits& limits) {
+    SkinDefinitions d;
+    EXPECT_TRUE(ParseSkinPackage(skinFile, d, nullptr, limits));
+    int count = 0;
+    for (const TDataSkinObject* object : {d.SArrow.get(), d.HBar.get(), d.VBar.get()}) {
+      count += object && !object->Map.Empty();
+    }
+    return count;
+  };
+  EXPECT_EQ(loaded({}), 3);
+  EXPECT_EQ(loaded({.pixels = 250}), 2) << "the third image does not fit in what is left";
+  EXPECT_EQ(loaded({.pixels = 99}), 0) << "an image larger than the whole budget";
+}
+
 TEST(SkinSections, TabsTakeTheirBorderImageAsMask) {
   SkinDefinitions d;
   ParseOrFail(SkinBuilder("[Tabs]\nImage=t.bmp\nBorder=p.bmp\n[UpDown.Horz]\nImage=t.bmp\n")
