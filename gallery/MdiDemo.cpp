@@ -104,10 +104,10 @@ constexpr const char* kButtonChildLayout = R"(object ButtonChild: TForm
 end
 )";
 
-// Positions of the skins in the gallery's skin store.
+// Lines of the gallery's skin picker.
 constexpr int kPaleglass = 0;
 constexpr int kCoalrim = 1;
-constexpr int kNoSkin = -1;
+constexpr int kNoSkin = 2;
 
 std::unique_ptr<TForm> FormFromLayout(const char* layout) {
   auto form = std::make_unique<TForm>(nullptr);
@@ -117,7 +117,7 @@ std::unique_ptr<TForm> FormFromLayout(const char* layout) {
 
 }  // namespace
 
-MdiDemo::MdiDemo(GallerySkins& skins) : skins_(skins) {}
+MdiDemo::MdiDemo(std::function<void(int)> chooseSkin) : chooseSkin_(std::move(chooseSkin)) {}
 
 // The children go before the frame whose client holds them.
 MdiDemo::~MdiDemo() { children_.clear(); }
@@ -146,12 +146,20 @@ void MdiDemo::BuildMenu() {
   AddItem(window, L"&Tile", [&frame] { frame.Tile(); });
   AddItem(window, L"&Cascade", [&frame] { frame.Cascade(); });
   AddItem(window, L"&Arrange icons", [&frame] { frame.ArrangeIcons(); });
-  TMenuItem* skin = AddItem(menu_->Items(), L"&Skin", nullptr);
-  AddItem(skin, L"&Paleglass", [this] { skins_.Choose(kPaleglass); });
-  AddItem(skin, L"&Coalrim", [this] { skins_.Choose(kCoalrim); });
-  AddItem(skin, L"&No skin", [this] { skins_.Choose(kNoSkin); });
+  skinMenu_ = AddItem(menu_->Items(), L"&Skin", nullptr);
+  AddItem(skinMenu_, L"&Paleglass", [this] { chooseSkin_(kPaleglass); });
+  AddItem(skinMenu_, L"&Coalrim", [this] { chooseSkin_(kCoalrim); });
+  AddItem(skinMenu_, L"&No skin", [this] { chooseSkin_(kNoSkin); });
+  for (int i = 0; i < skinMenu_->Count(); ++i) skinMenu_->Items(i)->SetRadioItem(true);
+  ShowSkinChoice(skinChoice_);
   frame.SetMenu(menu_);
   frame.SetWindowMenu(window);
+}
+
+void MdiDemo::ShowSkinChoice(int index) {
+  skinChoice_ = index;
+  if (!skinMenu_) return;
+  for (int i = 0; i < skinMenu_->Count(); ++i) skinMenu_->Items(i)->SetChecked(i == index);
 }
 
 void MdiDemo::OpenChildren() {
