@@ -30,7 +30,14 @@ constexpr int kSkinChoices = 3;
 
 TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {}
 
-TGalleryForm::~TGalleryForm() = default;
+// The MDI window goes first, while this form can still hear of each of its
+// forms going.
+TGalleryForm::~TGalleryForm() { mdi_.reset(); }
+
+void TGalleryForm::Notification(TComponent* component, framework::TOperation operation) {
+  TForm::Notification(component, operation);
+  if (operation == framework::TOperation::opRemove && mdi_) mdi_->Forget(component);
+}
 
 const ClassInfo& TGalleryForm::StaticClassInfo() {
   static const ClassInfo info =
@@ -95,7 +102,7 @@ void TGalleryForm::PlainDialogButtonClick(TObject*) {
 
 void TGalleryForm::MdiButtonClick(TObject*) {
   if (!mdi_) {
-    mdi_ = std::make_unique<MdiDemo>([this](int index) { PickSkin(index); });
+    mdi_ = std::make_unique<MdiDemo>(*this, [this](int index) { PickSkin(index); });
     mdi_->ShowSkinChoice(SkinPicker->ItemIndex());
   }
   ShowCommand(L"MDI windows");

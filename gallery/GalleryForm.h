@@ -47,6 +47,10 @@ class TGalleryForm : public framework::TForm {
 
   void Loaded() override;
 
+ protected:
+  void Notification(TComponent* component, framework::TOperation operation) override;
+
+ public:
   // Loads a skin package file given on the command line; the picker then
   // shows no built-in skin. Returns the reasons when the file is unusable.
   std::vector<std::wstring> UseSkinFile(const std::wstring& path);

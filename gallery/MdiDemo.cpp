@@ -109,22 +109,38 @@ constexpr int kPaleglass = 0;
 constexpr int kCoalrim = 1;
 constexpr int kNoSkin = 2;
 
-std::unique_ptr<TForm> FormFromLayout(const char* layout) {
-  auto form = std::make_unique<TForm>(nullptr);
+TForm* FormFromLayout(framework::TComponent& owner, const char* layout) {
+  auto* form = new TForm(&owner);
   form->InitializeFromText(layout);
   return form;
 }
 
 }  // namespace
 
-MdiDemo::MdiDemo(std::function<void(int)> chooseSkin) : chooseSkin_(std::move(chooseSkin)) {}
+MdiDemo::MdiDemo(framework::TComponent& owner, std::function<void(int)> chooseSkin)
+    : owner_(owner), chooseSkin_(std::move(chooseSkin)) {}
 
 // The children go before the frame whose client holds them.
-MdiDemo::~MdiDemo() { children_.clear(); }
+MdiDemo::~MdiDemo() {
+  while (!children_.empty()) {
+    TForm* child = children_.back();
+    children_.pop_back();
+    delete child;
+  }
+  delete frame_;
+}
+
+void MdiDemo::Forget(const framework::TComponent* component) {
+  std::erase(children_, component);
+  if (component != frame_) return;
+  frame_ = nullptr;
+  menu_ = nullptr;
+  skinMenu_ = nullptr;
+}
 
 void MdiDemo::Show() {
   if (!frame_) {
-    frame_ = FormFromLayout(kFrameLayout);
+    frame_ = FormFromLayout(owner_, kFrameLayout);
     BuildMenu();
   }
   frame_->Show();
@@ -140,7 +156,7 @@ TMenuItem* MdiDemo::AddItem(TMenuItem* parent, const std::wstring& caption, std:
 }
 
 void MdiDemo::BuildMenu() {
-  menu_ = new framework::TMainMenu(frame_.get());
+  menu_ = new framework::TMainMenu(frame_);
   TForm& frame = *frame_;
   TMenuItem* window = AddItem(menu_->Items(), L"&Window", nullptr);
   AddItem(window, L"&Tile", [&frame] { frame.Tile(); });
@@ -164,7 +180,7 @@ void MdiDemo::ShowSkinChoice(int index) {
 
 void MdiDemo::OpenChildren() {
   for (const char* layout : {kMemoChildLayout, kListChildLayout, kButtonChildLayout}) {
-    children_.push_back(FormFromLayout(layout));
+    children_.push_back(FormFromLayout(owner_, layout));
     children_.back()->Show();
   }
 }

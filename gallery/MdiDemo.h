@@ -5,7 +5,6 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,8 +19,11 @@ namespace lanvero::gallery {
 
 class MdiDemo {
  public:
-  // `chooseSkin` takes the picker's line: 0 Paleglass, 1 Coalrim, 2 none.
-  explicit MdiDemo(std::function<void(int)> chooseSkin);
+  // The forms are components of `owner`: the application frees every form
+  // when it ends, in any order, and the owner reports each one that goes
+  // (Forget). `chooseSkin` takes the picker's line: 0 Paleglass, 1 Coalrim,
+  // 2 none.
+  MdiDemo(framework::TComponent& owner, std::function<void(int)> chooseSkin);
   ~MdiDemo();
   MdiDemo(const MdiDemo&) = delete;
   MdiDemo& operator=(const MdiDemo&) = delete;
@@ -30,6 +32,8 @@ class MdiDemo {
   void Show();
   // The Skin menu's radio items follow the picker (-1: a skin file).
   void ShowSkinChoice(int index);
+  // `component` is being freed: no pointer to it stays.
+  void Forget(const framework::TComponent* component);
 
  private:
   void BuildMenu();
@@ -37,12 +41,13 @@ class MdiDemo {
                                 std::function<void()> run);
   void OpenChildren();
 
+  framework::TComponent& owner_;
   std::function<void(int)> chooseSkin_;
-  std::unique_ptr<framework::TForm> frame_;
+  framework::TForm* frame_ = nullptr;
   framework::TMainMenu* menu_ = nullptr;  // owned by the frame
   framework::TMenuItem* skinMenu_ = nullptr;
   int skinChoice_ = 0;
-  std::vector<std::unique_ptr<framework::TForm>> children_;
+  std::vector<framework::TForm*> children_;
 };
 
 }  // namespace lanvero::gallery

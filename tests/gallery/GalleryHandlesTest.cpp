@@ -140,3 +140,4 @@ TEST_F(GalleryHandlesTest, HundredSkinPickerCyclesLeaveEveryCountWhereItStarted)
 
 }  // namespace
 }  // namespace lanvero::gallery::testing
+

@@ -4,7 +4,13 @@
 // the skin, and a disabled item's command never runs.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cwctype>
+#include <filesystem>
+
+#include "framework/base/GdiObject.h"
 #include "tests/e2e/driver/Desktop.h"
+#include "tests/e2e/driver/RemoteControls.h"
 #include "tests/e2e/driver/Screenshot.h"
 #include "tests/gallery/GallerySession.h"
 
@@ -26,7 +32,8 @@ class GalleryMenuTest : public ::testing::Test {
     e2e::Settle(gallery_->Id());
   }
   void TearDown() override {
-    if (gallery_) EXPECT_TRUE(gallery_->Close()) << "the gallery did not end cleanly";
+    if (gallery_) EXPECT_TRUE(gallery_->Close()) << "the gallery did not end cleanly: exit code " << std::hex
+                                                   << gallery_->Program().ExitCode();
   }
 
   // Opens the bar's drop-down by its accelerator and runs its entry at
@@ -44,15 +51,52 @@ class GalleryMenuTest : public ::testing::Test {
   std::unique_ptr<GallerySession> gallery_;
 };
 
-// Share of a window's pixels in the system's menu colour: near 1 for a menu
-// the system draws, small for one drawn from the skin.
-double SystemMenuColourShare(HWND menu) {
+// An edit control below `parent` showing `text`; null when none does.
+HWND EditWithText(HWND parent, const std::wstring& text) {
+  for (HWND child : ChildWindows(parent)) {
+    if (e2e::WindowClass(child) == L"TEdit" && e2e::ControlText(child) == text) return child;
+  }
+  return nullptr;
+}
+
+// A bitmap of a skin's art in the source tree, as 0x00RRGGBB pixels.
+e2e::Image SkinArt(const std::wstring& skin, const wchar_t* file) {
+  const char* source = std::getenv("LANVERO_SOURCE_DIR");
+  const std::filesystem::path path = std::filesystem::path(source ? source : ".") / "assets" / "skins" / skin / file;
+  e2e::Image image;
+  const framework::UniqueBitmap bitmap(static_cast<HBITMAP>(
+      LoadImageW(nullptr, path.wstring().c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+  if (!bitmap.Get()) return image;
+  BITMAP info{};
+  GetObjectW(bitmap.Get(), sizeof info, &info);
+  BITMAPINFO format{};
+  format.bmiHeader = {sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, 32, BI_RGB};
+  image.width = info.bmWidth;
+  image.height = info.bmHeight;
+  image.pixels.resize(static_cast<size_t>(image.width) * image.height);
+  const framework::WindowDC screen(nullptr);
+  GetDIBits(screen.Get(), bitmap.Get(), 0, static_cast<UINT>(image.height), image.pixels.data(), &format,
+            DIB_RGB_COLORS);
+  return image;
+}
+
+// Pixels of the menu window's four corners (the fixed corners of the skin's
+// menu background, `corner` pixels square) that differ from that art.
+int CornerPixelsUnlikeTheArt(HWND menu, const e2e::Image& art, int corner) {
   const e2e::Image shot = e2e::CaptureWindow(menu);
-  const COLORREF system = GetSysColor(COLOR_MENU);
-  const std::uint32_t wanted = (GetRValue(system) << 16) | (GetGValue(system) << 8) | GetBValue(system);
-  long same = 0;
-  for (std::uint32_t pixel : shot.pixels) same += (pixel & 0xFFFFFF) == wanted;
-  return shot.pixels.empty() ? 1.0 : static_cast<double>(same) / static_cast<double>(shot.pixels.size());
+  if (shot.width < 2 * corner || shot.height < 2 * corner || art.width < 2 * corner) return 4 * corner * corner;
+  int unlike = 0;
+  for (int y = 0; y < corner; ++y) {
+    for (int x = 0; x < corner; ++x) {
+      const int farX = shot.width - corner + x, farY = shot.height - corner + y;
+      const int artFarX = art.width - corner + x, artFarY = art.height - corner + y;
+      unlike += (shot.At(x, y) & 0xFFFFFF) != (art.At(x, y) & 0xFFFFFF);
+      unlike += (shot.At(farX, y) & 0xFFFFFF) != (art.At(artFarX, y) & 0xFFFFFF);
+      unlike += (shot.At(x, farY) & 0xFFFFFF) != (art.At(x, artFarY) & 0xFFFFFF);
+      unlike += (shot.At(farX, farY) & 0xFFFFFF) != (art.At(artFarX, artFarY) & 0xFFFFFF);
+    }
+  }
+  return unlike;
 }
 
 TEST_F(GalleryMenuTest, SkinsSwitchedFromTheBarByKeyboardReskinEveryOpenWindow) {
@@ -96,9 +140,13 @@ TEST_F(GalleryMenuTest, SkinsSwitchedFromTheBarByKeyboardReskinEveryOpenWindow) 
 
 TEST_F(GalleryMenuTest, ARightClickOpensOneMenuWindowDrawnFromTheSkin) {
   gallery_->ShowPage(kEditsPage);
-  HWND edit = e2e::FindChild(gallery_->Form(), L"TEdit", L"An edit");
+  HWND edit = EditWithText(gallery_->Form(), L"An edit");
   ASSERT_NE(edit, nullptr);
-  double largestSkinnedShare = 0.0;
+  // The skin's menu background has fixed corners of 3 pixels (its
+  // LeftWidth, TopHeight, ...): a skinned menu window shows them exactly.
+  constexpr int kCorner = 3;
+  const e2e::Image paleglassArt = SkinArt(L"paleglass", L"menubg.bmp");
+  ASSERT_GT(paleglassArt.width, 0) << "the skin's art was not found";
   for (const wchar_t* skin : {L"Paleglass", L"Coalrim", L"No skin"}) {
     gallery_->ClickOn(gallery_->ButtonControl(L"TRadioButton", skin));
     e2e::Settle(gallery_->Id(), 400);
@@ -106,16 +154,17 @@ TEST_F(GalleryMenuTest, ARightClickOpensOneMenuWindowDrawnFromTheSkin) {
     e2e::Settle(gallery_->Id(), 300);
     const std::vector<HWND> menus = gallery_->MenuWindows();
     ASSERT_EQ(menus.size(), 1u) << "one menu window for one right click";
-    const bool skinned = AnswersSkinQuery(menus[0]);
-    const double share = SystemMenuColourShare(menus[0]);
-    if (std::wstring(skin) == L"No skin") {
-      EXPECT_FALSE(skinned);
-      EXPECT_GT(share, 0.5) << "the system draws the unskinned menu in its own colour";
-      EXPECT_GT(share, largestSkinnedShare + 0.3);
+    const std::wstring name(skin);
+    if (name == L"No skin") {
+      EXPECT_FALSE(AnswersSkinQuery(menus[0]));
+      EXPECT_GT(CornerPixelsUnlikeTheArt(menus[0], paleglassArt, kCorner), kCorner * kCorner)
+          << "the system's own menu does not look like the skin";
     } else {
-      EXPECT_TRUE(skinned) << "the menu window has no skinner under " << skin;
-      EXPECT_LT(share, 0.2) << "the menu shows the system's colours under " << skin;
-      largestSkinnedShare = std::max(largestSkinnedShare, share);
+      EXPECT_TRUE(AnswersSkinQuery(menus[0])) << "the menu window has no skinner under " << skin;
+      std::wstring folder = name;
+      folder[0] = static_cast<wchar_t>(std::towlower(folder[0]));
+      EXPECT_EQ(CornerPixelsUnlikeTheArt(menus[0], SkinArt(folder, L"menubg.bmp"), kCorner), 0)
+          << "the menu window's corners are not the skin's under " << skin;
     }
     gallery_->Key(VK_ESCAPE);
     EXPECT_TRUE(Eventually([&] { return gallery_->MenuWindows().empty(); }, true));
@@ -123,6 +172,7 @@ TEST_F(GalleryMenuTest, ARightClickOpensOneMenuWindowDrawnFromTheSkin) {
 
   // The default entry runs with Enter.
   gallery_->ClickOn(gallery_->ButtonControl(L"TRadioButton", L"Paleglass"));
+  e2e::Settle(gallery_->Id(), 400);  // the frame is skinned again: the edit has moved
   e2e::RightClick(edit, POINT{20, 8});
   e2e::Settle(gallery_->Id(), 300);
   gallery_->Key(VK_DOWN);
