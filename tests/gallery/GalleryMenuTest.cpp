@@ -180,7 +180,7 @@ TEST_F(GalleryMenuTest, ARightClickOpensOneMenuWindowDrawnFromTheSkin) {
   EXPECT_EQ(Eventually([&] { return gallery_->CommandStatus(); }, std::wstring(L"Select all")), L"Select all");
 }
 
-TEST_F(GalleryMenuTest, ADisabledItemsCommandNeverRuns) {
+TEST_F(GalleryMenuTest, ADisabledItemsCommandNeverRunsWhileItsNeighboursAndShortcutsDo) {
   // Look > Disabled item: selected by the arrows, then Enter; then its
   // accelerator letter.
   gallery_->Keys(VK_MENU, 'L');
@@ -201,6 +201,11 @@ TEST_F(GalleryMenuTest, ADisabledItemsCommandNeverRuns) {
   gallery_->Key(VK_RETURN);
   EXPECT_EQ(Eventually([&] { return gallery_->CommandStatus(); }, std::wstring(L"Command: Image item")),
             L"Command: Image item");
+
+  // An item's shortcut runs it with no menu open.
+  e2e::PressKeyChord({VK_CONTROL, VK_SHIFT, 'K'});
+  EXPECT_EQ(Eventually([&] { return gallery_->CommandStatus(); }, std::wstring(L"Command: Shortcut text")),
+            L"Command: Shortcut text");
 }
 
 }  // namespace
