@@ -46,7 +46,8 @@ class GalleryGoldenTest : public ::testing::Test {
     e2e::Activate(gallery_->Form());
   }
   void TearDown() override {
-    if (gallery_) EXPECT_TRUE(gallery_->Close());
+    if (!gallery_) return;
+    EXPECT_TRUE(gallery_->Close());
   }
 
   void UseSkin(const wchar_t* skin) {

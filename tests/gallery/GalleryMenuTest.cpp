@@ -32,8 +32,9 @@ class GalleryMenuTest : public ::testing::Test {
     e2e::Settle(gallery_->Id());
   }
   void TearDown() override {
-    if (gallery_) EXPECT_TRUE(gallery_->Close()) << "the gallery did not end cleanly: exit code " << std::hex
-                                                   << gallery_->Program().ExitCode();
+    if (!gallery_) return;
+    EXPECT_TRUE(gallery_->Close()) << "the gallery did not end cleanly: exit code " << std::hex
+                                   << gallery_->Program().ExitCode();
   }
 
   // Opens the bar's drop-down by its accelerator and runs its entry at
@@ -70,7 +71,12 @@ e2e::Image SkinArt(const std::wstring& skin, const wchar_t* file) {
   BITMAP info{};
   GetObjectW(bitmap.Get(), sizeof info, &info);
   BITMAPINFO format{};
-  format.bmiHeader = {sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, 32, BI_RGB};
+  format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  format.bmiHeader.biWidth = info.bmWidth;
+  format.bmiHeader.biHeight = -info.bmHeight;  // top-down rows
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
   image.width = info.bmWidth;
   image.height = info.bmHeight;
   image.pixels.resize(static_cast<size_t>(image.width) * image.height);
