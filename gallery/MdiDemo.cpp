@@ -104,27 +104,43 @@ constexpr const char* kButtonChildLayout = R"(object ButtonChild: TForm
 end
 )";
 
-// Positions of the skins in the gallery's skin store.
+// Lines of the gallery's skin picker.
 constexpr int kPaleglass = 0;
 constexpr int kCoalrim = 1;
-constexpr int kNoSkin = -1;
+constexpr int kNoSkin = 2;
 
-std::unique_ptr<TForm> FormFromLayout(const char* layout) {
-  auto form = std::make_unique<TForm>(nullptr);
+TForm* FormFromLayout(framework::TComponent& owner, const char* layout) {
+  auto* form = new TForm(&owner);
   form->InitializeFromText(layout);
   return form;
 }
 
 }  // namespace
 
-MdiDemo::MdiDemo(GallerySkins& skins) : skins_(skins) {}
+MdiDemo::MdiDemo(framework::TComponent& owner, std::function<void(int)> chooseSkin)
+    : owner_(owner), chooseSkin_(std::move(chooseSkin)) {}
 
 // The children go before the frame whose client holds them.
-MdiDemo::~MdiDemo() { children_.clear(); }
+MdiDemo::~MdiDemo() {
+  while (!children_.empty()) {
+    TForm* child = children_.back();
+    children_.pop_back();
+    delete child;
+  }
+  delete frame_;
+}
+
+void MdiDemo::Forget(const framework::TComponent* component) {
+  std::erase(children_, component);
+  if (component != frame_) return;
+  frame_ = nullptr;
+  menu_ = nullptr;
+  skinMenu_ = nullptr;
+}
 
 void MdiDemo::Show() {
   if (!frame_) {
-    frame_ = FormFromLayout(kFrameLayout);
+    frame_ = FormFromLayout(owner_, kFrameLayout);
     BuildMenu();
   }
   frame_->Show();
@@ -140,23 +156,31 @@ TMenuItem* MdiDemo::AddItem(TMenuItem* parent, const std::wstring& caption, std:
 }
 
 void MdiDemo::BuildMenu() {
-  menu_ = new framework::TMainMenu(frame_.get());
+  menu_ = new framework::TMainMenu(frame_);
   TForm& frame = *frame_;
   TMenuItem* window = AddItem(menu_->Items(), L"&Window", nullptr);
   AddItem(window, L"&Tile", [&frame] { frame.Tile(); });
   AddItem(window, L"&Cascade", [&frame] { frame.Cascade(); });
   AddItem(window, L"&Arrange icons", [&frame] { frame.ArrangeIcons(); });
-  TMenuItem* skin = AddItem(menu_->Items(), L"&Skin", nullptr);
-  AddItem(skin, L"&Paleglass", [this] { skins_.Choose(kPaleglass); });
-  AddItem(skin, L"&Coalrim", [this] { skins_.Choose(kCoalrim); });
-  AddItem(skin, L"&No skin", [this] { skins_.Choose(kNoSkin); });
+  skinMenu_ = AddItem(menu_->Items(), L"&Skin", nullptr);
+  AddItem(skinMenu_, L"&Paleglass", [this] { chooseSkin_(kPaleglass); });
+  AddItem(skinMenu_, L"&Coalrim", [this] { chooseSkin_(kCoalrim); });
+  AddItem(skinMenu_, L"&No skin", [this] { chooseSkin_(kNoSkin); });
+  for (int i = 0; i < skinMenu_->Count(); ++i) skinMenu_->Items(i)->SetRadioItem(true);
+  ShowSkinChoice(skinChoice_);
   frame.SetMenu(menu_);
   frame.SetWindowMenu(window);
 }
 
+void MdiDemo::ShowSkinChoice(int index) {
+  skinChoice_ = index;
+  if (!skinMenu_) return;
+  for (int i = 0; i < skinMenu_->Count(); ++i) skinMenu_->Items(i)->SetChecked(i == index);
+}
+
 void MdiDemo::OpenChildren() {
   for (const char* layout : {kMemoChildLayout, kListChildLayout, kButtonChildLayout}) {
-    children_.push_back(FormFromLayout(layout));
+    children_.push_back(FormFromLayout(owner_, layout));
     children_.back()->Show();
   }
 }

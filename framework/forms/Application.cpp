@@ -204,6 +204,14 @@ void TApplication::ProcessMessages() {
   }
 }
 
+// A key press that is the shortcut of an item of the main menu of the
+// control's form runs that item (the framework keeps no accelerator table).
+bool TApplication::IsMenuShortCut(TWinControl& control, WPARAM key) {
+  TCustomForm* form = GetParentForm(&control);
+  TMainMenu* menu = form ? form->Menu() : nullptr;
+  return menu && menu->IsShortCut(ShortCutOfKey(static_cast<WORD>(key)));
+}
+
 // Offers key messages to the focused control's object first (as CN_KEYDOWN,
 // CN_CHAR ...), which turns navigation keys it does not want into dialog keys
 // of its form: Tab moves the focus, Enter presses the default button.
@@ -213,6 +221,7 @@ bool TApplication::IsKeyMessage(const MSG& message) {
   TWinControl* control = FindWinControlOf(message.hwnd);
   if (!control) return false;
   try {
+    if ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && IsMenuShortCut(*control, message.wParam)) return true;
     return control->Perform(CN_BASE + msg, message.wParam, message.lParam) != 0;
   } catch (...) {
     HandleException(std::current_exception());

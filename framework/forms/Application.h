@@ -20,6 +20,7 @@ class TControl;
 class TCustomForm;
 class THintWindow;
 class TTimer;
+class TWinControl;
 
 class TApplication : public TComponent {
  public:
@@ -90,6 +91,7 @@ class TApplication : public TComponent {
  private:
   static LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   bool IsKeyMessage(const MSG& message);
+  static bool IsMenuShortCut(TWinControl& control, WPARAM key);
   HWND MessageBoxOwner() const;
 
   void ShowHintNow();

@@ -397,6 +397,7 @@ void TMenuItem::DropHandles() {
 const ClassInfo& TMenu::StaticClassInfo() {
   static const ClassInfo info = ClassBuilder<TMenu>("TMenu", &TComponent::StaticClassInfo())
                                     .Boolean("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw)
+                                    .Reference("Images", &TMenu::Images, &TMenu::SetImages)
                                     .Build();
   return info;
 }
@@ -457,6 +458,36 @@ void TMenu::MenuChanged() {
 void TMenu::Loaded() {
   TComponent::Loaded();
   MenuChanged();
+}
+
+namespace {
+
+TMenuItem* FindShortCut(TMenuItem& parent, TShortCut shortCut) {
+  for (int i = 0; i < parent.Count(); ++i) {
+    TMenuItem* item = parent.Items(i);
+    if (!item->Visible()) continue;
+    if (item->ShortCut() == shortCut) return item;
+    if (TMenuItem* found = FindShortCut(*item, shortCut)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TShortCut ShortCutOfKey(WORD virtualKey) {
+  TShortCut shortCut = virtualKey & 0xFF;
+  if (GetKeyState(VK_SHIFT) < 0) shortCut |= scShift;
+  if (GetKeyState(VK_CONTROL) < 0) shortCut |= scCtrl;
+  if (GetKeyState(VK_MENU) < 0) shortCut |= scAlt;
+  return shortCut;
+}
+
+bool TMenu::IsShortCut(TShortCut shortCut) {
+  if ((shortCut & 0xFF) == 0) return false;
+  TMenuItem* item = FindShortCut(*items_, shortCut);
+  if (!item) return false;
+  item->Click();
+  return true;
 }
 
 bool TMenu::DispatchCommand(UINT command) {

@@ -38,6 +38,8 @@ inline constexpr TShortCut scCtrl = 0x4000;
 inline constexpr TShortCut scAlt = 0x8000;
 // "Ctrl+S", "Alt+F4", ...; empty for no shortcut.
 std::wstring ShortCutToText(TShortCut shortCut);
+// The shortcut a key press makes with the modifier keys held now.
+TShortCut ShortCutOfKey(WORD virtualKey);
 
 enum class TFindItemKind { fkCommand, fkHandle };
 
@@ -189,6 +191,9 @@ class TMenu : public TComponent {
   TMenuItem* FindItem(UINT value, TFindItemKind kind) { return items_->Find(value, kind); }
   // Clicks the item of a WM_COMMAND identifier; false when none has it.
   bool DispatchCommand(UINT command);
+  // Clicks the visible item with this shortcut (a disabled one runs
+  // nothing); false when no item has it.
+  bool IsShortCut(TShortCut shortCut);
 
   // Called by items whenever the tree or an item's state changes.
   virtual void MenuChanged();

@@ -3,6 +3,7 @@
 #include "framework/services/HintWindow.h"
 #include "framework/services/ImageList.h"
 #include "framework/services/Screen.h"
+#include "framework/controls/Edits.h"
 #include "framework/services/Timer.h"
 #include "tests/framework/WinTestSupport.h"
 
@@ -137,6 +138,53 @@ end
   wchar_t text[32]{};
   GetMenuStringW(menu->Handle(), 0, text, 32, MF_BYPOSITION);
   EXPECT_STREQ(text, L"&File");
+}
+
+// Ctrl held while K goes down, as the keyboard state of this thread says.
+void PostCtrlKey(HWND window, WORD key) {
+  BYTE keys[256]{};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  PostMessageW(window, WM_KEYDOWN, key, 1);
+  Application()->ProcessMessages();
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+}
+
+TEST(Services, MainMenuShortcutsRunTheirItemsUnlessDisabled) {
+  auto form = MakeForm(R"(object F: TTestForm
+  Menu = MainMenu1
+  object MainMenu1: TMainMenu
+    object File1: TMenuItem
+      Caption = '&File'
+      object Open1: TMenuItem
+        Caption = '&Open'
+        ShortCut = 16463
+        OnClick = ButtonClick
+      end
+      object Quit1: TMenuItem
+        Caption = 'Quit'
+        ShortCut = 16465
+        Enabled = False
+        OnClick = ButtonClick
+      end
+    end
+  end
+  object Edit1: TEdit
+    Text = 'typed here'
+  end
+end
+)");
+  form->Show();
+  auto* edit = FindIn<TEdit>(*form, L"Edit1");
+  ASSERT_NE(edit, nullptr);
+  PostCtrlKey(edit->Handle(), 'O');
+  EXPECT_EQ(form->calls, std::vector<std::wstring>{L"click Open1"}) << "Ctrl+O in a control of the form";
+  PostCtrlKey(edit->Handle(), 'Q');
+  PostMessageW(edit->Handle(), WM_KEYDOWN, 'O', 1);  // O alone is no shortcut
+  Application()->ProcessMessages();
+  EXPECT_EQ(form->calls.size(), 1u) << "a disabled item ran by its shortcut, or a plain key did";
 }
 
 TEST(Services, ActionsKeepTheirMenuItemsInStep) {

@@ -11,6 +11,9 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"TGalleryForm";
 constexpr UINT kSkinQuery = 0x3523;  // the engine's WM_SKINQUERY
+// Time for a key to be handled: a menu opens or moves its selection.
+constexpr DWORD kKeyMs = 150;
+constexpr DWORD kWindowTimeoutMs = 8000;
 
 void AppendDescendants(HWND parent, std::vector<HWND>& windows) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -77,6 +80,41 @@ HWND GallerySession::ButtonControl(const wchar_t* windowClass, const wchar_t* ca
   HWND control = e2e::FindChild(form_, windowClass, caption);
   if (!control) throw std::runtime_error("the gallery has no such button");
   return control;
+}
+
+std::wstring GallerySession::CommandStatus() const {
+  for (HWND child = GetWindow(form_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (e2e::WindowClass(child) == L"TStatusBar") return e2e::StatusBarPanelText(child, 0);
+  }
+  throw std::runtime_error("the gallery has no status line");
+}
+
+std::vector<HWND> GallerySession::MenuWindows() const {
+  std::vector<HWND> visible;
+  for (HWND window : e2e::TopLevelWindows(Id(), L"#32768")) {
+    if (IsWindowVisible(window)) visible.push_back(window);
+  }
+  return visible;
+}
+
+HWND GallerySession::WaitForTitledWindow(const std::wstring& title) const {
+  const DWORD start = GetTickCount();
+  do {
+    for (HWND window : e2e::TopLevelWindows(Id())) {
+      if (IsWindowVisible(window) && e2e::WindowText(window) == title) return window;
+    }
+    Sleep(50);
+  } while (GetTickCount() - start < kWindowTimeoutMs);
+  return nullptr;
+}
+
+void GallerySession::Keys(WORD modifier, WORD key) {
+  if (modifier) {
+    e2e::PressKeyCombination(modifier, key);
+  } else {
+    e2e::PressKey(key);
+  }
+  e2e::Settle(Id(), kKeyMs);
 }
 
 bool GallerySession::Close() {

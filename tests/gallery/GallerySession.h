@@ -36,6 +36,18 @@ class GallerySession {
   void ClickOn(HWND control);
   // A button, check box or radio button of the main window by caption.
   HWND ButtonControl(const wchar_t* windowClass, const wchar_t* caption) const;
+  // The status line at the foot of the main window: the last command.
+  std::wstring CommandStatus() const;
+  // The visible popup menu windows ("#32768") of the gallery.
+  std::vector<HWND> MenuWindows() const;
+  // A visible top-level window of the gallery by its caption; null when none
+  // shows within a few seconds.
+  HWND WaitForTitledWindow(const std::wstring& title) const;
+  // A key to whatever window of the gallery has the focus (a menu, while one
+  // is open), with time for it to be handled: `modifier` held (0 for none)
+  // while `key` is pressed.
+  void Keys(WORD modifier, WORD key);
+  void Key(WORD key) { Keys(0, key); }
 
   bool Close();
 

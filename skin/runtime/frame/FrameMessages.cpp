@@ -235,6 +235,10 @@ void TWinSkinForm::FormMessageHook(framework::TMessage& message) {
     case WM_SKINPING:
       message.Result = message.LParam == SKIN_SIGNATURE ? SKIN_SIGNATURE : 1;
       return;
+    case framework::CM_DIALOGCHAR:
+      OldWndProc(message);
+      if (!message.Result && DialogKey(message)) message.Result = 1;
+      return;
     case CM_MENUCHANGED_MESSAGE: {
       // The menu of an open drop-down must live until its loop ends.
       if (fInMenu) {

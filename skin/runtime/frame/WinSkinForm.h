@@ -302,6 +302,7 @@ class TWinSkinForm : public SubclassTarget {
   int32_t SelectInBar(int32_t index, bool walking);
   void ApplyMenuChangedInLoop();
   bool EnterMenuBarByKey(LPARAM key);
+  bool DialogKey(const framework::TMessage& message);
   void CreateMenuBar();
   void GiveMenuBack();
 

@@ -7,6 +7,7 @@
 // which the window receives because the drop-downs are tracked with
 // notifications. Escape in a drop-down leaves its button selected in the
 // bar, where the arrow keys move, Down or Return open and Escape leaves.
+#include "framework/forms/Application.h"
 #include "framework/forms/Form.h"
 #include "framework/menus/Menus.h"
 #include "skin/runtime/menus/MenuBar.h"
@@ -239,6 +240,36 @@ void TWinSkinForm::UpdateMainMenu() {
   fheight = wTr.bottom - wTr.top;
   menu->UpdataBtn();
   menu->DrawMenu(dc.Get(), Rect{bw.left, bw.top, fwidth - bw.right, bw.top + MenuHeight});
+}
+
+namespace {
+
+bool OnlyAltHeld() {
+  return GetKeyState(VK_MENU) < 0 && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0;
+}
+
+}  // namespace
+
+// Alt+letter typed in a control reaches its form as a dialog character (the
+// form's own handler, which gives it to a control with that accelerator, has
+// had it first): the bar's button with that accelerator opens. A form
+// without a bar hands the letter on: an MDI child to its frame, any other
+// form to the program's main form, unless a modal form has that disabled.
+bool TWinSkinForm::DialogKey(const framework::TMessage& message) {
+  if (!OnlyAltHeld()) return false;
+  if (menu) {
+    TMenuBtn* button = fInMenu ? nullptr : menu->FindAccelButton(static_cast<wchar_t>(message.WParam));
+    if (!button) return false;
+    ClickButton(button);
+    return true;
+  }
+  framework::TCustomForm* other = SkinManager().MDIForm;
+  if (FormStyle != sfsMDIChild) {
+    framework::TApplication* application = framework::Application();
+    other = application ? application->MainForm() : nullptr;
+  }
+  if (!other || other == FForm || !other->HandleAllocated() || !IsWindowEnabled(other->WindowHandle())) return false;
+  return other->Perform(framework::CM_DIALOGCHAR, message.WParam, message.LParam) != 0;
 }
 
 // Keyboard entry: Alt or F10 alone opens the first button, Alt with a

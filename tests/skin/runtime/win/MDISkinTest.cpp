@@ -2,6 +2,8 @@
 // child's caption buttons show in the frame's menu band as the skin's MDI
 // buttons and work there, the Window menu of the skinned bar switches
 // children, and children coming and going leave no handles or skinners.
+// After each step the frame's caption and menu band are compared with
+// reviewed images (with and without the merged buttons).
 #include <functional>
 #include <memory>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "framework/base/GdiObject.h"
 #include "framework/menus/Menus.h"
 #include "skin/runtime/menus/MenuBar.h"
+#include "tests/e2e/driver/Golden.h"
 #include "tests/skin/runtime/win/SkinnedFormFixture.h"
 
 namespace lanvero::testing {
@@ -22,6 +25,10 @@ using framework::testing::TTestForm;
 constexpr int32_t kMergedButtonPlace = 100;
 constexpr int32_t kMergedRestore = 8;
 constexpr int32_t kMergedClose = 9;
+constexpr char kGoldenFolder[] = "tests/skin/runtime/win/golden";
+constexpr char kBandNormal[] = "mdi_frame_top_normal";
+constexpr char kBandMaximised[] = "mdi_frame_top_maximised";
+constexpr char kBandNextMaximised[] = "mdi_frame_top_next_maximised";
 
 std::unique_ptr<TTestForm> MakeChild(const std::string& name) {
   return framework::testing::MakeForm("object " + name + ": TTestForm\n  Left = 10\n  Top = 10\n  Width = 240\n"
@@ -97,6 +104,16 @@ class MDISkinTest : public SkinnedFormTest {
     PumpFor(150);
   }
 
+  // The frame's caption bar and menu band as the display shows them, with
+  // the mouse away so that no button is hot.
+  ::testing::AssertionResult FrameTopMatches(const char* golden) {
+    SetCursorPos(0, 0);
+    RedrawWindow(Window(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    PumpFor(150);
+    const int rows = Skinner()->bw.top + Skinner()->MenuHeight;
+    return e2e::MatchesGolden(e2e::CropTop(e2e::CaptureWindow(Window()), rows), kGoldenFolder, golden);
+  }
+
   TMenuBtn* WindowButton() {
     for (const auto& button : Skinner()->MenuBar()->Buttons()) {
       if (button->caption == L"&Window") return button.get();
@@ -116,6 +133,7 @@ TEST_F(MDISkinTest, MaximisedChildsButtonsAreMergedIntoTheMenuBandAndRestoreAndC
   TTestForm* second = OpenChild("SecondChild");
   EXPECT_EQ(SkinManager().FrameSkinnerOf(first->WindowHandle())->FormStyle, sfsMDIChild);
   EXPECT_NE(SkinManager().FrameSkinnerOf(first->WindowHandle()), SkinManager().FrameSkinnerOf(second->WindowHandle()));
+  EXPECT_TRUE(FrameTopMatches(kBandNormal));
 
   Maximise(*second);
   ASSERT_TRUE(IsZoomed(second->WindowHandle()));
@@ -133,12 +151,14 @@ TEST_F(MDISkinTest, MaximisedChildsButtonsAreMergedIntoTheMenuBandAndRestoreAndC
     EXPECT_GT(button->bounds.left, Skinner()->MenuBar()->Buttons().back()->bounds.right)
         << "merged button " << action << " covers the menu's buttons";
   }
+  EXPECT_TRUE(FrameTopMatches(kBandMaximised));
 
   Click(*MergedButton(kMergedRestore));
   EXPECT_FALSE(IsZoomed(second->WindowHandle())) << "the merged restore left the child maximised";
   EXPECT_FALSE(Skinner()->MDIChildMax());
   EXPECT_FALSE(SkinManager().MDIMax);
   EXPECT_FALSE(MergedButton(kMergedRestore)->visible) << "restored, the band shows no merged buttons";
+  EXPECT_TRUE(FrameTopMatches(kBandNormal)) << "after the merged restore";
 
   Maximise(*second);
   ASSERT_TRUE(IsZoomed(second->WindowHandle()));
@@ -152,6 +172,9 @@ TEST_F(MDISkinTest, MaximisedChildsButtonsAreMergedIntoTheMenuBandAndRestoreAndC
   EXPECT_FALSE(IsWindow(closing)) << "the merged close did not close the child";
   EXPECT_EQ(SkinManager().FrameSkinnerOf(closing), nullptr);
   EXPECT_EQ(form_->ActiveMDIChild(), first);
+  // The child that comes forward takes the maximised state over.
+  EXPECT_TRUE(IsZoomed(first->WindowHandle()));
+  EXPECT_TRUE(FrameTopMatches(kBandNextMaximised)) << "after the merged close";
   children_.pop_back();
 }
 
@@ -170,6 +193,7 @@ TEST_F(MDISkinTest, WindowMenuOfTheSkinnedBarSwitchesChildren) {
   ASSERT_TRUE(shown) << "the Window drop-down did not open";
   PumpFor(100);
   EXPECT_EQ(form_->ActiveMDIChild(), first) << "choosing the first child in the Window menu did not activate it";
+  EXPECT_TRUE(FrameTopMatches(kBandNormal)) << "after switching children";
 }
 
 TEST_F(MDISkinTest, HundredChildrenOpenedAndClosedLeaveNoHandlesOrSkinners) {

@@ -2,6 +2,7 @@
 // native menu bar), its buttons' widths, the band's pixels from the skin,
 // and the keyboard walk through the drop-downs with one menu window alive.
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include "framework/menus/Menus.h"
@@ -161,6 +162,41 @@ TEST_F(MenuBarTest, KeyboardWalkCyclesEveryDropDownWithOneMenuWindowAndOpensSubM
              [] { PostKey(VK_ESCAPE); }, [] { PostKey(VK_ESCAPE); }, [] { PostKey(VK_ESCAPE); }});
   EXPECT_EQ(openAfterRight, 1) << "Alt+E opens Edit and stays there";
   EXPECT_EQ(subMenuWindows, 2);
+}
+
+// The modifier keys this thread's keyboard state shows as held.
+void HoldKeys(std::initializer_list<int> keys) {
+  BYTE state[256]{};
+  GetKeyboardState(state);
+  for (int key : {VK_MENU, VK_SHIFT, VK_CONTROL}) state[key] = 0;
+  for (int key : keys) state[key] = 0x80;
+  SetKeyboardState(state);
+}
+
+TEST_F(MenuBarTest, AltLetterTypedInAControlReachesTheBarAsTheFormsDialogCharacter) {
+  // Alt+H as the framework offers it to the form: Help opens.
+  int opened = -1;
+  RunInMenuLoop(
+      [&] {
+        HoldKeys({VK_MENU});
+        EXPECT_EQ(form_->Perform(framework::CM_DIALOGCHAR, 'h', 0x20000000), 1);
+        HoldKeys({});
+        PumpFor(400);
+      },
+      {[&] { opened = OpenMenuBarButton(); }, [] { PostKey(VK_ESCAPE); }, [] { PostKey(VK_ESCAPE); }});
+  EXPECT_EQ(opened, 2) << "Alt+H did not open the Help drop-down";
+
+  // Alt+Shift+H, a letter no button has, and Alt+L on the disabled button
+  // open nothing.
+  HoldKeys({VK_MENU, VK_SHIFT});
+  EXPECT_EQ(form_->Perform(framework::CM_DIALOGCHAR, 'h', 0x20000000), 0);
+  HoldKeys({VK_MENU});
+  EXPECT_EQ(form_->Perform(framework::CM_DIALOGCHAR, 'q', 0x20000000), 0);
+  EXPECT_EQ(form_->Perform(framework::CM_DIALOGCHAR, 'l', 0x20000000), 0);
+  HoldKeys({});
+  PumpFor(100);
+  EXPECT_EQ(MenuWindowCount(), 0);
+  EXPECT_EQ(lockedClicks_, 0);
 }
 
 TEST_F(MenuBarTest, DisabledCommandsNeverRunAndAHandlerChangingTheMenuInTheLoopIsSafe) {
