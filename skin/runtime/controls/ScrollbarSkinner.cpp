@@ -89,6 +89,18 @@ void TSkinScrollbar::TakeFixedColor() {
   oldcolor = static_cast<framework::TColor>(fixed);
   newColor = true;
   SetPropByName(control, "FixedColor", std::to_wstring(fsd->Colors[kSchemeButtonFace]));
+  // Titles on the skin's face colour are written in its button text colour,
+  // or a dark skin would leave them black on dark.
+  if (framework::TFont* title = TitleFont()) {
+    oldTitleColor_ = title->Color();
+    title->SetColor(static_cast<framework::TColor>(fsd->Colors[kSchemeButtonText]));
+  }
+}
+
+framework::TFont* TSkinScrollbar::TitleFont() const {
+  if (!control) return nullptr;
+  return dynamic_cast<framework::TFont*>(
+      GetObjectPropByName(control, "TitleFont", framework::TFont::StaticClassInfo()));
 }
 
 bool TSkinScrollbar::BeforeProc(TMessage& message) {
@@ -166,6 +178,8 @@ void TSkinScrollbar::Unsubclass() {
   // the window was destroyed.
   if (newColor && control) SetPropByName(control, "FixedColor", std::to_wstring(oldcolor));
   newColor = false;
+  if (framework::TFont* title = oldTitleColor_ ? TitleFont() : nullptr) title->SetColor(*oldTitleColor_);
+  oldTitleColor_.reset();
   TSkinControl::Unsubclass();
   panels_.Free();
 }

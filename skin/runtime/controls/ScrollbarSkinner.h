@@ -1,4 +1,6 @@
 #pragma once
+
+#include <optional>
 // TSkinScrollbar: the skinned window scroll bars of a scrolling framework
 // control (memo, list box, grid, list view, rich edit...): an overlay
 // panel over each native bar, kept in place as the control is sized,
@@ -7,6 +9,7 @@
 // the list view's column header; TSkinCheckList is the skinner of check
 // list boxes.
 
+#include "framework/graphics/GraphicsObjects.h"
 #include "skin/runtime/controls/ScrollbarPanels.h"
 #include "skin/runtime/controls/SkinControl.h"
 
@@ -48,7 +51,10 @@ class TSkinScrollbar : public TSkinControl, protected ScrollbarHookNotice {
 
  private:
   void AskForReplacement();
+  framework::TFont* TitleFont() const;
   bool replacePending_ = false;
+  // The title font's colour before the skin's button text replaced it.
+  std::optional<framework::TColor> oldTitleColor_;
 };
 
 class TSkinListView : public TSkinScrollbar {

@@ -3,6 +3,7 @@
 // state, the controls still scroll under them (arrows, pages, thumb,
 // wheel), the panels follow bars that move or go, and skinning switches
 // off and on per control.
+#include "framework/controls/grid/DBGrid.h"
 #include "skin/image/SysColors.h"
 #include "skin/runtime/SkinMessages.h"
 #include "skin/runtime/controls/ScrollbarControlSkinner.h"
@@ -214,6 +215,19 @@ TEST_F(ScrollbarSkinnerTest, ScrollingLeavesBothPanelsWhereTheyAreUnderASkinnedE
   EXPECT_TRUE(Near(shot.At(1, shot.height / 2), ScreenFace(*skin_))) << std::hex << shot.At(1, shot.height / 2);
   EXPECT_TRUE(Near(shot.At(shot.width - 4, shot.height - 4), ScreenFace(*skin_)))
       << "the corner between the bars: " << std::hex << shot.At(shot.width - 4, shot.height - 4);
+}
+
+TEST_F(ScrollbarSkinnerTest, AGridsFixedCellsAndTitlesTakeTheSkinsColoursAndGetTheirOwnBack) {
+  MakeSkinnedForm("object Grid1: TDBGrid\n Left = 10\n Top = 10\n Width = 200\n Height = 120\n end\n");
+  auto* grid = FindIn<framework::TDBGrid>(*form_, L"Grid1");
+  ASSERT_NE(SkinnerOf(grid), nullptr);
+  EXPECT_EQ(grid->FixedColor(), static_cast<framework::TColor>(skin_->Colors[kSchemeButtonFace]));
+  EXPECT_EQ(grid->TitleFont()->Color(), static_cast<framework::TColor>(skin_->Colors[kSchemeButtonText]))
+      << "titles on the skin's face are written in its button text colour";
+  UninstallNow();
+  PumpFor(100);
+  EXPECT_EQ(grid->FixedColor(), framework::clBtnFace);
+  EXPECT_EQ(grid->TitleFont()->Color(), framework::clWindowText);
 }
 
 TEST_F(ScrollbarSkinnerTest, SkinEnableSwitchesBetweenNativeAndSkinnedBars) {
