@@ -68,10 +68,8 @@ void TDBGrid::PaintIndicator(TCanvas& canvas, const GridGeometry& geometry, int 
   canvas.FillRect(bounds);
   DrawEdge(canvas.Handle(), &bounds, BDR_RAISEDINNER, BF_RECT);
   if (!current) return;
-  // The arrow is drawn like the titles, so it stays readable on whatever
-  // the fixed cells' colour is.
-  canvas.Brush().SetColor(titleFont_->Color());
-  canvas.Pen().SetColor(titleFont_->Color());
+  canvas.Brush().SetColor(clBlack);
+  canvas.Pen().SetColor(clBlack);
   POINT arrow[3];
   const auto corners = GridGeometry::IndicatorArrow(cell);
   for (size_t i = 0; i < corners.size(); ++i) arrow[i] = POINT{corners[i].x, corners[i].y};
