@@ -31,6 +31,25 @@ T* ChildWindowObject(HWND window, UINT msg, LPARAM lParam) {
   return reinterpret_cast<T*>(GetWindowLongPtrW(window, 0));
 }
 
+// The window no longer reaches its object.
+inline void UnbindChildWindow(HWND window) { SetWindowLongPtrW(window, 0, 0); }
+
+// The start every child window procedure shares: the object of `window`,
+// with its window recorded in `slot` at creation. Null when the window has
+// no object (yet, or any more), and at WM_NCDESTROY: the control went and
+// took its children along, so the object lets go of the window. The caller
+// answers null with DefWindowProc.
+template <class T>
+T* EnterChildWindow(HWND window, UINT msg, LPARAM lParam, HWND T::*slot) {
+  T* self = ChildWindowObject<T>(window, msg, lParam);
+  if (!self) return nullptr;
+  if (msg == WM_NCCREATE) self->*slot = window;
+  if (msg != WM_NCDESTROY) return self;
+  self->*slot = nullptr;
+  UnbindChildWindow(window);
+  return nullptr;
+}
+
 // Answers WM_PAINT by painting the update region with `paint(dc)`.
 template <class Paint>
 LRESULT PaintChildWindow(HWND window, Paint&& paint) {
@@ -40,8 +59,5 @@ LRESULT PaintChildWindow(HWND window, Paint&& paint) {
   EndPaint(window, &ps);
   return 0;
 }
-
-// The window no longer reaches its object.
-inline void UnbindChildWindow(HWND window) { SetWindowLongPtrW(window, 0, 0); }
 
 }  // namespace lanvero

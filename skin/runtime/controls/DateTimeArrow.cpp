@@ -68,15 +68,8 @@ void TArrowButton::Show(bool visible) {
 }
 
 LRESULT CALLBACK TArrowButton::WndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = ChildWindowObject<TArrowButton>(window, msg, lParam);
+  auto* self = EnterChildWindow(window, msg, lParam, &TArrowButton::window_);
   if (!self) return DefWindowProcW(window, msg, wParam, lParam);
-  if (msg == WM_NCCREATE) self->window_ = window;
-  if (msg == WM_NCDESTROY) {
-    // The picker went and took its children along.
-    self->window_ = nullptr;
-    UnbindChildWindow(window);
-    return DefWindowProcW(window, msg, wParam, lParam);
-  }
   // The skinner (and this button with it) is not freed while this runs.
   CallDepthCounted::CallScope scope(self->obj);
   return self->HandleMessage(msg, wParam, lParam);

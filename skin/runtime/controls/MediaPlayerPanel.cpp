@@ -105,15 +105,8 @@ void TWMediaPlayer::Repaint() {
 }
 
 LRESULT CALLBACK TWMediaPlayer::WndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-  auto* self = ChildWindowObject<TWMediaPlayer>(window, msg, lParam);
+  auto* self = EnterChildWindow(window, msg, lParam, &TWMediaPlayer::window_);
   if (!self) return DefWindowProcW(window, msg, wParam, lParam);
-  if (msg == WM_NCCREATE) self->window_ = window;
-  if (msg == WM_NCDESTROY) {
-    // The player went and took its children along.
-    self->window_ = nullptr;
-    UnbindChildWindow(window);
-    return DefWindowProcW(window, msg, wParam, lParam);
-  }
   // The skinner, which owns this panel, is not freed while this runs.
   CallDepthCounted::CallScope scope(*self->skincontrol);
   return self->HandleMessage(msg, wParam, lParam);

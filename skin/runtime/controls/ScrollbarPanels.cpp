@@ -6,9 +6,6 @@
 #include "skin/runtime/frame/WinSkinForm.h"
 
 namespace lanvero {
-namespace {
-
-// Where the client area's origin lies in window coordinates.
 POINT ClientOriginInWindow(HWND hwnd) {
   RECT window{};
   GetWindowRect(hwnd, &window);
@@ -16,8 +13,6 @@ POINT ClientOriginInWindow(HWND hwnd) {
   ClientToScreen(hwnd, &origin);
   return POINT{origin.x - window.left, origin.y - window.top};
 }
-
-}  // namespace
 
 void TScrollbarPanels::Make(TSkinControl* owner, framework::TWinControl* control, HWND window) {
   if (hb || vb) return;

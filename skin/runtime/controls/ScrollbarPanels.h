@@ -15,6 +15,9 @@ class TSkinControl;
 class TSkinData;
 class TWinSkinForm;
 
+// Where the client area's origin lies in window coordinates.
+POINT ClientOriginInWindow(HWND hwnd);
+
 struct TScrollbarPanels {
   ScrollbarPanel hb;
   ScrollbarPanel vb;

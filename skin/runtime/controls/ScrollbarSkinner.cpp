@@ -30,11 +30,8 @@ void FrameSolid(HDC dc, const RECT& r, Color color) {
 
 // How far the client area lies inside the window's left and top edges.
 LONG EdgeWidth(HWND hwnd) {
-  RECT window{};
-  GetWindowRect(hwnd, &window);
-  POINT origin{0, 0};
-  ClientToScreen(hwnd, &origin);
-  return std::max(origin.x - window.left, origin.y - window.top);
+  const POINT origin = ClientOriginInWindow(hwnd);
+  return std::max(origin.x, origin.y);
 }
 
 }  // namespace

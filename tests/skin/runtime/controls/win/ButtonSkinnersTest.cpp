@@ -1,6 +1,7 @@
 // Push, glyph, drop-down and speed buttons under the skin: the frame each
 // state shows on screen, clicks by mouse and keyboard, switching the skin
 // of one button off and on, and a click handler that frees its button.
+#include "framework/base/GdiObject.h"
 #include "framework/controls/Buttons.h"
 #include "framework/controls/GlyphButtons.h"
 #include "skin/image/SysColors.h"
@@ -153,10 +154,9 @@ TEST_F(PushButtonTest, SkinEnableSwitchesBetweenNativeAndSkinnedAndQueryAnswers)
 TEST_F(PushButtonTest, WithoutAButtonImageTheButtonPaintsItself) {
   skin_->Button->Map.Clear();
   {
-    const HDC dc = GetWindowDC(window);
+    const framework::WindowDC dc(window, true);
     RECT all{0, 0, SizeOf(window).cx, SizeOf(window).cy};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    ReleaseDC(window, dc);
+    FillRect(dc.Get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   }
   InvalidateRect(window, nullptr, TRUE);
   const e2e::Image shot = ScreenOf(window);

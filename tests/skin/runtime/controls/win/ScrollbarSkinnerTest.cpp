@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kArrowFrames = 23;
 
-Color FromColorRef(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
-
 int FirstLine(framework::TMemo* memo) {
   return static_cast<int>(SendMessageW(memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
 }

@@ -17,8 +17,6 @@ const char* kScrollingControls =
 
 namespace {
 
-Color FromColorRef(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
-
 INPUT MouseInputAt(HWND hwnd, POINT client, DWORD flags) {
   ClientToScreen(hwnd, &client);
   INPUT input{};
@@ -42,6 +40,8 @@ Color StripPixel(const TDataSkinObject& definition, int frame, int count, int x,
   const Color pixel = image.At((frame - 1) * frameWidth + x, y) & 0xFFFFFF;
   return pixel == 0xFF00FF ? behind : pixel;
 }
+
+Color FromColorRef(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
 
 Color ScreenFace(const TSkinData& skin) { return FromColorRef(ResolveColor(skin.Colors[kSchemeButtonFace])); }
 

@@ -20,6 +20,8 @@ extern const char* kScrollingControls;
 // Pixel (x, y) of frame `frame` (1-based) of `count` of a skin strip, as
 // 0x00RRGGBB; magenta (transparent) pixels give `behind`.
 Color StripPixel(const TDataSkinObject& definition, int frame, int count, int x, int y, Color behind);
+// A COLORREF as 0x00RRGGBB.
+Color FromColorRef(COLORREF c);
 // The skin's button face as it appears on screen (0x00RRGGBB).
 Color ScreenFace(const TSkinData& skin);
 // Channels of `a` and `b` differ by at most `tolerance`.
