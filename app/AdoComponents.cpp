@@ -10,8 +10,8 @@ using framework::ClassBuilder;
 using framework::FrameworkError;
 using framework::TOperation;
 
-const framework::EnumInfo kCursorTypeEnum{
-    "TCursorType", {"ctUnspecified", "ctOpenForwardOnly", "ctKeyset", "ctDynamic", "ctStatic"}};
+const framework::EnumInfo kCursorTypeEnum{"TCursorType",
+                                          {"ctUnspecified", "ctOpenForwardOnly", "ctKeyset", "ctDynamic", "ctStatic"}};
 
 std::wstring Widen(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 std::u16string Narrow16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
@@ -50,8 +50,7 @@ const ClassInfo& TCustomADODataSet::StaticClassInfo() {
   static const ClassInfo info =
       ClassBuilder<TCustomADODataSet>("TCustomADODataSet", &framework::TDataSet::StaticClassInfo())
           .Reference("Connection", &TCustomADODataSet::Connection, &TCustomADODataSet::SetConnection)
-          .Enumeration("CursorType", kCursorTypeEnum, &TCustomADODataSet::CursorType,
-                       &TCustomADODataSet::SetCursorType)
+          .Enumeration("CursorType", kCursorTypeEnum, &TCustomADODataSet::CursorType, &TCustomADODataSet::SetCursorType)
           .Build();
   return info;
 }
@@ -69,8 +68,7 @@ void TCustomADODataSet::Notification(TComponent* component, TOperation operation
 
 // --- TADOQuery ------------------------------------------------------------
 
-TADOQuery::TADOQuery(TComponent* owner)
-    : TCustomADODataSet(owner), sql_(std::make_unique<framework::TStringList>()) {}
+TADOQuery::TADOQuery(TComponent* owner) : TCustomADODataSet(owner), sql_(std::make_unique<framework::TStringList>()) {}
 
 TADOQuery::~TADOQuery() {
   if (query_) query_->RemoveListener(*this);

@@ -11,7 +11,7 @@ namespace lanvero::app {
 struct LanveroOptions {
   std::wstring skinFile;  // empty: the skin stored in the main window's layout
   bool noSkin = false;
-  std::wstring error;     // what was wrong with the command line; empty when nothing
+  std::wstring error;  // what was wrong with the command line; empty when nothing
 };
 
 // `arguments` without the program name.

@@ -193,8 +193,8 @@ void TForm1::Button_SearchClick(TObject*) {
     return;
   }
   RunStatement(db::SearchStatement(db::CleanSearchKeyword(Utf16(typed))));
-  (*StatusBar1->Panels())[0]->SetText(L"关于" + typed + L"的信息,共搜索到" +
-                                      std::to_wstring(ADOQuery1->RecordCount()) + L"条");
+  (*StatusBar1->Panels())[0]->SetText(L"关于" + typed + L"的信息,共搜索到" + std::to_wstring(ADOQuery1->RecordCount()) +
+                                      L"条");
   if (ADOQuery1->Eof()) {
     ShowMessage(L"对不起没有找到相关信息！请重新输入关键词");
     RunStatement(db::kListAllStatement);

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-
 namespace lanvero::app {
 namespace {
 
@@ -39,8 +38,8 @@ class FileHandle {
 void SaveResourceToFile(const std::wstring& resourceName, const std::wstring& resourceType,
                         const std::wstring& fileName) {
   const auto [bytes, size] = ResourceBytes(resourceName, resourceType);
-  FileHandle file(CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr));
+  FileHandle file(
+      CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file.Get() == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
     const std::wstring message = L"Cannot create file \"" + fileName + L"\"";

@@ -119,7 +119,8 @@ std::string CipherText(std::string_view bytes, const KeySchedule& schedule) {
 DesKey FoldKey(std::string_view keyString) {
   DesKey key{};
   for (std::size_t index = 0; index < keyString.size(); ++index) {
-    key[(index + 1) % 8] = static_cast<std::uint8_t>(key[(index + 1) % 8] + static_cast<std::uint8_t>(keyString[index]));
+    key[(index + 1) % 8] =
+        static_cast<std::uint8_t>(key[(index + 1) % 8] + static_cast<std::uint8_t>(keyString[index]));
   }
   return key;
 }
@@ -157,7 +158,8 @@ std::string DecryptHexText(std::string_view hexText, std::string_view keyString)
   const auto cipherBytes = ParseHexText(hexText);
   if (!cipherBytes) return {};
   const KeySchedule schedule = BuildKeySchedule(FoldKey(keyString), false);
-  std::string plain = CipherText(std::string_view(reinterpret_cast<const char*>(cipherBytes->data()), cipherBytes->size()), schedule);
+  std::string plain =
+      CipherText(std::string_view(reinterpret_cast<const char*>(cipherBytes->data()), cipherBytes->size()), schedule);
   plain.resize(std::min(plain.size(), plain.find('\0')));
   return plain;
 }

@@ -59,7 +59,8 @@ Table& Connection::TableNamed(std::u16string_view name, std::span<const std::u16
   return Cached(name, columns).table;
 }
 
-std::vector<std::u16string> Connection::UnreadColumns(std::u16string_view name, std::span<const std::u16string> columns) {
+std::vector<std::u16string> Connection::UnreadColumns(std::u16string_view name,
+                                                      std::span<const std::u16string> columns) {
   return Unread(Cached(name, std::span<const std::u16string>{}), columns);
 }
 
@@ -69,7 +70,8 @@ void Connection::VisitRows(std::u16string_view name, std::span<const std::u16str
   database_->VisitRows(StoredTableName(name), columns, visit);
 }
 
-Connection::CachedTable& Connection::Cached(std::u16string_view name, std::optional<std::span<const std::u16string>> columns) {
+Connection::CachedTable& Connection::Cached(std::u16string_view name,
+                                            std::optional<std::span<const std::u16string>> columns) {
   Open();
   const std::u16string key = FoldedName(name);
   if (const auto found = tables_.find(key); found != tables_.end()) {
@@ -79,7 +81,8 @@ Connection::CachedTable& Connection::Cached(std::u16string_view name, std::optio
   const std::u16string stored = StoredTableName(name);
   auto cached = std::make_unique<CachedTable>();
   cached->table = columns ? database_->ReadTable(stored, *columns) : database_->ReadTable(stored);
-  for (const ColumnDef& column : cached->table.columns) cached->read.push_back(!columns || Names(*columns, column.name));
+  for (const ColumnDef& column : cached->table.columns)
+    cached->read.push_back(!columns || Names(*columns, column.name));
   return *tables_.emplace(key, std::move(cached)).first->second;
 }
 
@@ -110,7 +113,8 @@ void Connection::ReadMissingColumns(CachedTable& cached, std::optional<std::span
   if (missing.empty()) return;
   Table& table = cached.table;
   Table fresh = database_->ReadTable(table.name, missing);
-  if (fresh.rows.size() != table.rows.size()) throw DbError("The table " + Utf16ToUtf8(table.name) + " changed while open.");
+  if (fresh.rows.size() != table.rows.size())
+    throw DbError("The table " + Utf16ToUtf8(table.name) + " changed while open.");
   for (std::size_t i = 0; i < table.columns.size(); ++i) {
     if (cached.read[i] || !Names(missing, table.columns[i].name)) continue;
     for (std::size_t row = 0; row < table.rows.size(); ++row) table.rows[row][i] = std::move(fresh.rows[row][i]);

@@ -13,8 +13,8 @@ namespace lanvero::db {
 inline constexpr std::u16string_view kJetProvider = u"Microsoft.Jet.OLEDB.4.0";
 
 struct ConnectionSettings {
-  std::u16string dataSource;          // the database file path
-  bool persistSecurityInfo = false;   // accepted and kept; nothing uses it
+  std::u16string dataSource;         // the database file path
+  bool persistSecurityInfo = false;  // accepted and kept; nothing uses it
 };
 
 // Throws DbError for a missing or unknown provider, a missing data source,

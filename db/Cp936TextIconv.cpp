@@ -66,8 +66,7 @@ std::string Utf16ToCp936(std::u16string_view text) {
     const std::u16string bad = Utf8ToUtf16(std::string_view(utf8).substr(utf8.size() - left));
     const char32_t code = bad.empty() ? 0 : bad[0];
     char message[96];
-    std::snprintf(message, sizeof message, "code page 936 has no character U+%04X",
-                  static_cast<unsigned>(code));
+    std::snprintf(message, sizeof message, "code page 936 has no character U+%04X", static_cast<unsigned>(code));
     throw Cp936EncodeError(message);
   }
   return out;

@@ -31,7 +31,8 @@ class ByteView {
   std::uint32_t U32(std::size_t offset) const {
     Require(offset, 4);
     return static_cast<std::uint32_t>(data_[offset]) | (static_cast<std::uint32_t>(data_[offset + 1]) << 8) |
-           (static_cast<std::uint32_t>(data_[offset + 2]) << 16) | (static_cast<std::uint32_t>(data_[offset + 3]) << 24);
+           (static_cast<std::uint32_t>(data_[offset + 2]) << 16) |
+           (static_cast<std::uint32_t>(data_[offset + 3]) << 24);
   }
   ByteView Sub(std::size_t offset, std::size_t length) const {
     Require(offset, length);

@@ -30,7 +30,8 @@ std::wstring WidenUtf8(const std::string& text) {
     const unsigned char lead = static_cast<unsigned char>(text[i]);
     const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
     std::uint32_t code = extra == 0 ? lead : (lead & (0x3F >> extra));
-    for (int k = 1; k <= extra && i + k < text.size(); ++k) code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    for (int k = 1; k <= extra && i + k < text.size(); ++k)
+      code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
     i += 1 + extra;
     if (code >= 0x10000) {
       code -= 0x10000;
@@ -84,7 +85,8 @@ JetFileLock& JetFileLock::operator=(JetFileLock&& other) noexcept {
 // file have grown since.
 std::vector<std::uint8_t> JetFileLock::ReadAll() const {
   const long size = SeekToEnd(descriptor_);
-  if (size < 0 || SeekTo(descriptor_, 0) < 0) throw JetError("cannot read database file " + path_ + ": " + std::strerror(errno));
+  if (size < 0 || SeekTo(descriptor_, 0) < 0)
+    throw JetError("cannot read database file " + path_ + ": " + std::strerror(errno));
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size) + 1);
   std::size_t filled = 0;
   for (;;) {

@@ -53,7 +53,8 @@ Level WriteLevel(PageList& pages, std::uint8_t type, std::uint32_t tablePage, co
   const std::size_t perPage = kEntryCapacityBytes / (entries.empty() ? 1 : entries.front().size());
   for (std::size_t first = 0; first < entries.size() || level.pages.empty(); first += perPage) {
     const std::size_t last = std::min(entries.size(), first + perPage);
-    const std::vector<Entry> slice(entries.begin() + static_cast<std::ptrdiff_t>(first), entries.begin() + static_cast<std::ptrdiff_t>(last));
+    const std::vector<Entry> slice(entries.begin() + static_cast<std::ptrdiff_t>(first),
+                                   entries.begin() + static_cast<std::ptrdiff_t>(last));
     const std::uint32_t number = pages.Add();
     FillIndexPage(pages[number], type, tablePage, slice);
     if (!level.pages.empty()) {
@@ -76,10 +77,13 @@ std::vector<std::uint8_t> LongIndexKey(std::int32_t value) {
 }
 
 WrittenIndex WriteLongIndex(PageList& pages, std::uint32_t tablePage, std::vector<LongIndexEntry> entries) {
-  std::sort(entries.begin(), entries.end(), [](const LongIndexEntry& a, const LongIndexEntry& b) { return a.key < b.key; });
-  const auto duplicate = std::adjacent_find(entries.begin(), entries.end(),
-                                            [](const LongIndexEntry& a, const LongIndexEntry& b) { return a.key == b.key; });
-  if (duplicate != entries.end()) throw JetError("duplicate value " + std::to_string(duplicate->key) + " in a unique index");
+  std::sort(entries.begin(), entries.end(),
+            [](const LongIndexEntry& a, const LongIndexEntry& b) { return a.key < b.key; });
+  const auto duplicate =
+      std::adjacent_find(entries.begin(), entries.end(),
+                         [](const LongIndexEntry& a, const LongIndexEntry& b) { return a.key == b.key; });
+  if (duplicate != entries.end())
+    throw JetError("duplicate value " + std::to_string(duplicate->key) + " in a unique index");
 
   std::vector<Entry> leafEntries;
   for (const LongIndexEntry& entry : entries) leafEntries.push_back(LeafEntry(entry));

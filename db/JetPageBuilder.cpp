@@ -7,7 +7,9 @@ namespace {
 
 constexpr std::uint32_t kMaxRowsPerPage = 255;  // row numbers are one byte in pointers
 
-std::size_t RowCountOf(const PageBytes& page) { return ByteView(page.data(), page.size()).U16(jet::kDataRowCountOffset); }
+std::size_t RowCountOf(const PageBytes& page) {
+  return ByteView(page.data(), page.size()).U16(jet::kDataRowCountOffset);
+}
 
 std::size_t LowestRowStart(const PageBytes& page) {
   const std::size_t count = RowCountOf(page);

@@ -23,10 +23,13 @@ std::uint32_t JetPages::RowCount(ByteView dataPage) const {
 
 RowSlot JetPages::Row(ByteView dataPage, std::uint32_t row) const {
   const std::uint32_t count = RowCount(dataPage);
-  if (row >= count) throw JetError("corrupt database: reference to row " + std::to_string(row) + " of a page holding " + std::to_string(count));
+  if (row >= count)
+    throw JetError("corrupt database: reference to row " + std::to_string(row) + " of a page holding " +
+                   std::to_string(count));
   const std::uint16_t entry = dataPage.U16(jet::kDataRowTableOffset + 2 * row);
   const std::size_t start = entry & jet::kRowOffsetMask;
-  const std::size_t end = row == 0 ? jet::kPageSize : dataPage.U16(jet::kDataRowTableOffset + 2 * (row - 1)) & jet::kRowOffsetMask;
+  const std::size_t end =
+      row == 0 ? jet::kPageSize : dataPage.U16(jet::kDataRowTableOffset + 2 * (row - 1)) & jet::kRowOffsetMask;
   RowSlot slot;
   slot.deleted = (entry & jet::kRowDeletedFlag) != 0;
   slot.overflow = (entry & jet::kRowOverflowFlag) != 0;

@@ -153,8 +153,8 @@ Table JetDatabase::ReadColumns(std::u16string_view name, std::optional<std::span
   table.name = entry.name;
   for (const JetColumn& column : definition.columns) {
     if (!Supported(column.type)) {
-      throw JetError("table " + Utf16ToUtf8(entry.name) + ": column " + Utf16ToUtf8(column.name) + " has unsupported type " +
-                     std::to_string(column.type));
+      throw JetError("table " + Utf16ToUtf8(entry.name) + ": column " + Utf16ToUtf8(column.name) +
+                     " has unsupported type " + std::to_string(column.type));
     }
     table.columns.push_back(ToColumnDef(column));
   }

@@ -54,9 +54,11 @@ std::vector<Value> JetRowDecoder::Decode(ByteView row) const {
     if (row.size() < 4 + maskLength) throw JetError("corrupt database: a row lacks its variable-column table");
     layout.count = row.U16(row.size() - maskLength - 2);
     layout.tableEnd = row.size() - maskLength - 2;
-    if (2 * (layout.count + 1) + 2 > layout.tableEnd) throw JetError("corrupt database: a row's variable-column table overruns the row");
+    if (2 * (layout.count + 1) + 2 > layout.tableEnd)
+      throw JetError("corrupt database: a row's variable-column table overruns the row");
   }
-  const std::size_t dataEnd = definition_.varColumnCount > 0 ? layout.tableEnd - 2 * (layout.count + 1) : row.size() - maskLength;
+  const std::size_t dataEnd =
+      definition_.varColumnCount > 0 ? layout.tableEnd - 2 * (layout.count + 1) : row.size() - maskLength;
 
   std::vector<Value> values;
   values.reserve(definition_.columns.size());
@@ -66,14 +68,16 @@ std::vector<Value> JetRowDecoder::Decode(ByteView row) const {
       values.emplace_back();
     } else if (column.IsFixed()) {
       const std::size_t start = 2 + std::size_t{column.fixedOffset};
-      if (start + column.length > dataEnd) throw JetError("corrupt database: a fixed-length value lies outside its row");
+      if (start + column.length > dataEnd)
+        throw JetError("corrupt database: a fixed-length value lies outside its row");
       values.push_back(DecodeFixed(column, row.Sub(start, column.length)));
     } else if (column.varIndex >= layout.count) {
       values.emplace_back();
     } else {
       const std::size_t start = layout.Start(row, column.varIndex);
       const std::size_t end = layout.End(row, column.varIndex);
-      if (start > end || end > dataEnd) throw JetError("corrupt database: a variable-length value lies outside its row");
+      if (start > end || end > dataEnd)
+        throw JetError("corrupt database: a variable-length value lies outside its row");
       values.push_back(DecodeVariable(column, row.Sub(start, end - start)));
     }
   }
@@ -115,7 +119,8 @@ std::vector<std::uint8_t> JetRowDecoder::ReadLongValue(ByteView header) const {
   } else if (kind == 0) {
     std::unordered_set<std::uint32_t> seen;
     for (std::uint32_t pointer = firstRow; value.size() < length;) {
-      if (pointer == 0 || !seen.insert(pointer).second) throw JetError("corrupt database: long value chain ends early or loops");
+      if (pointer == 0 || !seen.insert(pointer).second)
+        throw JetError("corrupt database: long value chain ends early or loops");
       const ByteView link = pages_.ResolveRow(RowPointer::FromStored(pointer));
       const ByteView chunk = link.From(4);
       ChargeLongValue(chunk.size());

@@ -34,7 +34,8 @@ std::vector<std::uint8_t> EncodeRow(const std::vector<JetColumn>& columns, const
                   row.begin() + 2 + column.fixedOffset);
     }
   }
-  std::sort(variable.begin(), variable.end(), [](const JetColumn* a, const JetColumn* b) { return a->varIndex < b->varIndex; });
+  std::sort(variable.begin(), variable.end(),
+            [](const JetColumn* a, const JetColumn* b) { return a->varIndex < b->varIndex; });
 
   std::vector<std::uint16_t> starts;
   for (const JetColumn* column : variable) {

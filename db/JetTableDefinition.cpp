@@ -68,7 +68,8 @@ JetTableDefinition ReadTableDefinition(const JetPages& pages, std::uint32_t page
   definition.usedPagesPointer = block.U32(jet::kTdefUsedPagesOffset);
   const std::size_t columnCount = block.U16(jet::kTdefColumnCountOffset);
   const std::size_t realIndexCount = block.U32(jet::kTdefRealIndexCountOffset);
-  if (realIndexCount > jet::kPageSize) throw JetError("corrupt database: implausible index count in a table definition");
+  if (realIndexCount > jet::kPageSize)
+    throw JetError("corrupt database: implausible index count in a table definition");
 
   std::size_t position = jet::kTdefEntriesOffset + realIndexCount * jet::kRealIndexEntrySize;
   for (std::size_t i = 0; i < columnCount; ++i, position += jet::kColumnEntrySize) {

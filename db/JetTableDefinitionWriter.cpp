@@ -94,9 +94,7 @@ std::vector<std::uint8_t> BuildBlock(const JetTableDefinitionPlan& plan) {
   return block;
 }
 
-void SetFreeSpace(PageBytes& page, std::size_t used) {
-  SetU16(page, 2, static_cast<unsigned>(jet::kPageSize - used));
-}
+void SetFreeSpace(PageBytes& page, std::size_t used) { SetU16(page, 2, static_cast<unsigned>(jet::kPageSize - used)); }
 
 }  // namespace
 

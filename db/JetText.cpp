@@ -11,7 +11,8 @@ namespace lanvero::db {
 namespace {
 
 bool HasCompressionMarker(ByteView bytes) {
-  return bytes.size() >= 2 && bytes.U8(0) == jet::kCompressedTextMarker[0] && bytes.U8(1) == jet::kCompressedTextMarker[1];
+  return bytes.size() >= 2 && bytes.U8(0) == jet::kCompressedTextMarker[0] &&
+         bytes.U8(1) == jet::kCompressedTextMarker[1];
 }
 
 // Runs are copied whole: a one-byte run ends at the next zero byte, a
@@ -86,8 +87,9 @@ std::vector<std::uint8_t> EncodeJetText(const std::u16string& text, bool allowCo
 }
 
 bool SameNameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return FoldAsciiCase(x) == FoldAsciiCase(y); });
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) {
+           return FoldAsciiCase(x) == FoldAsciiCase(y);
+         });
 }
 
 }  // namespace lanvero::db

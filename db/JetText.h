@@ -24,5 +24,4 @@ std::vector<std::uint8_t> EncodeJetText(const std::u16string& text, bool allowCo
 // Jet compares object names without regard to the case of ASCII letters.
 bool SameNameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
 
-
 }  // namespace lanvero::db

@@ -119,7 +119,8 @@ JetTableDefinition UserDefinition(const Table& table, std::uint16_t sortOrder) {
   for (const ColumnDef& column : table.columns) {
     switch (column.type) {
       case ColumnType::Long:
-        b.Fixed(column.name, jet::kTypeLong, 4, column.autoNumber ? jet::kColumnAutoNumberFlag : jet::kColumnNullableFlag);
+        b.Fixed(column.name, jet::kTypeLong, 4,
+                column.autoNumber ? jet::kColumnAutoNumberFlag : jet::kColumnNullableFlag);
         break;
       case ColumnType::Text:
         if (column.maxChars < 1 || column.maxChars > static_cast<int>(kMaxTextChars)) {
@@ -127,9 +128,7 @@ JetTableDefinition UserDefinition(const Table& table, std::uint16_t sortOrder) {
         }
         b.Variable(column.name, jet::kTypeText, static_cast<std::uint16_t>(2 * column.maxChars), true);
         break;
-      case ColumnType::Memo:
-        b.Variable(column.name, jet::kTypeMemo, 0, true);
-        break;
+      case ColumnType::Memo: b.Variable(column.name, jet::kTypeMemo, 0, true); break;
     }
   }
   JetTableDefinition definition;
@@ -170,7 +169,8 @@ class UserRowEncoder {
   }
 
  private:
-  std::optional<std::vector<std::uint8_t>> Cell(const ColumnDef& column, const Value& value, std::size_t rowIndex) const {
+  std::optional<std::vector<std::uint8_t>> Cell(const ColumnDef& column, const Value& value,
+                                                std::size_t rowIndex) const {
     if (std::holds_alternative<std::monostate>(value)) {
       if (column.autoNumber) Fail(rowIndex, "has no value for AutoNumber column " + Utf16ToUtf8(column.name));
       return std::nullopt;
@@ -184,7 +184,8 @@ class UserRowEncoder {
     if (!text) Fail(rowIndex, "has a number in text column " + Utf16ToUtf8(column.name));
     if (column.type == ColumnType::Text) {
       if (text->size() > static_cast<std::size_t>(column.maxChars)) {
-        Fail(rowIndex, "has more than " + std::to_string(column.maxChars) + " characters in " + Utf16ToUtf8(column.name));
+        Fail(rowIndex,
+             "has more than " + std::to_string(column.maxChars) + " characters in " + Utf16ToUtf8(column.name));
       }
       return EncodeJetText(*text, true);
     }
@@ -262,7 +263,8 @@ void WriteHeader(PageBytes& page, std::uint16_t sortOrder) {
   page[jet::kVersionOffset] = jet::kJet4Version;
   SetU16(page, jet::kCodePageOffset, kCodePage936);
   SetU16(page, jet::kSortOrderOffset, sortOrder);
-  ApplyRc4(jet::kHeaderMaskKey, sizeof(jet::kHeaderMaskKey), page.data() + jet::kMaskedHeaderOffset, jet::kMaskedHeaderLength);
+  ApplyRc4(jet::kHeaderMaskKey, sizeof(jet::kHeaderMaskKey), page.data() + jet::kMaskedHeaderOffset,
+           jet::kMaskedHeaderLength);
 }
 
 std::vector<std::uint8_t> CatalogRow(const JetTableDefinition& catalog, std::int32_t id, std::int32_t parent,
@@ -307,14 +309,19 @@ std::vector<std::uint8_t> WriteJetDatabase(const Table& table, const JetWriteOpt
   catalog.definition = CatalogDefinition(options.sortOrder);
   InitDataPage(pages[kCatalogDataPage], jet::kCatalogPage);
   const auto& catalogColumns = catalog.definition;
-  AddRow(pages[kCatalogDataPage], kCatalogDataPage, CatalogRow(catalogColumns, kTablesContainerId, kRootContainerId, u"Tables", kContainerType, 0));
-  AddRow(pages[kCatalogDataPage], kCatalogDataPage, CatalogRow(catalogColumns, jet::kCatalogPage, kTablesContainerId, u"MSysObjects", jet::kCatalogTableType, jet::kSystemObjectFlags));
-  AddRow(pages[kCatalogDataPage], kCatalogDataPage, CatalogRow(catalogColumns, kUserDefinitionPage, kTablesContainerId, table.name, jet::kCatalogTableType, 0));
+  AddRow(pages[kCatalogDataPage], kCatalogDataPage,
+         CatalogRow(catalogColumns, kTablesContainerId, kRootContainerId, u"Tables", kContainerType, 0));
+  AddRow(pages[kCatalogDataPage], kCatalogDataPage,
+         CatalogRow(catalogColumns, jet::kCatalogPage, kTablesContainerId, u"MSysObjects", jet::kCatalogTableType,
+                    jet::kSystemObjectFlags));
+  AddRow(pages[kCatalogDataPage], kCatalogDataPage,
+         CatalogRow(catalogColumns, kUserDefinitionPage, kTablesContainerId, table.name, jet::kCatalogTableType, 0));
   catalog.definition.rowCount = 3;
 
   InitDataPage(pages[kMapsPage], 0);
   const std::vector<std::uint8_t> noPages = InlineMap(0, {});
-  catalog.definition.usedPagesPointer = AddRow(pages[kMapsPage], kMapsPage, InlineMap(kCatalogDataPage, {kCatalogDataPage}));
+  catalog.definition.usedPagesPointer =
+      AddRow(pages[kMapsPage], kMapsPage, InlineMap(kCatalogDataPage, {kCatalogDataPage}));
   catalog.freePagesPointer = AddRow(pages[kMapsPage], kMapsPage, noPages);
   user.definition.usedPagesPointer = AddRow(pages[kMapsPage], kMapsPage, UsageMap(pages, dataPages));
   user.freePagesPointer = AddRow(pages[kMapsPage], kMapsPage, noPages);

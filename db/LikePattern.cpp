@@ -11,8 +11,8 @@ namespace {
 // Length in code units of the character starting at `pos`.
 std::size_t CharLength(std::u16string_view text, std::size_t pos) {
   const char16_t c = text[pos];
-  const bool pair = c >= 0xD800 && c <= 0xDBFF && pos + 1 < text.size() && text[pos + 1] >= 0xDC00 &&
-                    text[pos + 1] <= 0xDFFF;
+  const bool pair =
+      c >= 0xD800 && c <= 0xDBFF && pos + 1 < text.size() && text[pos + 1] >= 0xDC00 && text[pos + 1] <= 0xDFFF;
   return pair ? 2 : 1;
 }
 

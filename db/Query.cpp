@@ -41,8 +41,7 @@ Value ParseFieldText(const ColumnDef& column, std::u16string_view text) {
         throw DbError("The field " + name + " holds at most " + std::to_string(column.maxChars) + " characters.");
       }
       return Value{std::u16string(text)};
-    case ColumnType::Memo:
-      return Value{std::u16string(text)};
+    case ColumnType::Memo: return Value{std::u16string(text)};
   }
   return Value{};
 }
@@ -86,9 +85,8 @@ QueryResult Query::EvaluateNamedColumns(const SelectStatement& statement) {
   const Table& table = connection_->TableNamed(statement.table, statement.columns);
   const std::vector<std::u16string> unread = connection_->UnreadColumns(statement.table, ConditionColumns(statement));
   if (unread.empty()) return EvaluateSelect(statement, table);
-  return EvaluateSelect(statement, table, unread, [&](const RowVisitor& visit) {
-    connection_->VisitRows(statement.table, unread, visit);
-  });
+  return EvaluateSelect(statement, table, unread,
+                        [&](const RowVisitor& visit) { connection_->VisitRows(statement.table, unread, visit); });
 }
 
 void Query::Close() {
@@ -115,7 +113,8 @@ int Query::MoveBy(int distance) {
   const std::size_t count = result_.table.rows.size();
   if (count == 0) return 0;
   const long long wanted = static_cast<long long>(current_) + distance;
-  const std::size_t target = static_cast<std::size_t>(std::clamp<long long>(wanted, 0, static_cast<long long>(count) - 1));
+  const std::size_t target =
+      static_cast<std::size_t>(std::clamp<long long>(wanted, 0, static_cast<long long>(count) - 1));
   eof_ = wanted > static_cast<long long>(count) - 1;
   bof_ = wanted < 0;
   const int moved = static_cast<int>(static_cast<long long>(target) - static_cast<long long>(current_));

@@ -19,8 +19,7 @@ std::u16string RemoveBreakMarks(std::u16string_view text) {
   std::u16string out;
   out.reserve(text.size());
   std::size_t pos = 0;
-  for (std::size_t found = text.find(kMark); found != std::u16string_view::npos;
-       found = text.find(kMark, pos)) {
+  for (std::size_t found = text.find(kMark); found != std::u16string_view::npos; found = text.find(kMark, pos)) {
     out.append(text.substr(pos, found - pos));
     pos = found + kMark.size();
   }

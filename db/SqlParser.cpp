@@ -9,9 +9,10 @@
 namespace lanvero::db {
 namespace {
 
-constexpr std::array<std::string_view, 20> kReservedWords = {
-    "select", "from",   "where",  "and",    "or",     "like",  "not",   "in",     "is",    "null",
-    "order",  "by",     "group",  "having", "insert", "update", "delete", "drop", "create", "alter"};
+constexpr std::array<std::string_view, 20> kReservedWords = {"select", "from",   "where", "and",    "or",
+                                                             "like",   "not",    "in",    "is",     "null",
+                                                             "order",  "by",     "group", "having", "insert",
+                                                             "update", "delete", "drop",  "create", "alter"};
 
 bool IsReserved(std::u16string_view word) {
   for (const auto keyword : kReservedWords) {
@@ -113,8 +114,7 @@ class Parser {
   SqlCondition Primary(int depth) {
     if (Peek().kind == SqlTokenKind::OpenParen) {
       if (depth >= kMaxSqlNesting) {
-        throw SqlError("The condition nests parentheses more than " + std::to_string(kMaxSqlNesting) +
-                       " deep.");
+        throw SqlError("The condition nests parentheses more than " + std::to_string(kMaxSqlNesting) + " deep.");
       }
       Advance();
       SqlCondition inner = OrExpression(depth + 1);

@@ -8,9 +8,7 @@
 namespace lanvero::db {
 namespace {
 
-bool IsBlank(char16_t c) {
-  return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f' || c == u'\v';
-}
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\f' || c == u'\v'; }
 
 // Words are ASCII letters, digits and underscores plus any non-ASCII
 // character (column names are Chinese), except the ideographic space,

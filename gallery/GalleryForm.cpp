@@ -40,24 +40,23 @@ void TGalleryForm::Notification(TComponent* component, framework::TOperation ope
 }
 
 const ClassInfo& TGalleryForm::StaticClassInfo() {
-  static const ClassInfo info =
-      framework::ClassBuilder<TGalleryForm>("TGalleryForm", &TForm::StaticClassInfo())
-          .Creatable()
-          .Method("SkinPickerClick", &TGalleryForm::SkinPickerClick)
-          .Method("PlainDialogButtonClick", &TGalleryForm::PlainDialogButtonClick)
-          .Method("MdiButtonClick", &TGalleryForm::MdiButtonClick)
-          .Method("SkinItemClick", &TGalleryForm::SkinItemClick)
-          .Method("OpenSkinItemClick", &TGalleryForm::OpenSkinItemClick)
-          .Method("CheckedItemClick", &TGalleryForm::CheckedItemClick)
-          .Method("ChoiceItemClick", &TGalleryForm::ChoiceItemClick)
-          .Method("LookItemClick", &TGalleryForm::LookItemClick)
-          .Method("SelectAllItemClick", &TGalleryForm::SelectAllItemClick)
-          .Method("ClearEditItemClick", &TGalleryForm::ClearEditItemClick)
-          .Method("ListPopupPopup", &TGalleryForm::ListPopupPopup)
-          .Method("AddListItemClick", &TGalleryForm::AddListItemClick)
-          .Method("RemoveListItemClick", &TGalleryForm::RemoveListItemClick)
-          .Method("PagesPopupPopup", &TGalleryForm::PagesPopupPopup)
-          .Build();
+  static const ClassInfo info = framework::ClassBuilder<TGalleryForm>("TGalleryForm", &TForm::StaticClassInfo())
+                                    .Creatable()
+                                    .Method("SkinPickerClick", &TGalleryForm::SkinPickerClick)
+                                    .Method("PlainDialogButtonClick", &TGalleryForm::PlainDialogButtonClick)
+                                    .Method("MdiButtonClick", &TGalleryForm::MdiButtonClick)
+                                    .Method("SkinItemClick", &TGalleryForm::SkinItemClick)
+                                    .Method("OpenSkinItemClick", &TGalleryForm::OpenSkinItemClick)
+                                    .Method("CheckedItemClick", &TGalleryForm::CheckedItemClick)
+                                    .Method("ChoiceItemClick", &TGalleryForm::ChoiceItemClick)
+                                    .Method("LookItemClick", &TGalleryForm::LookItemClick)
+                                    .Method("SelectAllItemClick", &TGalleryForm::SelectAllItemClick)
+                                    .Method("ClearEditItemClick", &TGalleryForm::ClearEditItemClick)
+                                    .Method("ListPopupPopup", &TGalleryForm::ListPopupPopup)
+                                    .Method("AddListItemClick", &TGalleryForm::AddListItemClick)
+                                    .Method("RemoveListItemClick", &TGalleryForm::RemoveListItemClick)
+                                    .Method("PagesPopupPopup", &TGalleryForm::PagesPopupPopup)
+                                    .Build();
   return info;
 }
 

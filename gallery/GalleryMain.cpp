@@ -45,8 +45,8 @@ int RunGallery(framework::TApplication& application, const GalleryOptions& optio
   application.CreateForm(form);
   std::wstring skinMessage;
   if (!options.skinFile.empty()) {
-    const SkinFileUse use = form->UseSkinFile(
-        options.skinFile, options.wearFaultySkin ? SkinFaults::WearAnyway : SkinFaults::Refuse);
+    const SkinFileUse use =
+        form->UseSkinFile(options.skinFile, options.wearFaultySkin ? SkinFaults::WearAnyway : SkinFaults::Refuse);
     if (!use.problems.empty()) skinMessage = SkinFileMessage(options.skinFile, use);
   }
   if (options.report) return RunReport(*form, options, skinMessage);

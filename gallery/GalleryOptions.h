@@ -23,7 +23,6 @@ struct GalleryOptions {
 // `arguments` without the program name.
 GalleryOptions ParseGalleryArguments(const std::vector<std::wstring>& arguments);
 
-inline constexpr wchar_t kGalleryUsage[] =
-    L"SkinGallery [--skin FILE [--unchecked]] [--report] [--report-file FILE]";
+inline constexpr wchar_t kGalleryUsage[] = L"SkinGallery [--skin FILE [--unchecked]] [--report] [--report-file FILE]";
 
 }  // namespace lanvero::gallery

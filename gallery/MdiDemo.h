@@ -37,8 +37,7 @@ class MdiDemo {
 
  private:
   void BuildMenu();
-  framework::TMenuItem* AddItem(framework::TMenuItem* parent, const std::wstring& caption,
-                                std::function<void()> run);
+  framework::TMenuItem* AddItem(framework::TMenuItem* parent, const std::wstring& caption, std::function<void()> run);
   void OpenChildren();
 
   framework::TComponent& owner_;

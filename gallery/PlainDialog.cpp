@@ -59,17 +59,14 @@ INT_PTR CALLBACK PlainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);
       FillControls(dialog);
       return TRUE;
-    case WM_HSCROLL:
-      Scroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
-      return TRUE;
+    case WM_HSCROLL: Scroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam)); return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
         Close(dialog, LOWORD(wParam));
         return TRUE;
       }
       return FALSE;
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }
 
@@ -81,8 +78,8 @@ INT_PTR RunPlainDialog(HWND owner) {
 }
 
 ModelessPlainDialog::ModelessPlainDialog(HWND owner)
-    : window_(CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PLAIN_DIALOG), owner,
-                                 PlainDialogProc, static_cast<LPARAM>(DialogMode::Modeless))) {
+    : window_(CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_PLAIN_DIALOG), owner, PlainDialogProc,
+                                 static_cast<LPARAM>(DialogMode::Modeless))) {
   if (!window_) throw std::runtime_error("the plain dialog could not be created");
   ShowWindow(window_, SW_SHOW);
 }

@@ -66,8 +66,8 @@ int main(int argc, char** argv) {
     const auto same = [](double t) { return t; };
     const double plain = Median(times[0], same), skin = Median(times[1], same);
     std::printf("%d runs of %d wheel steps down and up, taking turns\n", runs, kWheelSteps);
-    std::printf("unskinned median %8.1f ms\nLanvero   median %8.1f ms\nratio Lanvero / unskinned: %.2f\n",
-                plain * 1e3, skin * 1e3, skin / plain);
+    std::printf("unskinned median %8.1f ms\nLanvero   median %8.1f ms\nratio Lanvero / unskinned: %.2f\n", plain * 1e3,
+                skin * 1e3, skin / plain);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "app_grid_scroll_timing: %s\n", error.what());
     return 1;

@@ -104,8 +104,7 @@ inline HWND WaitForMainWindow(const StartedProcess& process, const Program& prog
     WindowSearch search{process.Id(), program.windowClass};
     EnumWindows(InspectTopLevel, reinterpret_cast<LPARAM>(&search));
     if (search.dialog) {
-      throw std::runtime_error(std::string(program.name) +
-                               " showed a message box at start (is another copy running?)");
+      throw std::runtime_error(std::string(program.name) + " showed a message box at start (is another copy running?)");
     }
     if (search.found) return search.found;
     Sleep(1);

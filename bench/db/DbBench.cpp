@@ -125,8 +125,7 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   PrintRatio(reporter, "open and read every row:", "OursReadEveryRow", "MdbExportReadEveryRow");
   PrintRatio(reporter, "like search, opening the file:", "OursLikeSearchFromFile", "MdbExportLikeSearch");
-  PrintRatio(reporter, "like search, connection already open:", "OursLikeSearchOpenConnection",
-             "MdbExportLikeSearch");
+  PrintRatio(reporter, "like search, connection already open:", "OursLikeSearchOpenConnection", "MdbExportLikeSearch");
   benchmark::Shutdown();
   return 0;
 }

@@ -82,8 +82,8 @@ int main(int argc, char** argv) {
     gallery->Close();
     const double s = Median(skinned), p = Median(plain);
     std::printf("%d rounds of %d full redraws of the Edits page, taking turns\n", rounds, kRedrawsPerRound);
-    std::printf("no skin   median %8.1f ms per redraw\nPaleglass median %8.1f ms per redraw\n", p * 1e3 / kRedrawsPerRound,
-                s * 1e3 / kRedrawsPerRound);
+    std::printf("no skin   median %8.1f ms per redraw\nPaleglass median %8.1f ms per redraw\n",
+                p * 1e3 / kRedrawsPerRound, s * 1e3 / kRedrawsPerRound);
     std::printf("ratio skinned / unskinned: %.2f\n", s / p);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "gallery_repaint_timing: %s\n", error.what());

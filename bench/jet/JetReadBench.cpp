@@ -24,7 +24,9 @@ lanvero::db::Table RecordTable(std::size_t rows) {
   using namespace lanvero::db;
   Table table;
   table.name = u"data";
-  table.columns = {{u"编号", ColumnType::Long, true, 0}, {u"标题", ColumnType::Text, false, 50}, {u"内容", ColumnType::Memo, false, 0}};
+  table.columns = {{u"编号", ColumnType::Long, true, 0},
+                   {u"标题", ColumnType::Text, false, 50},
+                   {u"内容", ColumnType::Memo, false, 0}};
   std::uint32_t seed = 1;
   for (std::size_t i = 0; i < rows; ++i) {
     std::u16string body;
@@ -33,7 +35,8 @@ lanvero::db::Table RecordTable(std::size_t rows) {
       seed = seed * 1103515245u + 12345u;
       body.push_back(u"0123456789ABCDEF"[(seed >> 16) & 0xF]);
     }
-    table.rows.push_back({static_cast<std::int32_t>(i + 1), Value{u"张姓 zhang" + std::u16string(1, u'0' + i % 10)}, Value{body}});
+    table.rows.push_back(
+        {static_cast<std::int32_t>(i + 1), Value{u"张姓 zhang" + std::u16string(1, u'0' + i % 10)}, Value{body}});
   }
   return table;
 }
@@ -79,7 +82,8 @@ int main(int argc, char** argv) {
   } else {
     const auto bytes = lanvero::db::WriteJetDatabase(RecordTable(1509), {25270, 2052});
     written = "/tmp/lanvero-jet-bench-" + std::to_string(getpid()) + ".mdb";
-    std::ofstream(written, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(written, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     g_path = written;
     std::printf("benchmark file: %zu bytes, 1509 rows\n", bytes.size());
   }
@@ -87,7 +91,8 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
   const double ours = reporter.seconds["BM_LanveroReadAllRows/real_time"];
   const double mdb = reporter.seconds["BM_MdbExportAllRows/manual_time"];
-  if (ours > 0 && mdb > 0) std::printf("read every row: Lanvero takes %.3f of mdb-export's time (%.1fx faster)\n", ours / mdb, mdb / ours);
+  if (ours > 0 && mdb > 0)
+    std::printf("read every row: Lanvero takes %.3f of mdb-export's time (%.1fx faster)\n", ours / mdb, mdb / ours);
   if (!written.empty()) std::remove(written.c_str());
   benchmark::Shutdown();
   return 0;

@@ -31,9 +31,9 @@ using TWndMethod = std::function<void(TMessage&)>;
 inline constexpr UINT CM_BASE = 0xB000;
 inline constexpr UINT CM_ACTIVATE = CM_BASE + 0x00;
 inline constexpr UINT CM_DEACTIVATE = CM_BASE + 0x01;
-inline constexpr UINT CM_DIALOGKEY = CM_BASE + 0x05;       // virtual key, key data; Result 1 = handled
-inline constexpr UINT CM_DIALOGCHAR = CM_BASE + 0x06;      // character, key data; Result 1 = handled
-inline constexpr UINT CM_FOCUSCHANGED = CM_BASE + 0x07;    // LParam: the newly focused TWinControl*
+inline constexpr UINT CM_DIALOGKEY = CM_BASE + 0x05;     // virtual key, key data; Result 1 = handled
+inline constexpr UINT CM_DIALOGCHAR = CM_BASE + 0x06;    // character, key data; Result 1 = handled
+inline constexpr UINT CM_FOCUSCHANGED = CM_BASE + 0x07;  // LParam: the newly focused TWinControl*
 inline constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 0x08;
 inline constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 0x09;
 inline constexpr UINT CM_HITTEST = CM_BASE + 0x0A;         // LParam: client point; Result 1 = hit
@@ -49,9 +49,9 @@ inline constexpr UINT CM_MENUCHANGED = CM_BASE + 0x15;
 inline constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 0x19;
 inline constexpr UINT CM_ENTER = CM_BASE + 0x1A;
 inline constexpr UINT CM_EXIT = CM_BASE + 0x1B;
-inline constexpr UINT CM_RELEASE = CM_BASE + 0x21;         // posted to a form that frees itself
+inline constexpr UINT CM_RELEASE = CM_BASE + 0x21;  // posted to a form that frees itself
 inline constexpr UINT CM_BIDIMODECHANGED = CM_BASE + 0x3C;
-inline constexpr UINT CM_RECREATEWND = CM_BASE + 0x33;     // the control's window is re-created
+inline constexpr UINT CM_RECREATEWND = CM_BASE + 0x33;  // the control's window is re-created
 
 // Notifications a parent reflects back to the child control that sent them:
 // CN_BASE + the original message (for example 0xBC4E for WM_NOTIFY).

@@ -31,11 +31,10 @@ bool IsAccelerator(wchar_t key, const std::wstring& caption) {
 // ----- TButtonControl -------------------------------------------------------
 
 const ClassInfo& TButtonControl::StaticClassInfo() {
-  static const ClassInfo info =
-      ClassBuilder<TButtonControl>("TButtonControl", &TWinControl::StaticClassInfo())
-          .String("Caption", &TButtonControl::Caption, &TButtonControl::SetCaption)
-          .Boolean("WordWrap", &TButtonControl::WordWrap, &TButtonControl::SetWordWrap)
-          .Build();
+  static const ClassInfo info = ClassBuilder<TButtonControl>("TButtonControl", &TWinControl::StaticClassInfo())
+                                    .String("Caption", &TButtonControl::Caption, &TButtonControl::SetCaption)
+                                    .Boolean("WordWrap", &TButtonControl::WordWrap, &TButtonControl::SetWordWrap)
+                                    .Build();
   return info;
 }
 
@@ -146,14 +145,14 @@ void TButton::CMFocusChanged(TMessage& message) {
 // ----- TCheckBox ------------------------------------------------------------
 
 const ClassInfo& TCheckBox::StaticClassInfo() {
-  static const ClassInfo info = ClassBuilder<TCheckBox>("TCheckBox", &TButtonControl::StaticClassInfo())
-                                    .Creatable()
-                                    .Boolean("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked)
-                                    .Enumeration("State", CheckBoxStateEnum(), &TCheckBox::State, &TCheckBox::SetState)
-                                    .Boolean("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed)
-                                    .Enumeration("Alignment", AlignmentEnum(), &TCheckBox::Alignment,
-                                                 &TCheckBox::SetAlignment)
-                                    .Build();
+  static const ClassInfo info =
+      ClassBuilder<TCheckBox>("TCheckBox", &TButtonControl::StaticClassInfo())
+          .Creatable()
+          .Boolean("Checked", &TCheckBox::Checked, &TCheckBox::SetChecked)
+          .Enumeration("State", CheckBoxStateEnum(), &TCheckBox::State, &TCheckBox::SetState)
+          .Boolean("AllowGrayed", &TCheckBox::AllowGrayed, &TCheckBox::SetAllowGrayed)
+          .Enumeration("Alignment", AlignmentEnum(), &TCheckBox::Alignment, &TCheckBox::SetAlignment)
+          .Build();
   return info;
 }
 
@@ -192,7 +191,9 @@ void TCheckBox::CNCommand(TMessage& message) {
   if (HIWORD(message.WParam) != BN_CLICKED) return;
   // The box is BS_3STATE so that the framework decides the next state.
   switch (State()) {
-    case TCheckBoxState::cbUnchecked: SetState(allowGrayed_ ? TCheckBoxState::cbGrayed : TCheckBoxState::cbChecked); break;
+    case TCheckBoxState::cbUnchecked:
+      SetState(allowGrayed_ ? TCheckBoxState::cbGrayed : TCheckBoxState::cbChecked);
+      break;
     case TCheckBoxState::cbChecked: SetState(TCheckBoxState::cbUnchecked); break;
     case TCheckBoxState::cbGrayed: SetState(TCheckBoxState::cbChecked); break;
   }

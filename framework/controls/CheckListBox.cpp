@@ -56,7 +56,8 @@ uint32_t TCheckListBox::ItemFlags(int index) const {
   if (index < 0 || index >= Items()->Count()) {
     throw FrameworkError(L"List index out of bounds (" + std::to_wstring(index) + L")");
   }
-  if (!HandleAllocated()) return static_cast<size_t>(index) < savedFlags_.size() ? savedFlags_[static_cast<size_t>(index)] : 0;
+  if (!HandleAllocated())
+    return static_cast<size_t>(index) < savedFlags_.size() ? savedFlags_[static_cast<size_t>(index)] : 0;
   return static_cast<uint32_t>(SendToWindow(LB_GETITEMDATA, static_cast<WPARAM>(index), 0));
 }
 
@@ -123,8 +124,8 @@ void TCheckListBox::WMLButtonDown(TMessage& message) {
   TListBox::Dispatch(message);
   const LRESULT hit = SendToWindow(LB_ITEMFROMPOINT, 0, message.LParam);
   if (HIWORD(hit) != 0) return;  // outside every item
-  const bool onBox = UseRightToLeftAlignment() ? message.X() >= ClientWidth() - CheckColumnWidth()
-                                               : message.X() < CheckColumnWidth();
+  const bool onBox =
+      UseRightToLeftAlignment() ? message.X() >= ClientWidth() - CheckColumnWidth() : message.X() < CheckColumnWidth();
   if (onBox) ToggleClickCheck(LOWORD(hit));
 }
 

@@ -43,7 +43,8 @@ const ClassInfo& TCustomGroupBox::StaticClassInfo() {
 }
 
 const ClassInfo& TGroupBox::StaticClassInfo() {
-  static const ClassInfo info = ClassBuilder<TGroupBox>("TGroupBox", &TCustomGroupBox::StaticClassInfo()).Creatable().Build();
+  static const ClassInfo info =
+      ClassBuilder<TGroupBox>("TGroupBox", &TCustomGroupBox::StaticClassInfo()).Creatable().Build();
   return info;
 }
 

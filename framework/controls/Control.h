@@ -29,10 +29,10 @@ using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, i
 
 // Behaviour flags of a control class.
 enum ControlStyle : uint32_t {
-  csClickEvents = 1,     // a press and release inside the control is a click
-  csCaptureMouse = 2,    // mouse capture while a button is held
-  csOpaque = 4,          // paints its whole rectangle
-  csDoubleClicks = 8,    // a double click raises OnDblClick
+  csClickEvents = 1,   // a press and release inside the control is a click
+  csCaptureMouse = 2,  // mouse capture while a button is held
+  csOpaque = 4,        // paints its whole rectangle
+  csDoubleClicks = 8,  // a double click raises OnDblClick
   csAcceptsControls = 16,
 };
 

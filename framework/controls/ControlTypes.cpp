@@ -8,8 +8,8 @@ const EnumInfo& AlignEnum() {
 }
 
 const EnumInfo& BiDiModeEnum() {
-  static const EnumInfo info{
-      "TBiDiMode", {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
+  static const EnumInfo info{"TBiDiMode",
+                             {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
   return info;
 }
 
@@ -35,11 +35,21 @@ const EnumInfo& ScrollStyleEnum() {
 
 const IdentifierMap& CursorIdentifiers() {
   static const IdentifierMap map{{
-      {"crDefault", crDefault},   {"crNone", crNone},         {"crArrow", crArrow},
-      {"crCross", crCross},       {"crIBeam", crIBeam},       {"crSizeNESW", crSizeNESW},
-      {"crSizeNS", crSizeNS},     {"crSizeNWSE", crSizeNWSE}, {"crSizeWE", crSizeWE},
-      {"crUpArrow", crUpArrow},   {"crHourGlass", crHourGlass}, {"crNo", crNo},
-      {"crAppStart", crAppStart}, {"crHelp", crHelp},         {"crHandPoint", crHandPoint},
+      {"crDefault", crDefault},
+      {"crNone", crNone},
+      {"crArrow", crArrow},
+      {"crCross", crCross},
+      {"crIBeam", crIBeam},
+      {"crSizeNESW", crSizeNESW},
+      {"crSizeNS", crSizeNS},
+      {"crSizeNWSE", crSizeNWSE},
+      {"crSizeWE", crSizeWE},
+      {"crUpArrow", crUpArrow},
+      {"crHourGlass", crHourGlass},
+      {"crNo", crNo},
+      {"crAppStart", crAppStart},
+      {"crHelp", crHelp},
+      {"crHandPoint", crHandPoint},
       {"crSizeAll", crSizeAll},
   }};
   return map;

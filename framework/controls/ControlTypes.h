@@ -18,14 +18,13 @@ enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // Shift state bits passed with mouse and key events.
 using TShiftState = uint32_t;
-inline constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32,
-                             ssDouble = 64;
+inline constexpr TShiftState ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32, ssDouble = 64;
 
 // Cursor identifiers: negative values are the built-in cursors.
 using TCursor = int;
 inline constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBeam = -4, crSizeNESW = -6,
-                         crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10, crHourGlass = -11,
-                         crNo = -12, crAppStart = -19, crHelp = -20, crHandPoint = -21, crSizeAll = -22;
+                         crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10, crHourGlass = -11, crNo = -12,
+                         crAppStart = -19, crHelp = -20, crHandPoint = -21, crSizeAll = -22;
 
 const EnumInfo& AlignEnum();
 const EnumInfo& BiDiModeEnum();

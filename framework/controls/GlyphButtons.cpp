@@ -16,8 +16,9 @@ const EnumInfo& ButtonLayoutEnum() {
 }
 
 const EnumInfo& BitBtnKindEnum() {
-  static const EnumInfo info{"TBitBtnKind", {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose",
-                                             "bkAbort", "bkRetry", "bkIgnore", "bkAll"}};
+  static const EnumInfo info{"TBitBtnKind",
+                             {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose", "bkAbort",
+                              "bkRetry", "bkIgnore", "bkAll"}};
   return info;
 }
 
@@ -276,10 +277,10 @@ void TBitBtn::SetKind(TBitBtnKind kind) {
     const wchar_t* caption;
     int modalResult;
   };
-  static constexpr Standard kStandard[] = {{L"", 0},         {L"OK", IDOK},       {L"Cancel", IDCANCEL},
-                                           {L"&Help", 0},     {L"&Yes", IDYES},    {L"&No", IDNO},
-                                           {L"&Close", 0},    {L"Abort", IDABORT}, {L"&Retry", IDRETRY},
-                                           {L"&Ignore", IDIGNORE}, {L"&All", 0}};
+  static constexpr Standard kStandard[] = {
+      {L"", 0},       {L"OK", IDOK},  {L"Cancel", IDCANCEL}, {L"&Help", 0},        {L"&Yes", IDYES},
+      {L"&No", IDNO}, {L"&Close", 0}, {L"Abort", IDABORT},   {L"&Retry", IDRETRY}, {L"&Ignore", IDIGNORE},
+      {L"&All", 0}};
   if (kind == TBitBtnKind::bkCustom || IsLoading()) return;
   const Standard& standard = kStandard[static_cast<int>(kind)];
   SetCaption(standard.caption);

@@ -6,7 +6,7 @@ namespace lanvero::framework {
 
 namespace {
 
-constexpr ItemMessages kComboMessages{CB_GETCOUNT,     CB_GETLBTEXTLEN, CB_GETLBTEXT,  CB_ADDSTRING, CB_INSERTSTRING,
+constexpr ItemMessages kComboMessages{CB_GETCOUNT,     CB_GETLBTEXTLEN, CB_GETLBTEXT, CB_ADDSTRING, CB_INSERTSTRING,
                                       CB_DELETESTRING, CB_RESETCONTENT, CB_GETCURSEL, CB_SETCURSEL};
 constexpr ItemMessages kListMessages{LB_GETCOUNT,     LB_GETTEXTLEN,   LB_GETTEXT,   LB_ADDSTRING, LB_INSERTSTRING,
                                      LB_DELETESTRING, LB_RESETCONTENT, LB_GETCURSEL, LB_SETCURSEL};
@@ -21,9 +21,7 @@ class TWindowStrings : public TStrings {
  public:
   TWindowStrings(TWinControl& control, const ItemMessages& messages) : control_(control), messages_(messages) {}
 
-  int Count() const override {
-    return Window() ? static_cast<int>(Send(messages_.count, 0, 0)) : cache_.Count();
-  }
+  int Count() const override { return Window() ? static_cast<int>(Send(messages_.count, 0, 0)) : cache_.Count(); }
   std::wstring Get(int index) const override {
     if (!Window()) return cache_.Get(index);
     CheckIndex(index, false);
@@ -163,8 +161,7 @@ void TComboBox::Dispatch(TMessage& message) {
         if (OnSelect) OnSelect(this);
         if (OnChange) OnChange(this);
         return;
-      default:
-        return;
+      default: return;
     }
   }
   TCustomListControl::Dispatch(message);

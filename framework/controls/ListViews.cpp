@@ -134,14 +134,14 @@ void THeaderControl::CNNotify(TMessage& message) {
 // ----- TListView ------------------------------------------------------------
 
 const ClassInfo& TListView::StaticClassInfo() {
-  static const ClassInfo info = ClassBuilder<TListView>("TListView", &TWinControl::StaticClassInfo())
-                                    .Creatable()
-                                    .Object("Columns", &TListView::Columns)
-                                    .Object("Items", &TListView::Items)
-                                    .Enumeration("ViewStyle", ViewStyleEnum(), &TListView::ViewStyle,
-                                                 &TListView::SetViewStyle)
-                                    .Event("OnColumnClick", &TListView::OnColumnClick)
-                                    .Build();
+  static const ClassInfo info =
+      ClassBuilder<TListView>("TListView", &TWinControl::StaticClassInfo())
+          .Creatable()
+          .Object("Columns", &TListView::Columns)
+          .Object("Items", &TListView::Items)
+          .Enumeration("ViewStyle", ViewStyleEnum(), &TListView::ViewStyle, &TListView::SetViewStyle)
+          .Event("OnColumnClick", &TListView::OnColumnClick)
+          .Build();
   return info;
 }
 

@@ -8,8 +8,9 @@ namespace lanvero::framework {
 
 namespace {
 
-constexpr std::array<const wchar_t*, kMediaButtonCount> kGlyphNames = {
-    L"MPPLAY", L"MPPAUSE", L"MPSTOP", L"MPNEXT", L"MPPREV", L"MPSTEP", L"MPBACK", L"MPRECORD", L"MPEJECT"};
+constexpr std::array<const wchar_t*, kMediaButtonCount> kGlyphNames = {L"MPPLAY", L"MPPAUSE",  L"MPSTOP",
+                                                                       L"MPNEXT", L"MPPREV",   L"MPSTEP",
+                                                                       L"MPBACK", L"MPRECORD", L"MPEJECT"};
 // The colour of a glyph's background, replaced by the button face.
 constexpr COLORREF kGlyphTransparent = RGB(128, 128, 0);
 
@@ -23,17 +24,18 @@ const EnumInfo& DeviceTypeEnum() {
 
 // The device type names of the media control interface, by TMPDeviceTypes.
 const wchar_t* DeviceTypeName(TMPDeviceTypes type) {
-  static constexpr const wchar_t* kNames[] = {L"",          L"avivideo", L"cdaudio",  L"dat",     L"digitalvideo",
-                                              L"mmmovie",   L"other",    L"overlay",  L"scanner", L"sequencer",
-                                              L"vcr",       L"videodisc", L"waveaudio"};
+  static constexpr const wchar_t* kNames[] = {L"",        L"avivideo",  L"cdaudio",  L"dat",     L"digitalvideo",
+                                              L"mmmovie", L"other",     L"overlay",  L"scanner", L"sequencer",
+                                              L"vcr",     L"videodisc", L"waveaudio"};
   return kNames[static_cast<int>(type)];
 }
 
 }  // namespace
 
 const EnumInfo& MPBtnTypeEnum() {
-  static const EnumInfo info{"TMPBtnType", {"btPlay", "btPause", "btStop", "btNext", "btPrev", "btStep", "btBack",
-                                            "btRecord", "btEject"}};
+  static const EnumInfo info{"TMPBtnType",
+                             {"btPlay", "btPause", "btStop", "btNext", "btPrev", "btStep", "btBack", "btRecord",
+                              "btEject"}};
   return info;
 }
 
@@ -220,7 +222,7 @@ void TMediaPlayer::DrawButton(TCanvas& canvas, TMPBtnType button, const RECT& re
   const bool pressed = pressed_ == button;
   RECT face = rect;
   DrawFrameControl(canvas.Handle(), &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
-  const TMPGlyphKind kind = !enabled ? TMPGlyphKind::gkDisabled
+  const TMPGlyphKind kind = !enabled                                     ? TMPGlyphKind::gkDisabled
                             : (coloredButtons_ & MediaButtonBit(button)) ? TMPGlyphKind::gkColored
                                                                          : TMPGlyphKind::gkEnabled;
   TBitmap& glyph = Glyph(button, kind);
@@ -230,8 +232,8 @@ void TMediaPlayer::DrawButton(TCanvas& canvas, TMPBtnType button, const RECT& re
   const int x = rect.left + (rect.right - rect.left - glyph.Width()) / 2 + shift;
   const int y = rect.top + (rect.bottom - rect.top - glyph.Height()) / 2 + shift;
   canvas.Brush().SetColor(Color());
-  canvas.BrushCopy(RECT{x, y, x + glyph.Width(), y + glyph.Height()}, glyph,
-                   RECT{0, 0, glyph.Width(), glyph.Height()}, static_cast<TColor>(kGlyphTransparent));
+  canvas.BrushCopy(RECT{x, y, x + glyph.Width(), y + glyph.Height()}, glyph, RECT{0, 0, glyph.Width(), glyph.Height()},
+                   static_cast<TColor>(kGlyphTransparent));
 }
 
 }  // namespace lanvero::framework

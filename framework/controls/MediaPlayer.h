@@ -28,8 +28,19 @@ inline constexpr TButtonSet kAllMediaButtons = (1u << kMediaButtonCount) - 1;
 inline constexpr TButtonSet MediaButtonBit(TMPBtnType button) { return 1u << static_cast<int>(button); }
 
 enum class TMPDeviceTypes {
-  dtAutoSelect, dtAVIVideo, dtCDAudio, dtDAT, dtDigitalVideo, dtMMMovie, dtOther, dtOverlay, dtScanner,
-  dtSequencer, dtVCR, dtVideodisc, dtWaveAudio
+  dtAutoSelect,
+  dtAVIVideo,
+  dtCDAudio,
+  dtDAT,
+  dtDigitalVideo,
+  dtMMMovie,
+  dtOther,
+  dtOverlay,
+  dtScanner,
+  dtSequencer,
+  dtVCR,
+  dtVideodisc,
+  dtWaveAudio
 };
 
 // The glyph kinds of a button: enabled, disabled, coloured.

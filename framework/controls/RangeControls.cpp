@@ -99,10 +99,22 @@ void TScrollBar::CNScroll(TMessage& message) {
   int position = position_;
   TScrollCode code = TScrollCode::scEndScroll;
   switch (LOWORD(message.WParam)) {
-    case SB_LINEUP: code = TScrollCode::scLineUp; position -= smallChange_; break;
-    case SB_LINEDOWN: code = TScrollCode::scLineDown; position += smallChange_; break;
-    case SB_PAGEUP: code = TScrollCode::scPageUp; position -= largeChange_; break;
-    case SB_PAGEDOWN: code = TScrollCode::scPageDown; position += largeChange_; break;
+    case SB_LINEUP:
+      code = TScrollCode::scLineUp;
+      position -= smallChange_;
+      break;
+    case SB_LINEDOWN:
+      code = TScrollCode::scLineDown;
+      position += smallChange_;
+      break;
+    case SB_PAGEUP:
+      code = TScrollCode::scPageUp;
+      position -= largeChange_;
+      break;
+    case SB_PAGEDOWN:
+      code = TScrollCode::scPageDown;
+      position += largeChange_;
+      break;
     case SB_THUMBPOSITION:
     case SB_THUMBTRACK: {
       SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
@@ -111,8 +123,14 @@ void TScrollBar::CNScroll(TMessage& message) {
       code = LOWORD(message.WParam) == SB_THUMBTRACK ? TScrollCode::scTrack : TScrollCode::scPosition;
       break;
     }
-    case SB_TOP: code = TScrollCode::scTop; position = min_; break;
-    case SB_BOTTOM: code = TScrollCode::scBottom; position = max_; break;
+    case SB_TOP:
+      code = TScrollCode::scTop;
+      position = min_;
+      break;
+    case SB_BOTTOM:
+      code = TScrollCode::scBottom;
+      position = max_;
+      break;
     default: break;
   }
   position = std::clamp(position, min_, std::max(min_, max_ - std::max(0, pageSize_ - 1)));
@@ -159,16 +177,16 @@ void TPositionControl::SetOrientation(TOrientation orientation) {
 // ----- TProgressBar ---------------------------------------------------------
 
 const ClassInfo& TProgressBar::StaticClassInfo() {
-  static const ClassInfo info =
-      ClassBuilder<TProgressBar>("TProgressBar", &TWinControl::StaticClassInfo())
-          .Creatable()
-          .Integer("Min", &TProgressBar::Min, &TProgressBar::SetMin)
-          .Integer("Max", &TProgressBar::Max, &TProgressBar::SetMax)
-          .Integer("Position", &TProgressBar::Position, &TProgressBar::SetPosition)
-          .Integer("Step", &TProgressBar::Step, &TProgressBar::SetStep)
-          .Enumeration("Orientation", ProgressOrientationEnum(), &TProgressBar::Orientation, &TProgressBar::SetOrientation)
-          .Boolean("Smooth", &TProgressBar::Smooth, &TProgressBar::SetSmooth)
-          .Build();
+  static const ClassInfo info = ClassBuilder<TProgressBar>("TProgressBar", &TWinControl::StaticClassInfo())
+                                    .Creatable()
+                                    .Integer("Min", &TProgressBar::Min, &TProgressBar::SetMin)
+                                    .Integer("Max", &TProgressBar::Max, &TProgressBar::SetMax)
+                                    .Integer("Position", &TProgressBar::Position, &TProgressBar::SetPosition)
+                                    .Integer("Step", &TProgressBar::Step, &TProgressBar::SetStep)
+                                    .Enumeration("Orientation", ProgressOrientationEnum(), &TProgressBar::Orientation,
+                                                 &TProgressBar::SetOrientation)
+                                    .Boolean("Smooth", &TProgressBar::Smooth, &TProgressBar::SetSmooth)
+                                    .Build();
   return info;
 }
 

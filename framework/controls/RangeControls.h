@@ -8,7 +8,17 @@ namespace lanvero::framework {
 
 enum class TScrollBarKind { sbHorizontal, sbVertical };
 enum class TOrientation { trHorizontal, trVertical };
-enum class TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
+enum class TScrollCode {
+  scLineUp,
+  scLineDown,
+  scPageUp,
+  scPageDown,
+  scPosition,
+  scTrack,
+  scTop,
+  scBottom,
+  scEndScroll
+};
 
 class TScrollBar : public TWinControl {
  public:

@@ -129,8 +129,9 @@ void TToolButton::DropDown() {
   bar->SendButtonMessage(TB_PRESSBUTTON, Index(), TRUE);
   bar->droppedItem_ = menuItem_;
   // The choice comes back here rather than as WM_COMMAND to some window.
-  const UINT command = static_cast<UINT>(TrackPopupMenu(menuItem_->Handle(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD,
-                                                        corner.x, corner.y, 0, bar->WindowHandle(), nullptr));
+  const UINT command =
+      static_cast<UINT>(TrackPopupMenu(menuItem_->Handle(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, corner.x,
+                                       corner.y, 0, bar->WindowHandle(), nullptr));
   bar->droppedItem_ = nullptr;
   bar->SendButtonMessage(TB_PRESSBUTTON, Index(), FALSE);
   if (TMenuItem* chosen = command && menuItem_ ? menuItem_->Find(command, TFindItemKind::fkCommand) : nullptr) {
@@ -286,8 +287,9 @@ void TToolBar::UpdateButtons() {
     TBBUTTON button{};
     button.iBitmap = source->ImageIndex() >= 0 ? source->ImageIndex() : I_IMAGENONE;
     button.idCommand = static_cast<int>(CommandOf(i));
-    button.fsState = static_cast<BYTE>((source->Enabled() ? TBSTATE_ENABLED : 0) | (source->Visible() ? 0 : TBSTATE_HIDDEN) |
-                                       (source->down_ ? TBSTATE_CHECKED : 0));
+    button.fsState =
+        static_cast<BYTE>((source->Enabled() ? TBSTATE_ENABLED : 0) | (source->Visible() ? 0 : TBSTATE_HIDDEN) |
+                          (source->down_ ? TBSTATE_CHECKED : 0));
     button.fsStyle = SystemStyle(source->ButtonStyle());
     const std::wstring caption = source->Caption();
     // The window keeps its own copy of the text.
@@ -377,7 +379,8 @@ bool TToolBar::DispatchDroppedMenuItem(TMessage& message) {
     item->DrawItem(draw);
   } else {
     auto& measure = *reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
-    TMenuItem* item = measure.CtlType == ODT_MENU ? droppedItem_->Find(measure.itemID, TFindItemKind::fkCommand) : nullptr;
+    TMenuItem* item =
+        measure.CtlType == ODT_MENU ? droppedItem_->Find(measure.itemID, TFindItemKind::fkCommand) : nullptr;
     if (!item) return false;
     item->MeasureItem(measure);
   }

@@ -38,7 +38,8 @@ void TTreeNode::SetText(const std::wstring& text) {
 int TTreeNode::Index() const {
   if (!parent_) return -1;
   const auto& siblings = parent_->children_;
-  const auto it = std::find_if(siblings.begin(), siblings.end(), [this](const auto& node) { return node.get() == this; });
+  const auto it =
+      std::find_if(siblings.begin(), siblings.end(), [this](const auto& node) { return node.get() == this; });
   return static_cast<int>(it - siblings.begin());
 }
 
@@ -152,7 +153,8 @@ void TTreeNodes::InsertItem(TTreeNode& node) {
 void TTreeNodes::Delete(TTreeNode* node) {
   if (!node || node == root_.get()) return;
   auto& siblings = node->parent_->children_;
-  const auto it = std::find_if(siblings.begin(), siblings.end(), [node](const auto& entry) { return entry.get() == node; });
+  const auto it =
+      std::find_if(siblings.begin(), siblings.end(), [node](const auto& entry) { return entry.get() == node; });
   if (it == siblings.end()) return;
   // The window lets go of the items first, while the nodes still exist.
   if (node->item_) view_.SendToWindow(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(node->item_));

@@ -90,9 +90,7 @@ void TWinControl::AlignControls(RECT& rect) {
           c->SetBounds(rect.right - c->Width(), rect.top, c->Width(), h);
           rect.right -= c->Width();
           break;
-        default:
-          c->SetBounds(rect.left, rect.top, w, h);
-          break;
+        default: c->SetBounds(rect.left, rect.top, w, h); break;
       }
     }
   }

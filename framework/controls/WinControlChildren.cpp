@@ -22,7 +22,8 @@ void TWinControl::InsertControl(TControl* control) {
 void TWinControl::RemoveControl(TControl* control) {
   // The tab list is searched by address: a control on its way out of its
   // destructor no longer casts to a windowed control, yet must not stay listed.
-  std::erase_if(tabList_, [control](const TWinControl* entry) { return static_cast<const TControl*>(entry) == control; });
+  std::erase_if(tabList_,
+                [control](const TWinControl* entry) { return static_cast<const TControl*>(entry) == control; });
   if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
     windowed->DestroyHandle();
   } else {

@@ -26,8 +26,14 @@ void TWinControl::CNKeyDown(TMessage& message) {
   UINT wanted = 0;
   switch (key) {
     case VK_TAB: wanted = DLGC_WANTTAB; break;
-    case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN: wanted = DLGC_WANTARROWS; break;
-    case VK_RETURN: case VK_EXECUTE: case VK_ESCAPE: case VK_CANCEL: wanted = DLGC_WANTALLKEYS; break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: wanted = DLGC_WANTARROWS; break;
+    case VK_RETURN:
+    case VK_EXECUTE:
+    case VK_ESCAPE:
+    case VK_CANCEL: wanted = DLGC_WANTALLKEYS; break;
     default: return;
   }
   if (handle_ && (SendMessageW(handle_, WM_GETDLGCODE, key, 0) & wanted)) return;

@@ -29,8 +29,7 @@ bool TWinControl::ReflectNotification(TMessage& message) {
       return item->CtlType == ODT_MENU ? DispatchPopupMenuItem(message)
                                        : ReflectToChild(GetDlgItem(handle_, static_cast<int>(item->CtlID)), message);
     }
-    case WM_COMPAREITEM:
-      return ReflectToChild(reinterpret_cast<COMPAREITEMSTRUCT*>(message.LParam)->hwndItem, message);
+    case WM_COMPAREITEM: return ReflectToChild(reinterpret_cast<COMPAREITEMSTRUCT*>(message.LParam)->hwndItem, message);
     case WM_DELETEITEM: return ReflectToChild(reinterpret_cast<DELETEITEMSTRUCT*>(message.LParam)->hwndItem, message);
     default:
       // WM_COMMAND, WM_CTLCOLOR*, scroll and list-box key messages name the child in lParam.

@@ -48,7 +48,8 @@ bool TWinControl::ForwardMouseToChild(TMessage& message) {
   }
   const LPARAM local = MAKELPARAM(point.x - target->Left(), point.y - target->Top());
   message.Result = target->Perform(message.Msg, message.WParam, local);
-  if (!IsButtonDown(message.Msg) && message.Msg != WM_MOUSEMOVE && !(message.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
+  if (!IsButtonDown(message.Msg) && message.Msg != WM_MOUSEMOVE &&
+      !(message.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
     if (GetCapture() == handle_) ReleaseCapture();
     mouseCaptureControl_ = nullptr;
   }

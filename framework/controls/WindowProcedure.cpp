@@ -30,7 +30,8 @@ class ControlAtomOwner {
  public:
   ControlAtomOwner() {
     wchar_t name[40];
-    swprintf(name, 40, L"ControlOfs%.8X%.8X", static_cast<unsigned>(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr))),
+    swprintf(name, 40, L"ControlOfs%.8X%.8X",
+             static_cast<unsigned>(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr))),
              static_cast<unsigned>(GetCurrentThreadId()));
     atom_ = GlobalAddAtomW(name);
   }

@@ -17,8 +17,6 @@
 
 namespace lanvero::framework {
 
-
-
 template <class T>
 class ClassBuilder {
  public:
@@ -141,8 +139,9 @@ class ClassBuilder {
   ClassBuilder& Method(std::string name, void (T::*method)(Args...)) {
     info_.methods.push_back(MethodInfo{std::move(name), [method](TObject& o) -> std::any {
                                          T& self = static_cast<T&>(o);
-                                         return std::function<void(Args...)>(
-                                             [&self, method](Args... args) { (self.*method)(std::forward<Args>(args)...); });
+                                         return std::function<void(Args...)>([&self, method](Args... args) {
+                                           (self.*method)(std::forward<Args>(args)...);
+                                         });
                                        }});
     return *this;
   }

@@ -9,8 +9,7 @@ namespace lanvero::framework {
 
 class FrameworkError : public std::runtime_error {
  public:
-  explicit FrameworkError(std::wstring message)
-      : std::runtime_error(Narrow(message)), message_(std::move(message)) {}
+  explicit FrameworkError(std::wstring message) : std::runtime_error(Narrow(message)), message_(std::move(message)) {}
 
   const std::wstring& Message() const { return message_; }
 

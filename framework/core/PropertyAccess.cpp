@@ -105,24 +105,18 @@ std::optional<std::wstring> GetPropertyText(TPersistent* object, std::string_vie
   if (!p) return std::nullopt;
   TPersistent& o = *target.object;
   switch (p->kind) {
-    case PropertyKind::Integer:
-      return std::to_wstring(p->getInteger(o));
-    case PropertyKind::Enumeration:
-      return AsciiToWide(p->enumInfo->NameOf(static_cast<int>(p->getInteger(o))));
-    case PropertyKind::Set:
-      return SetText(*p->enumInfo, p->getInteger(o));
-    case PropertyKind::String:
-      return p->getString(o);
-    case PropertyKind::Float:
-      return std::to_wstring(p->getFloat(o));
+    case PropertyKind::Integer: return std::to_wstring(p->getInteger(o));
+    case PropertyKind::Enumeration: return AsciiToWide(p->enumInfo->NameOf(static_cast<int>(p->getInteger(o))));
+    case PropertyKind::Set: return SetText(*p->enumInfo, p->getInteger(o));
+    case PropertyKind::String: return p->getString(o);
+    case PropertyKind::Float: return std::to_wstring(p->getFloat(o));
     case PropertyKind::Object:
       if (p->reference) {
         auto* component = dynamic_cast<TComponent*>(p->getObject(o));
         return component ? component->Name() : std::wstring();
       }
       return std::nullopt;
-    default:
-      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 
@@ -161,8 +155,7 @@ bool SetPropertyFromText(TPersistent* object, std::string_view path, std::wstrin
       if (!p->setString) return false;
       p->setString(o, std::wstring(text));
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

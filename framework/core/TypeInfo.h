@@ -51,9 +51,9 @@ struct MethodBinding {
 struct PropertyInfo {
   std::string name;
   PropertyKind kind = PropertyKind::Integer;
-  const EnumInfo* enumInfo = nullptr;           // Enumeration and Set
-  const IdentifierMap* identifiers = nullptr;   // optional, Integer
-  bool reference = false;                       // Object: refers to another component
+  const EnumInfo* enumInfo = nullptr;          // Enumeration and Set
+  const IdentifierMap* identifiers = nullptr;  // optional, Integer
+  bool reference = false;                      // Object: refers to another component
 
   std::function<int64_t(TPersistent&)> getInteger;  // Integer, Enumeration, Set (bit mask)
   std::function<void(TPersistent&, int64_t)> setInteger;

@@ -75,8 +75,9 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner) {
   // so that the taskbar shows its text as the application title.
   const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
   const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-  window_ = CreateWindowExW(0, kApplicationClass, L"", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                            x, y, 0, 0, nullptr, nullptr, instance, nullptr);
+  window_ =
+      CreateWindowExW(0, kApplicationClass, L"", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                      x, y, 0, 0, nullptr, nullptr, instance, nullptr);
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -244,9 +245,7 @@ int TApplication::MessageBox(const std::wstring& text, const std::wstring& capti
   return ::MessageBoxW(MessageBoxOwner(), text.c_str(), caption.c_str(), flags);
 }
 
-void TApplication::ShowInformation(const std::wstring& text) {
-  MessageBox(text, Title(), MB_OK | MB_ICONINFORMATION);
-}
+void TApplication::ShowInformation(const std::wstring& text) { MessageBox(text, Title(), MB_OK | MB_ICONINFORMATION); }
 
 void TApplication::HandleException(std::exception_ptr exception) {
   if (OnException) {

@@ -49,13 +49,12 @@ void BroadcastToAll(TWinControl& parent, UINT msg, WPARAM wParam, LPARAM lParam)
 }  // namespace
 
 const ClassInfo& TSizeConstraints::StaticClassInfo() {
-  static const ClassInfo info =
-      ClassBuilder<TSizeConstraints>("TSizeConstraints", &TPersistent::StaticClassInfo())
-          .Integer("MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight)
-          .Integer("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth)
-          .Integer("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight)
-          .Integer("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth)
-          .Build();
+  static const ClassInfo info = ClassBuilder<TSizeConstraints>("TSizeConstraints", &TPersistent::StaticClassInfo())
+                                    .Integer("MaxHeight", &TSizeConstraints::MaxHeight, &TSizeConstraints::SetMaxHeight)
+                                    .Integer("MaxWidth", &TSizeConstraints::MaxWidth, &TSizeConstraints::SetMaxWidth)
+                                    .Integer("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight)
+                                    .Integer("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth)
+                                    .Build();
   return info;
 }
 
@@ -327,8 +326,8 @@ void TCustomForm::CMVisibleChanged(TMessage& message) {
                              : windowState_ == TWindowState::wsMaximized ? SW_SHOWMAXIMIZED
                                                                          : SW_SHOWNORMAL);
   if (OnShow) OnShow(this);
-  TWinControl* first = activeControl_ && activeControl_->CanFocus() ? activeControl_
-                                                                     : FindNextControl(nullptr, true, true, false);
+  TWinControl* first =
+      activeControl_ && activeControl_->CanFocus() ? activeControl_ : FindNextControl(nullptr, true, true, false);
   if (first) FocusControl(first);
 }
 
@@ -452,8 +451,9 @@ void TCustomForm::WMCommand(TMessage& message) {
 }
 
 void TCustomForm::WMMenuItemDraw(TMessage& message) {
-  const bool isMenu = message.Msg == WM_DRAWITEM ? reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU
-                                                 : reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU;
+  const bool isMenu = message.Msg == WM_DRAWITEM
+                          ? reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU
+                          : reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU;
   if (isMenu && menu_) {
     const UINT id = message.Msg == WM_DRAWITEM ? reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->itemID
                                                : reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam)->itemID;
@@ -534,8 +534,9 @@ void TCustomForm::CMMenuChanged(TMessage& message) {
 // ----- icon -----------------------------------------------------------------
 
 const ClassInfo& TIcon::StaticClassInfo() {
-  static const ClassInfo info =
-      ClassBuilder<TIcon>("TIcon", &TPersistent::StaticClassInfo()).Binary("Data", &TIcon::Data, &TIcon::SetData).Build();
+  static const ClassInfo info = ClassBuilder<TIcon>("TIcon", &TPersistent::StaticClassInfo())
+                                    .Binary("Data", &TIcon::Data, &TIcon::SetData)
+                                    .Build();
   return info;
 }
 

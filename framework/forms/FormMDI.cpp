@@ -33,11 +33,11 @@ void TCustomForm::CreateMDIClient() {
   // The window menu comes with the frame menu (SendMDIMenus).
   CLIENTCREATESTRUCT create{};
   create.idFirstChild = kFirstMDIChildCommand;
-  clientHandle_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
-                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL,
-                                  0, 0, client.right, client.bottom, handle_,
-                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kMDIClientId)),
-                                  GetModuleHandleW(nullptr), &create);
+  clientHandle_ =
+      CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+                      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL, 0, 0,
+                      client.right, client.bottom, handle_,
+                      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kMDIClientId)), GetModuleHandleW(nullptr), &create);
   if (!clientHandle_) throw FrameworkError(L"Error creating the MDI client of " + Name());
 }
 
@@ -56,8 +56,7 @@ void TCustomForm::CreateMDIChildWindow(const TCreateParams& params) {
   create.cy = params.height;
   create.style = params.style;
   SetCreatingControl(this);
-  const auto window =
-      reinterpret_cast<HWND>(SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+  const auto window = reinterpret_cast<HWND>(SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
   SetCreatingControl(nullptr);
   if (!window) throw FrameworkError(L"Error creating MDI child " + className);
   if (!handle_) AttachHandle(window);
@@ -89,8 +88,7 @@ void TCustomForm::SendMDIMenus() {
   // The frame menu first: building it gives the window menu its handle.
   const HMENU frameMenu = menu_ ? menu_->Handle() : nullptr;
   const HMENU windowMenu = windowMenu_ ? windowMenu_->Handle() : nullptr;
-  SendMessageW(clientHandle_, WM_MDISETMENU, reinterpret_cast<WPARAM>(frameMenu),
-               reinterpret_cast<LPARAM>(windowMenu));
+  SendMessageW(clientHandle_, WM_MDISETMENU, reinterpret_cast<WPARAM>(frameMenu), reinterpret_cast<LPARAM>(windowMenu));
   DrawMenuBar(handle_);
 }
 

@@ -33,22 +33,20 @@ namespace lanvero::framework {
 void RegisterStandardClasses() {
   static const bool registered = [] {
     for (const ClassInfo* info : {
-             &TForm::StaticClassInfo(),       &TButton::StaticClassInfo(),     &TCheckBox::StaticClassInfo(),
-             &TRadioButton::StaticClassInfo(), &TEdit::StaticClassInfo(),      &TMemo::StaticClassInfo(),
-             &TGroupBox::StaticClassInfo(),   &TPanel::StaticClassInfo(),      &TLabel::StaticClassInfo(),
-             &TImage::StaticClassInfo(),      &TPageControl::StaticClassInfo(), &TTabSheet::StaticClassInfo(),
-             &TTabControl::StaticClassInfo(),  &THeaderControl::StaticClassInfo(), &TListView::StaticClassInfo(),
-             &TUpDown::StaticClassInfo(),     &TDateTimePicker::StaticClassInfo(), &TRadioGroup::StaticClassInfo(),
-             &TToolBar::StaticClassInfo(),    &TToolButton::StaticClassInfo(),
-             &TStatusBar::StaticClassInfo(),  &TScrollBar::StaticClassInfo(),  &TProgressBar::StaticClassInfo(),
-             &TTrackBar::StaticClassInfo(),   &TComboBox::StaticClassInfo(),   &TListBox::StaticClassInfo(),
-             &TMainMenu::StaticClassInfo(),   &TPopupMenu::StaticClassInfo(),  &TMenuItem::StaticClassInfo(),
-             &TAction::StaticClassInfo(),     &TDataSource::StaticClassInfo(),  &TDBGrid::StaticClassInfo(),
-             &TSpeedButton::StaticClassInfo(), &TBitBtn::StaticClassInfo(),
-             &TTimer::StaticClassInfo(),      &TImageList::StaticClassInfo(),
-             &TCheckListBox::StaticClassInfo(), &TScrollBox::StaticClassInfo(), &TFrame::StaticClassInfo(),
-             &TTabSet::StaticClassInfo(),     &TTreeView::StaticClassInfo(),
-             &TMediaPlayer::StaticClassInfo(),
+             &TForm::StaticClassInfo(),         &TButton::StaticClassInfo(),         &TCheckBox::StaticClassInfo(),
+             &TRadioButton::StaticClassInfo(),  &TEdit::StaticClassInfo(),           &TMemo::StaticClassInfo(),
+             &TGroupBox::StaticClassInfo(),     &TPanel::StaticClassInfo(),          &TLabel::StaticClassInfo(),
+             &TImage::StaticClassInfo(),        &TPageControl::StaticClassInfo(),    &TTabSheet::StaticClassInfo(),
+             &TTabControl::StaticClassInfo(),   &THeaderControl::StaticClassInfo(),  &TListView::StaticClassInfo(),
+             &TUpDown::StaticClassInfo(),       &TDateTimePicker::StaticClassInfo(), &TRadioGroup::StaticClassInfo(),
+             &TToolBar::StaticClassInfo(),      &TToolButton::StaticClassInfo(),     &TStatusBar::StaticClassInfo(),
+             &TScrollBar::StaticClassInfo(),    &TProgressBar::StaticClassInfo(),    &TTrackBar::StaticClassInfo(),
+             &TComboBox::StaticClassInfo(),     &TListBox::StaticClassInfo(),        &TMainMenu::StaticClassInfo(),
+             &TPopupMenu::StaticClassInfo(),    &TMenuItem::StaticClassInfo(),       &TAction::StaticClassInfo(),
+             &TDataSource::StaticClassInfo(),   &TDBGrid::StaticClassInfo(),         &TSpeedButton::StaticClassInfo(),
+             &TBitBtn::StaticClassInfo(),       &TTimer::StaticClassInfo(),          &TImageList::StaticClassInfo(),
+             &TCheckListBox::StaticClassInfo(), &TScrollBox::StaticClassInfo(),      &TFrame::StaticClassInfo(),
+             &TTabSet::StaticClassInfo(),       &TTreeView::StaticClassInfo(),       &TMediaPlayer::StaticClassInfo(),
          }) {
       ClassRegistry::Register(*info);
     }

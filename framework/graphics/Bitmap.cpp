@@ -91,8 +91,7 @@ void TBitmap::Draw(TCanvas& canvas, const RECT& rect) const {
   const int h = rect.bottom - rect.top;
   const int oldMode = SetStretchBltMode(canvas.Handle(), COLORONCOLOR);
   if (Transparent()) {
-    TransparentBlt(canvas.Handle(), rect.left, rect.top, w, h, source, 0, 0, width_, height_,
-                   TransparentColor());
+    TransparentBlt(canvas.Handle(), rect.left, rect.top, w, h, source, 0, 0, width_, height_, TransparentColor());
   } else {
     StretchBlt(canvas.Handle(), rect.left, rect.top, w, h, source, 0, 0, width_, height_, SRCCOPY);
   }
@@ -106,7 +105,8 @@ void TBitmap::LoadFromBytes(const std::vector<uint8_t>& bytes) {
 }
 
 bool TBitmap::LoadFromResourceName(HINSTANCE instance, const std::wstring& name) {
-  UniqueBitmap loaded(static_cast<HBITMAP>(LoadImageW(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  UniqueBitmap loaded(
+      static_cast<HBITMAP>(LoadImageW(instance, name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (!loaded) {
     SetSize(0, 0);
     return false;

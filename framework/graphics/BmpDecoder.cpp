@@ -15,7 +15,7 @@ enum Compression : uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3 };
 
 // Little-endian reads at absolute offsets, checked against the end.
 class Bytes {
-public:
+ public:
   explicit Bytes(std::span<const uint8_t> data) : data_(data) {}
   std::size_t Size() const { return data_.size(); }
   bool Has(std::size_t offset, std::size_t length) const {
@@ -26,7 +26,7 @@ public:
   uint32_t U32(std::size_t offset) const { return U16(offset) | (static_cast<uint32_t>(U16(offset + 2)) << 16); }
   std::span<const uint8_t> Slice(std::size_t offset) const { return data_.subspan(offset); }
 
-private:
+ private:
   std::span<const uint8_t> data_;
 };
 
@@ -142,14 +142,14 @@ uint8_t MaskedChannel(uint32_t value, uint32_t mask) {
 }
 
 class RowDecoder {
-public:
+ public:
   RowDecoder(const BmpLayout& layout, const std::vector<Pixel>& palette) : layout_(layout), palette_(palette) {}
 
   void Decode(const uint8_t* row, std::span<Pixel> out) const {
     for (std::size_t x = 0; x < out.size(); ++x) out[x] = PixelAt(row, x);
   }
 
-private:
+ private:
   Pixel PixelAt(const uint8_t* row, std::size_t x) const {
     switch (layout_.bits) {
       case 1: return PaletteColor(palette_, (row[x / 8] >> (7 - x % 8)) & 1);
@@ -173,7 +173,7 @@ private:
 };
 
 PixelImage DecodeUncompressed(const Bytes& file, std::size_t offset, const BmpLayout& layout,
-                             const std::vector<Pixel>& palette) {
+                              const std::vector<Pixel>& palette) {
   const std::size_t row_bytes = (std::size_t{static_cast<uint32_t>(layout.width)} * layout.bits + 7) / 8;
   const std::size_t stride = (row_bytes + 3) / 4 * 4;
   // The last row may lack its padding.
@@ -192,9 +192,12 @@ PixelImage DecodeUncompressed(const Bytes& file, std::size_t offset, const BmpLa
 // that the data skip keep index 0. Returns false for data that end before
 // the end-of-bitmap mark while rows remain.
 class RleDecoder {
-public:
+ public:
   RleDecoder(std::span<const uint8_t> data, const BmpLayout& layout)
-      : data_(data), width_(layout.width), height_(layout.height), nibbles_(layout.compression == kRle4),
+      : data_(data),
+        width_(layout.width),
+        height_(layout.height),
+        nibbles_(layout.compression == kRle4),
         indices_(static_cast<std::size_t>(layout.width) * layout.height, 0) {}
 
   bool Run() {
@@ -222,7 +225,7 @@ public:
   }
   const std::vector<uint8_t>& Indices() const { return indices_; }
 
-private:
+ private:
   bool Has(std::size_t n) const { return at_ <= data_.size() && n <= data_.size() - at_; }
   void Put(uint8_t index) {
     if (x_ >= width_) return;  // the rest of the row is clipped
@@ -251,7 +254,7 @@ private:
 };
 
 PixelImage DecodeRunLength(const Bytes& file, std::size_t offset, const BmpLayout& layout,
-                          const std::vector<Pixel>& palette) {
+                           const std::vector<Pixel>& palette) {
   RleDecoder rle(file.Slice(offset), layout);
   if (!rle.Run()) return {};
   PixelImage image(layout.width, layout.height);

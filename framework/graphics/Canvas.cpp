@@ -107,9 +107,8 @@ void TCanvas::StretchDraw(const RECT& rect, const TGraphic& graphic) { graphic.D
 
 void TCanvas::CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect) {
   const int oldMode = SetStretchBltMode(dc_, COLORONCOLOR);
-  StretchBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.Handle(),
-             sourceRect.left, sourceRect.top, sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top,
-             SRCCOPY);
+  StretchBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source.Handle(), sourceRect.left,
+             sourceRect.top, sourceRect.right - sourceRect.left, sourceRect.bottom - sourceRect.top, SRCCOPY);
   SetStretchBltMode(dc_, oldMode);
 }
 
@@ -120,8 +119,8 @@ void TCanvas::CopyRect(const RECT& dest, TCanvas& source, const RECT& sourceRect
 void TCanvas::BrushCopy(const RECT& dest, TBitmap& bitmap, const RECT& source, TColor color) {
   if (bitmap.Empty()) return;
   FillRect(dest);
-  TransparentBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, bitmap.Canvas().Handle(), source.left,
-                 source.top, source.right - source.left, source.bottom - source.top, ColorToRGB(color));
+  TransparentBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, bitmap.Canvas().Handle(),
+                 source.left, source.top, source.right - source.left, source.bottom - source.top, ColorToRGB(color));
 }
 
 RECT TCanvas::ClipRect() const {

@@ -10,18 +10,24 @@ COLORREF ColorToRGB(TColor color) {
 
 const IdentifierMap& ColorIdentifiers() {
   static const IdentifierMap map{{
-      {"clBlack", clBlack},         {"clMaroon", clMaroon},         {"clGreen", clGreen},
-      {"clOlive", clOlive},         {"clNavy", clNavy},             {"clPurple", clPurple},
-      {"clTeal", clTeal},           {"clGray", clGray},             {"clSilver", clSilver},
-      {"clRed", clRed},             {"clLime", clLime},             {"clYellow", clYellow},
-      {"clBlue", clBlue},           {"clFuchsia", clFuchsia},       {"clAqua", clAqua},
-      {"clWhite", clWhite},         {"clNone", clNone},             {"clDefault", clDefault},
-      {"clScrollBar", clScrollBar}, {"clBackground", clBackground}, {"clWindow", clWindow},
-      {"clWindowText", clWindowText}, {"clBtnFace", clBtnFace},     {"clBtnShadow", clBtnShadow},
-      {"clBtnText", clBtnText},     {"clBtnHighlight", clBtnHighlight}, {"clHighlight", clHighlight},
-      {"clHighlightText", clHighlightText}, {"clGrayText", clGrayText}, {"clInfoBk", clInfoBk},
-      {"clInfoText", clInfoText},   {"cl3DDkShadow", cl3DDkShadow}, {"cl3DLight", cl3DLight},
-      {"clMenu", clMenu},           {"clMenuText", clMenuText},
+      {"clBlack", clBlack},         {"clMaroon", clMaroon},
+      {"clGreen", clGreen},         {"clOlive", clOlive},
+      {"clNavy", clNavy},           {"clPurple", clPurple},
+      {"clTeal", clTeal},           {"clGray", clGray},
+      {"clSilver", clSilver},       {"clRed", clRed},
+      {"clLime", clLime},           {"clYellow", clYellow},
+      {"clBlue", clBlue},           {"clFuchsia", clFuchsia},
+      {"clAqua", clAqua},           {"clWhite", clWhite},
+      {"clNone", clNone},           {"clDefault", clDefault},
+      {"clScrollBar", clScrollBar}, {"clBackground", clBackground},
+      {"clWindow", clWindow},       {"clWindowText", clWindowText},
+      {"clBtnFace", clBtnFace},     {"clBtnShadow", clBtnShadow},
+      {"clBtnText", clBtnText},     {"clBtnHighlight", clBtnHighlight},
+      {"clHighlight", clHighlight}, {"clHighlightText", clHighlightText},
+      {"clGrayText", clGrayText},   {"clInfoBk", clInfoBk},
+      {"clInfoText", clInfoText},   {"cl3DDkShadow", cl3DDkShadow},
+      {"cl3DLight", cl3DLight},     {"clMenu", clMenu},
+      {"clMenuText", clMenuText},
   }};
   return map;
 }

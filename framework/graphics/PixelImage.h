@@ -52,8 +52,8 @@ struct Rect {
 };
 
 constexpr Rect Intersect(const Rect& a, const Rect& b) {
-  Rect r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
-         a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+  Rect r{a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top, a.right < b.right ? a.right : b.right,
+         a.bottom < b.bottom ? a.bottom : b.bottom};
   return r.IsEmpty() ? Rect{} : r;
 }
 
@@ -73,7 +73,7 @@ struct PixelView {
 };
 
 class PixelImage {
-public:
+ public:
   PixelImage() = default;
   // A width x height image filled with `fill`; non-positive sizes give an
   // empty image.
@@ -87,7 +87,9 @@ public:
   Pixel At(int32_t x, int32_t y) const { return pixels_[Index(x, y)]; }
   void Set(int32_t x, int32_t y, Pixel p) { pixels_[Index(x, y)] = p; }
   std::span<Pixel> Row(int32_t y) { return {pixels_.data() + Index(0, y), static_cast<std::size_t>(width_)}; }
-  std::span<const Pixel> Row(int32_t y) const { return {pixels_.data() + Index(0, y), static_cast<std::size_t>(width_)}; }
+  std::span<const Pixel> Row(int32_t y) const {
+    return {pixels_.data() + Index(0, y), static_cast<std::size_t>(width_)};
+  }
   std::span<Pixel> Pixels() { return pixels_; }
   std::span<const Pixel> Pixels() const { return pixels_; }
   PixelView View() const { return {width_, height_, pixels_.data(), width_}; }
@@ -98,7 +100,7 @@ public:
 
   bool operator==(const PixelImage&) const = default;
 
-private:
+ private:
   std::size_t Index(int32_t x, int32_t y) const { return static_cast<std::size_t>(y) * width_ + x; }
 
   int32_t width_ = 0;

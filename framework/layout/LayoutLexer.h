@@ -13,12 +13,12 @@ struct LayoutToken {
   enum class Type { End, Identifier, Integer, Float, String, Binary, Symbol };
 
   Type type = Type::End;
-  std::string identifier;     // Identifier
-  int64_t integer = 0;        // Integer
-  double real = 0;            // Float
-  std::wstring text;          // String
-  std::string bytes;          // Binary: decoded bytes
-  char symbol = 0;            // Symbol: = : . , + - [ ] ( ) < >
+  std::string identifier;  // Identifier
+  int64_t integer = 0;     // Integer
+  double real = 0;         // Float
+  std::wstring text;       // String
+  std::string bytes;       // Binary: decoded bytes
+  char symbol = 0;         // Symbol: = : . , + - [ ] ( ) < >
   int line = 1;
 };
 

@@ -97,10 +97,8 @@ class Parser {
     LayoutValue value;
     switch (token_.type) {
       case Type::Integer:
-      case Type::Float:
-        return Number(false);
-      case Type::String:
-        return Text();
+      case Type::Float: return Number(false);
+      case Type::String: return Text();
       case Type::Binary:
         value.kind = LayoutValue::Kind::Binary;
         value.bytes.assign(token_.bytes.begin(), token_.bytes.end());
@@ -110,10 +108,8 @@ class Parser {
         value.kind = LayoutValue::Kind::Identifier;
         value.identifier = DottedName();
         return value;
-      case Type::Symbol:
-        break;
-      case Type::End:
-        Fail(L"value expected");
+      case Type::Symbol: break;
+      case Type::End: Fail(L"value expected");
     }
     if (IsSymbol('-') || IsSymbol('+')) {
       const bool negative = IsSymbol('-');

@@ -37,7 +37,8 @@ class Reader {
     std::string_view path = property.name;
     for (size_t dot = path.find('.'); dot != std::string_view::npos; dot = path.find('.')) {
       const PropertyInfo* part = Find(*target, path.substr(0, dot));
-      if (part->kind != PropertyKind::Object || part->reference) Fail(L"property " + Wide(part->name) + L" has no parts");
+      if (part->kind != PropertyKind::Object || part->reference)
+        Fail(L"property " + Wide(part->name) + L" has no parts");
       target = part->getObject(*target);
       if (!target) Fail(L"property " + Wide(part->name) + L" is empty");
       path = path.substr(dot + 1);
@@ -93,8 +94,7 @@ class Reader {
   void SetValue(TPersistent& object, const PropertyInfo& property, const LayoutValue& value) {
     using Kind = LayoutValue::Kind;
     switch (property.kind) {
-      case PropertyKind::Integer:
-        return SetInteger(object, property, value);
+      case PropertyKind::Integer: return SetInteger(object, property, value);
       case PropertyKind::Enumeration: {
         if (value.kind != Kind::Identifier) WrongValue(property);
         auto ordinal = property.enumInfo->ValueOf(value.identifier);
@@ -106,7 +106,8 @@ class Reader {
         int64_t mask = 0;
         for (const auto& element : value.elements) {
           auto ordinal = property.enumInfo->ValueOf(element);
-          if (!ordinal || *ordinal >= 63) Fail(L"\"" + Wide(element) + L"\" is not an element of " + Wide(property.name));
+          if (!ordinal || *ordinal >= 63)
+            Fail(L"\"" + Wide(element) + L"\" is not an element of " + Wide(property.name));
           mask |= int64_t{1} << *ordinal;
         }
         return property.setInteger(object, mask);
@@ -118,8 +119,7 @@ class Reader {
         if (value.kind == Kind::Float) return property.setFloat(object, value.real);
         if (value.kind == Kind::Integer) return property.setFloat(object, static_cast<double>(value.integer));
         WrongValue(property);
-      case PropertyKind::Object:
-        return SetObject(object, property, value);
+      case PropertyKind::Object: return SetObject(object, property, value);
       case PropertyKind::Method:
         if (value.kind != Kind::Identifier) WrongValue(property);
         return BindMethod(object, property, value.identifier);

@@ -33,18 +33,10 @@ class Writer {
 
   void Value(const LayoutValue& value, int indent) {
     switch (value.kind) {
-      case LayoutValue::Kind::Integer:
-        out_ += std::to_string(value.integer);
-        break;
-      case LayoutValue::Kind::Float:
-        Float(value.real);
-        break;
-      case LayoutValue::Kind::String:
-        out_ += QuoteLayoutString(value.text);
-        break;
-      case LayoutValue::Kind::Identifier:
-        out_ += value.identifier;
-        break;
+      case LayoutValue::Kind::Integer: out_ += std::to_string(value.integer); break;
+      case LayoutValue::Kind::Float: Float(value.real); break;
+      case LayoutValue::Kind::String: out_ += QuoteLayoutString(value.text); break;
+      case LayoutValue::Kind::Identifier: out_ += value.identifier; break;
       case LayoutValue::Kind::Set:
         out_ += "[";
         for (size_t i = 0; i < value.elements.size(); ++i) out_ += (i ? ", " : "") + value.elements[i];
@@ -59,9 +51,7 @@ class Writer {
         }
         out_ += ")";
         break;
-      case LayoutValue::Kind::Binary:
-        Binary(value.bytes, indent);
-        break;
+      case LayoutValue::Kind::Binary: Binary(value.bytes, indent); break;
       case LayoutValue::Kind::Collection:
         out_ += "<";
         for (const auto& item : value.items) {

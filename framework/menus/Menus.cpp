@@ -451,9 +451,7 @@ void TMenu::Rebuild() {
 
 void TMenu::ReleaseStaleHandle() { staleHandle_.Reset(); }
 
-void TMenu::MenuChanged() {
-  rebuildPending_ = true;
-}
+void TMenu::MenuChanged() { rebuildPending_ = true; }
 
 void TMenu::Loaded() {
   TComponent::Loaded();

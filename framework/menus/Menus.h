@@ -164,7 +164,7 @@ class TMenuItem : public TComponent {
   UINT command_;
   HMENU handle_ = nullptr;  // owned by the native menu tree of the TMenu
   TMenuItem* parent_ = nullptr;
-  TMenu* menu_ = nullptr;   // set on the root item
+  TMenu* menu_ = nullptr;  // set on the root item
   std::vector<TMenuItem*> items_;
   TAction* action_ = nullptr;
 };

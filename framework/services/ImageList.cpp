@@ -18,9 +18,7 @@ TImageList::TImageList(TComponent* owner) : TComponent(owner) {}
 
 TImageList::~TImageList() = default;
 
-void TImageList::Recreate() {
-  list_.Reset(ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK, 4, 4));
-}
+void TImageList::Recreate() { list_.Reset(ImageList_Create(width_, height_, ILC_COLOR24 | ILC_MASK, 4, 4)); }
 
 HIMAGELIST TImageList::Handle() {
   if (!list_) Recreate();
@@ -65,7 +63,8 @@ void TImageList::CopyFrom(HIMAGELIST source) {
 
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) {
   if (!list_ || index < 0 || index >= Count()) return;
-  ImageList_DrawEx(list_.Get(), index, canvas.Handle(), x, y, 0, 0, CLR_NONE, enabled ? CLR_DEFAULT : GetSysColor(COLOR_BTNFACE),
+  ImageList_DrawEx(list_.Get(), index, canvas.Handle(), x, y, 0, 0, CLR_NONE,
+                   enabled ? CLR_DEFAULT : GetSysColor(COLOR_BTNFACE),
                    enabled ? ILD_TRANSPARENT : (ILD_TRANSPARENT | ILD_BLEND50));
 }
 

@@ -54,7 +54,8 @@ void TTimer::Restart() {
   running_ = false;
   // OnTimer may be assigned later; a timer without a handler still runs,
   // so that assigning one takes effect without re-enabling.
-  if (enabled_ && interval_ > 0 && !IsLoading()) running_ = SetTimer(window_->Handle(), kTimerId, interval_, nullptr) != 0;
+  if (enabled_ && interval_ > 0 && !IsLoading())
+    running_ = SetTimer(window_->Handle(), kTimerId, interval_, nullptr) != 0;
 }
 
 void TTimer::Tick() {

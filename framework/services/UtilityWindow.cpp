@@ -19,7 +19,8 @@ UtilityWindow::UtilityWindow(Handler handler) : handler_(std::move(handler)) {
     return RegisterClassExW(&windowClass) != 0;
   }();
   (void)registered;
-  window_ = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
+  window_ =
+      CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!window_) throw FrameworkError(L"Cannot create a utility window");
   SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }

@@ -23,8 +23,9 @@ class TItem : public TCollectionItem {
  public:
   using TCollectionItem::TCollectionItem;
   static const ClassInfo& StaticClassInfo() {
-    static const ClassInfo info =
-        ClassBuilder<TItem>("TItem", &TCollectionItem::StaticClassInfo()).Integer("Size", &TItem::Size, &TItem::SetSize).Build();
+    static const ClassInfo info = ClassBuilder<TItem>("TItem", &TCollectionItem::StaticClassInfo())
+                                      .Integer("Size", &TItem::Size, &TItem::SetSize)
+                                      .Build();
     return info;
   }
   const ClassInfo& ClassType() const override { return StaticClassInfo(); }

@@ -17,7 +17,9 @@ std::vector<std::uint8_t> MakeSkeleton() {
   using namespace lanvero::db;
   Table table;
   table.name = u"data";
-  table.columns = {{u"编号", ColumnType::Long, true, 0}, {u"标题", ColumnType::Text, false, 50}, {u"内容", ColumnType::Memo, false, 0}};
+  table.columns = {{u"编号", ColumnType::Long, true, 0},
+                   {u"标题", ColumnType::Text, false, 50},
+                   {u"内容", ColumnType::Memo, false, 0}};
   table.rows.push_back({std::int32_t{1}, Value{std::u16string(u"张姓 zhang")}, Value{std::u16string(20, u'A')}});
   table.rows.push_back({std::int32_t{2}, Value{}, Value{std::u16string(900, u'B')}});
   table.rows.push_back({std::int32_t{3}, Value{std::u16string(u"一姓 yi")}, Value{std::u16string(3000, u'C')}});

@@ -14,12 +14,12 @@ namespace lanvero {
 
 // Raised when data ends before a field that must be read whole.
 class StreamReadError : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };
 
 class ByteStream {
-public:
+ public:
   ByteStream() = default;
   explicit ByteStream(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
   explicit ByteStream(std::span<const uint8_t> bytes) : bytes_(bytes.begin(), bytes.end()) {}
@@ -45,10 +45,12 @@ public:
   void WriteInt32(int32_t value);
 
   std::span<const uint8_t> Bytes() const { return bytes_; }
-  std::span<const uint8_t> RemainingBytes() const { return Bytes().subspan(position_ < bytes_.size() ? position_ : bytes_.size()); }
+  std::span<const uint8_t> RemainingBytes() const {
+    return Bytes().subspan(position_ < bytes_.size() ? position_ : bytes_.size());
+  }
   std::vector<uint8_t>& Buffer() { return bytes_; }
 
-private:
+ private:
   std::vector<uint8_t> bytes_;
   std::size_t position_ = 0;
 };

@@ -17,7 +17,7 @@
 namespace lanvero::lzh {
 
 class AdaptiveCode {
-public:
+ public:
   AdaptiveCode();
 
   // Decoding: the path from the root, one bit per step (a 1 picks the
@@ -62,7 +62,7 @@ public:
     } while (c != 0);
   }
 
-private:
+ private:
   // Makes node `parent` the parent of `son` (and of its sibling, for an
   // inner node).
   void Adopt(int son, int parent) {

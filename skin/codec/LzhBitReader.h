@@ -15,15 +15,15 @@ namespace lanvero::lzh {
 
 // Supplies the input block by block; an empty block means the end.
 class BlockSource {
-public:
+ public:
   virtual std::span<const uint8_t> NextBlock() = 0;
 
-protected:
+ protected:
   ~BlockSource() = default;
 };
 
 class BitReader {
-public:
+ public:
   // Reads `input`, then the blocks of `more` (if any).
   explicit BitReader(std::span<const uint8_t> input, BlockSource* more = nullptr)
       : next_(input.data()), end_(input.data() + input.size()), more_(more) {}
@@ -57,7 +57,7 @@ public:
   // kMaxReadsPastEnd bytes hold.
   bool RanPastEnd() const { return zeroBits_ - count_ > 8 * kMaxReadsPastEnd; }
 
-private:
+ private:
   static uint64_t LoadBigEndian64(const uint8_t* bytes) {
     uint64_t word;
     std::memcpy(&word, bytes, sizeof word);

@@ -16,7 +16,7 @@ inline constexpr uint16_t kCallbackBlockSize = 8192;
 // Asks the read callback for a block at a time until it delivers nothing;
 // after that it is not asked again.
 class CallbackInput final : public BlockSource {
-public:
+ public:
   explicit CallbackInput(const TReadProc& read) : read_(read) {}
 
   std::span<const uint8_t> NextBlock() override;
@@ -28,7 +28,7 @@ public:
     return true;
   }
 
-private:
+ private:
   bool Fill();
 
   const TReadProc& read_;
@@ -41,7 +41,7 @@ private:
 // Collects bytes and hands them to the write callback a block at a time;
 // Flush hands over the rest.
 class CallbackOutput {
-public:
+ public:
   explicit CallbackOutput(const TWriteProc& write) : write_(write) {}
 
   void WriteByte(uint8_t value) {
@@ -52,7 +52,7 @@ public:
   // Hands `bytes` over directly, in pieces the callback can take.
   static void WriteAll(const TWriteProc& write, std::span<const uint8_t> bytes);
 
-private:
+ private:
   const TWriteProc& write_;
   std::array<uint8_t, kCallbackBlockSize> block_{};
   uint16_t count_ = 0;

@@ -13,13 +13,13 @@ using namespace lzh;
 
 // Holds the tables for the duration of one operation, whatever happens.
 class TLZH::TableLease {
-public:
+ public:
   explicit TableLease(TLZH& owner) : owner_(owner) { owner_.AllocateTables(); }
   ~TableLease() { owner_.ReleaseTables(); }
   TableLease(const TableLease&) = delete;
   TableLease& operator=(const TableLease&) = delete;
 
-private:
+ private:
   TLZH& owner_;
 };
 

@@ -20,7 +20,7 @@
 namespace lanvero {
 
 class ElzhException : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };
 
@@ -36,7 +36,7 @@ class CallbackOutput;
 }  // namespace lzh
 
 class TLZH {
-public:
+ public:
   TLZH();
   ~TLZH();
   TLZH(const TLZH&) = delete;
@@ -65,7 +65,7 @@ public:
   // its own for the length of one unpack).
   bool HoldsTables() const { return !text_buf.empty(); }
 
-private:
+ private:
   class TableLease;
 
   void AllocateTables();

@@ -38,9 +38,8 @@ unsigned ReadDistanceCode(BitReader& bits) {
 }
 
 class TextDecoder {
-public:
-  TextDecoder(BitReader& bits, std::size_t textSize, std::size_t startCapacity)
-      : bits_(bits), textSize_(textSize) {
+ public:
+  TextDecoder(BitReader& bits, std::size_t textSize, std::size_t startCapacity) : bits_(bits), textSize_(textSize) {
     Reserve(std::min(textSize, startCapacity));
   }
 
@@ -70,7 +69,7 @@ public:
     return std::move(text_);
   }
 
-private:
+ private:
   // Overlapping copies repeat the bytes just written, as the ring does.
   static void CopyWithinText(uint8_t* out, std::size_t distance, std::size_t length) {
     const uint8_t* from = out - distance;

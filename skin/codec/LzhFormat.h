@@ -7,13 +7,13 @@
 
 namespace lanvero::lzh {
 
-inline constexpr int kRingSize = 4096;                        // N
-inline constexpr int kLongestMatch = 60;                      // F
-inline constexpr int kThreshold = 2;                          // longer matches are coded
-inline constexpr int kNoNode = kRingSize;                     // NIL of the search tree
+inline constexpr int kRingSize = 4096;                                 // N
+inline constexpr int kLongestMatch = 60;                               // F
+inline constexpr int kThreshold = 2;                                   // longer matches are coded
+inline constexpr int kNoNode = kRingSize;                              // NIL of the search tree
 inline constexpr int kSymbolCount = 256 - kThreshold + kLongestMatch;  // 314
-inline constexpr int kTreeSize = 2 * kSymbolCount - 1;        // 627
-inline constexpr int kRoot = kTreeSize - 1;                   // 626
+inline constexpr int kTreeSize = 2 * kSymbolCount - 1;                 // 627
+inline constexpr int kRoot = kTreeSize - 1;                            // 626
 inline constexpr unsigned kRebuildFrequency = 0x8000;
 inline constexpr int kFirstWritePosition = kRingSize - kLongestMatch;  // 4036
 inline constexpr uint8_t kInitialFill = 0x20;

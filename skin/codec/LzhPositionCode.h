@@ -9,10 +9,10 @@
 namespace lanvero::lzh {
 
 struct PositionCodeTables {
-  std::array<uint8_t, 64> encodeLength{};  // bits of the code for each upper value
-  std::array<uint8_t, 64> encodeBits{};    // the code, left-aligned in a byte
-  std::array<uint8_t, 256> decodeValue{};  // upper value for each leading byte
-  std::array<uint8_t, 256> decodeLength{}; // code length for each leading byte
+  std::array<uint8_t, 64> encodeLength{};   // bits of the code for each upper value
+  std::array<uint8_t, 64> encodeBits{};     // the code, left-aligned in a byte
+  std::array<uint8_t, 256> decodeValue{};   // upper value for each leading byte
+  std::array<uint8_t, 256> decodeLength{};  // code length for each leading byte
 };
 
 constexpr int PositionCodeLength(int upperValue) {

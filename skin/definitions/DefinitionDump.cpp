@@ -46,13 +46,13 @@ void CommonFields(const TDataSkinObject& o, std::ostream& out) {
 // The fields of the derived definition classes.
 void ExtraFields(const TDataSkinObject& o, std::ostream& out) {
   if (const auto* title = dynamic_cast<const TDataSkinTitle*>(&o)) {
-    out << " align=" << title->Aligment << " background=" << title->BackGround
-        << " fontheight=" << title->FontHeight << " back=" << title->backleft << "," << title->backright
-        << " activetext=" << Hex(title->activetext) << " inactivetext=" << Hex(title->inactivetext);
+    out << " align=" << title->Aligment << " background=" << title->BackGround << " fontheight=" << title->FontHeight
+        << " back=" << title->backleft << "," << title->backright << " activetext=" << Hex(title->activetext)
+        << " inactivetext=" << Hex(title->inactivetext);
   } else if (const auto* button = dynamic_cast<const TDataSkinButton*>(&o)) {
     out << " check=" << Image(button->CheckMap) << " checkframe=" << button->checkframe
-        << " radio=" << Image(button->RadioMap) << " radioframe=" << button->radioframe
-        << " new=" << button->newnormal << "," << button->newover << "," << button->newdown;
+        << " radio=" << Image(button->RadioMap) << " radioframe=" << button->radioframe << " new=" << button->newnormal
+        << "," << button->newover << "," << button->newdown;
   } else if (const auto* sys = dynamic_cast<const TDataSkinSysButton*>(&o)) {
     out << " action=" << sys->Action << " align=" << sys->Align << " x=" << sys->XCoord << " y=" << sys->YCoord
         << " combine=" << sys->CombineOp << " visibility=" << sys->Visibility << "," << sys->Visibility1;
@@ -79,7 +79,8 @@ void Colours(const SkinDefinitions& d, std::ostream& out) {
     out << "Colors[" << i << "] " << Hex(d.Colors[i]) << " hasColors=" << d.hasColors[i] << "\n";
   }
   out << "ColorPreset count=" << d.ColorPreset.size() << "\n";
-  for (std::size_t i = 0; i < d.ColorPreset.size(); ++i) out << "ColorPreset[" << i << "] " << Hex(d.ColorPreset[i]) << "\n";
+  for (std::size_t i = 0; i < d.ColorPreset.size(); ++i)
+    out << "ColorPreset[" << i << "] " << Hex(d.ColorPreset[i]) << "\n";
   for (std::size_t i = 0; i < d.PresetColors.size(); ++i) {
     out << "PresetColors[" << i << "] " << Hex(d.PresetColors[i]) << "\n";
   }
@@ -98,7 +99,8 @@ void DumpSkinDefinitions(const SkinDefinitions& d, std::ostream& out) {
   DumpSlot("comboxarrow", d.comboxarrow.get(), out);
   DumpSlot("Toolbar", d.Toolbar.get(), out);
   out << "SysBtn count=" << d.SysBtn.size() << "\n";
-  for (std::size_t i = 0; i < d.SysBtn.size(); ++i) DumpSlot("SysBtn[" + std::to_string(i) + "]", d.SysBtn[i].get(), out);
+  for (std::size_t i = 0; i < d.SysBtn.size(); ++i)
+    DumpSlot("SysBtn[" + std::to_string(i) + "]", d.SysBtn[i].get(), out);
   Colours(d, out);
 }
 

@@ -15,7 +15,7 @@ namespace lanvero {
 inline constexpr int32_t kNoTextColor = -1;
 
 class TDataSkinObject {
-public:
+ public:
   explicit TDataSkinObject(std::string idName) : IDName(std::move(idName)) {}
   virtual ~TDataSkinObject() = default;
   TDataSkinObject(const TDataSkinObject&) = delete;
@@ -42,7 +42,7 @@ public:
 // A definition with a second image (the page of "Tabs", the glyphs of the
 // up-down sections, the mirrored combo button).
 class TDataSkinBorder : public TDataSkinObject {
-public:
+ public:
   using TDataSkinObject::TDataSkinObject;
   TSkinBitmap MaskMap;
   void RealizeBitmaps() override;
@@ -50,7 +50,7 @@ public:
 
 // Caption text settings of the title bar.
 class TDataSkinTitle : public TDataSkinObject {
-public:
+ public:
   using TDataSkinObject::TDataSkinObject;
   int32_t Aligment = 0;
   int32_t BackGround = 0;
@@ -63,7 +63,7 @@ public:
 
 // Push buttons with the check-box and radio-button mark strips.
 class TDataSkinButton : public TDataSkinObject {
-public:
+ public:
   using TDataSkinObject::TDataSkinObject;
   TSkinBitmap CheckMap;
   TSkinBitmap RadioMap;
@@ -77,7 +77,7 @@ public:
 
 // One caption button.
 class TDataSkinSysButton : public TDataSkinObject {
-public:
+ public:
   using TDataSkinObject::TDataSkinObject;
   int32_t Action = 0;
   int32_t Align = 0;
@@ -90,7 +90,7 @@ public:
 
 // The background of a group box caption.
 class TDataSkinBoxLabel : public TDataSkinObject {
-public:
+ public:
   using TDataSkinObject::TDataSkinObject;
   int32_t LeftShift = 0;
   int32_t RightShift = 0;

@@ -34,11 +34,8 @@ int32_t MarkFrames(const TSkinBitmap& strip) {
 // Sets the frame count of a table row's definition as its rule says.
 void NormalizeRowFrames(SkinDefinitionReader& in, const SectionRow& row, TDataSkinObject& object) {
   switch (row.rule) {
-    case F::Fixed:
-      object.frame = in.Decide(object, DefinitionField::Frames, row.frames, FieldRule::Fixed);
-      break;
-    case F::AsRead:
-      break;
+    case F::Fixed: object.frame = in.Decide(object, DefinitionField::Frames, row.frames, FieldRule::Fixed); break;
+    case F::AsRead: break;
     case F::AsReadOr5:
       if (object.frame == 0) object.frame = in.Decide(object, DefinitionField::Frames, 5, FieldRule::Chosen);
       break;
@@ -67,29 +64,18 @@ void CapMargins(SkinDefinitionReader& in, TDataSkinObject& object, int32_t cap) 
 void ReadRow(SkinDefinitionReader& in, SkinDefinitions& d, const SectionRow& row) {
   const Color buttonText = d.Colors[kSchemeButtonText];
   switch (row.reader) {
-    case K::Object:
-      ReadSkinObject(in, d.*std::get<ObjectSlot>(row.slot), row.section, buttonText);
-      break;
-    case K::Border:
-      ReadSkinBorder(in, d.*std::get<BorderSlot>(row.slot), row.section, row.maskKey, buttonText);
-      break;
-    case K::BitmapBorder:
-      ReadBitmapBorder(in, d.*std::get<BorderSlot>(row.slot), row.section);
-      break;
-    case K::BoxLabel:
-      ReadBoxLabel(in, d.*std::get<BoxLabelSlot>(row.slot), row.section, buttonText);
-      break;
-    case K::MenuBar:
-      ReadMenuBar(in, d);
-      break;
+    case K::Object: ReadSkinObject(in, d.*std::get<ObjectSlot>(row.slot), row.section, buttonText); break;
+    case K::Border: ReadSkinBorder(in, d.*std::get<BorderSlot>(row.slot), row.section, row.maskKey, buttonText); break;
+    case K::BitmapBorder: ReadBitmapBorder(in, d.*std::get<BorderSlot>(row.slot), row.section); break;
+    case K::BoxLabel: ReadBoxLabel(in, d.*std::get<BoxLabelSlot>(row.slot), row.section, buttonText); break;
+    case K::MenuBar: ReadMenuBar(in, d); break;
   }
 }
 
 void FinishRow(SkinDefinitionReader& in, SkinDefinitions& d, const SectionRow& row) {
   TDataSkinObject* object = SlotObject(d, row);
   switch (row.after) {
-    case A::None:
-      break;
+    case A::None: break;
     case A::CapMarginsAt4:
       if (object) CapMargins(in, *object, kTabPaneMarginCap);
       break;
@@ -177,12 +163,10 @@ void NormalizeFrames(SkinDefinitionReader& in, SkinDefinitions& d) {
   }
   if (d.Toolbar) d.Toolbar->frame = kToolbarFrames;
   if (button.radioframe == 0) {
-    button.radioframe =
-        in.Decide(button, DefinitionField::RadioFrames, MarkFrames(button.RadioMap), FieldRule::Chosen);
+    button.radioframe = in.Decide(button, DefinitionField::RadioFrames, MarkFrames(button.RadioMap), FieldRule::Chosen);
   }
   if (button.checkframe == 0) {
-    button.checkframe =
-        in.Decide(button, DefinitionField::CheckFrames, MarkFrames(button.CheckMap), FieldRule::Chosen);
+    button.checkframe = in.Decide(button, DefinitionField::CheckFrames, MarkFrames(button.CheckMap), FieldRule::Chosen);
   }
 }
 

@@ -18,7 +18,7 @@ struct DibSectionDeleter {
 };
 
 class TSkinBitmap {
-public:
+ public:
   TSkinBitmap() = default;
   explicit TSkinBitmap(PixelImage image) : image_(std::move(image)) {}
 
@@ -41,7 +41,7 @@ public:
   Color TransparentColor = kMagentaKey;
   bool Transparent = false;
 
-private:
+ private:
   PixelImage image_;
   std::unique_ptr<DibSection, DibSectionDeleter> dib_;
 };

@@ -28,7 +28,9 @@ bool FileExists(const std::filesystem::path& path) {
 }  // namespace
 
 TSkinData::TSkinData(framework::TComponent* AOwner)
-    : framework::TComponent(AOwner), f3rdControls(std::make_unique<framework::TStringList>()), gdi_(CreateSkinDataGdi()) {
+    : framework::TComponent(AOwner),
+      f3rdControls(std::make_unique<framework::TStringList>()),
+      gdi_(CreateSkinDataGdi()) {
   f3rdControls->SetStrings(BuiltinSkin3rd());
 }
 

@@ -24,13 +24,42 @@
 namespace lanvero {
 
 enum TSkinControlType : int {
-  xcMainMenu, xcPopupMenu, xcMenuItem, xcToolbar, xcControlbar, xcCombo, xcCheckBox, xcRadioButton,
-  xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcSpin, xcPanel, xcGroupBox,
-  xcStatusBar, xcTab, xcTrackBar, xcSystemMenu, xcFastReport,
+  xcMainMenu,
+  xcPopupMenu,
+  xcMenuItem,
+  xcToolbar,
+  xcControlbar,
+  xcCombo,
+  xcCheckBox,
+  xcRadioButton,
+  xcProgress,
+  xcScrollbar,
+  xcEdit,
+  xcButton,
+  xcBitBtn,
+  xcSpeedButton,
+  xcSpin,
+  xcPanel,
+  xcGroupBox,
+  xcStatusBar,
+  xcTab,
+  xcTrackBar,
+  xcSystemMenu,
+  xcFastReport,
 };
 enum TSkinOption : int {
-  xoMDIScrollbar, xoMenuMerge, xoTransparent, xoPreview, xoParentBackGround, xoNoFocusRect, xoToolbarBK,
-  xoToolbarButton, xoMDIChildBorder, xoMenuBG, xoCaptionButtonHint, xoFormScrollbar,
+  xoMDIScrollbar,
+  xoMenuMerge,
+  xoTransparent,
+  xoPreview,
+  xoParentBackGround,
+  xoNoFocusRect,
+  xoToolbarBK,
+  xoToolbarButton,
+  xoMDIChildBorder,
+  xoMenuBG,
+  xoCaptionButtonHint,
+  xoFormScrollbar,
 };
 enum TSkinFormType : int { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
 
@@ -49,10 +78,9 @@ class TSkinData;
 
 using TFormSkinEvent = std::function<void(framework::TObject* Sender, const std::wstring& aName, bool& DoSkin)>;
 using TSkinNotifyEvent = std::function<void(framework::TObject* Sender)>;
-using TSkinControlEvent =
-    std::function<void(framework::TComponent* Sender, TSkinData* SkinData, framework::TComponent* Form,
-                       framework::TComponent* Control, const std::wstring& ControlClass,
-                       framework::TComponent*& SkinnedControl)>;
+using TSkinControlEvent = std::function<void(framework::TComponent* Sender, TSkinData* SkinData,
+                                             framework::TComponent* Form, framework::TComponent* Control,
+                                             const std::wstring& ControlClass, framework::TComponent*& SkinnedControl)>;
 using TSkinFormEvent =
     std::function<void(framework::TObject* Sender, SkinWindowHandle ahwnd, const std::wstring& aName)>;
 
@@ -60,7 +88,7 @@ using TSkinFormEvent =
 // installs its own; until then every call does nothing, so a component
 // loads and builds its definitions without any windows being skinned.
 class SkinDataRuntime {
-public:
+ public:
   virtual ~SkinDataRuntime() = default;
   // After the form holding the component was read (register, hook, skin
   // the windows that exist).
@@ -78,11 +106,12 @@ public:
   virtual void UpdateSkinControl(TSkinData&, framework::TComponent* /*parent*/, framework::TComponent* /*control*/) {}
   virtual void UpdateMenu(TSkinData&, framework::TComponent* /*parent*/) {}
   virtual void AddNestForm(TSkinData&, framework::TComponent* /*parent*/, framework::TComponent* /*nested*/) {}
-  virtual void DeleteGraphicControl(TSkinData&, framework::TComponent* /*parent*/, framework::TComponent* /*control*/) {}
+  virtual void DeleteGraphicControl(TSkinData&, framework::TComponent* /*parent*/, framework::TComponent* /*control*/) {
+  }
 };
 
 class TSkinData : public framework::TComponent, public SkinDefinitions {
-public:
+ public:
   explicit TSkinData(framework::TComponent* AOwner);
   ~TSkinData() override;
 
@@ -181,7 +210,7 @@ public:
   // Windows: glyph list, background brush, caption font (win/SkinDataGdi.h).
   TSkinDataGdi* Gdi() const { return gdi_.get(); }
 
-private:
+ private:
   // Parses a loaded package into the definitions and keeps it as `data`.
   void AdoptPackage(ByteStream candidate, bool hadSkin, const SkinLoadLimits& limits = {});
   void NotifySkinLoaded();

@@ -13,10 +13,11 @@ using framework::EnumInfo;
 
 const EnumInfo& SkinControlTypeEnum() {
   static const EnumInfo info{"TSkinControlType",
-                             {"xcMainMenu", "xcPopupMenu", "xcMenuItem", "xcToolbar", "xcControlbar", "xcCombo",
-                              "xcCheckBox", "xcRadioButton", "xcProgress", "xcScrollbar", "xcEdit", "xcButton",
-                              "xcBitBtn", "xcSpeedButton", "xcSpin", "xcPanel", "xcGroupBox", "xcStatusBar", "xcTab",
-                              "xcTrackBar", "xcSystemMenu", "xcFastReport"}};
+                             {"xcMainMenu",   "xcPopupMenu", "xcMenuItem",    "xcToolbar",     "xcControlbar",
+                              "xcCombo",      "xcCheckBox",  "xcRadioButton", "xcProgress",    "xcScrollbar",
+                              "xcEdit",       "xcButton",    "xcBitBtn",      "xcSpeedButton", "xcSpin",
+                              "xcPanel",      "xcGroupBox",  "xcStatusBar",   "xcTab",         "xcTrackBar",
+                              "xcSystemMenu", "xcFastReport"}};
   return info;
 }
 

@@ -36,8 +36,7 @@ void ReadTextColors(SkinDefinitionReader& in, TDataSkinObject& object, std::stri
   object.Downcolor = in.Integer(section, "PressedColour", kNoTextColor);
 }
 
-void ReadSecondColors(SkinDefinitionReader& in, TDataSkinObject& object, std::string_view section,
-                      Color buttonText) {
+void ReadSecondColors(SkinDefinitionReader& in, TDataSkinObject& object, std::string_view section, Color buttonText) {
   object.Normalcolor2 = in.ColorKey(section, "NormalColour2", buttonText);
   object.Overcolor2 = in.ColorKey(section, "MouseOverColour2", buttonText);
   object.Downcolor2 = in.ColorKey(section, "PressedColour2", buttonText);
@@ -59,8 +58,8 @@ void ReadCommonFields(SkinDefinitionReader& in, TDataSkinObject& object, std::st
 
 }  // namespace
 
-SkinDefinitionReader::SkinDefinitionReader(const TSkinReader& package, const TQuickIni& ini,
-                                           SkinReadObserver* observer, const SkinLoadLimits& limits)
+SkinDefinitionReader::SkinDefinitionReader(const TSkinReader& package, const TQuickIni& ini, SkinReadObserver* observer,
+                                           const SkinLoadLimits& limits)
     : package_(package), ini_(ini), observer_(observer), pixelsLeft_(limits.pixels) {
   ini_.ReadSections(&sections_);
 }
@@ -95,8 +94,8 @@ int32_t SkinDefinitionReader::Decide(const TDataSkinObject& owner, DefinitionFie
   return value;
 }
 
-PixelImage SkinDefinitionReader::KeyImage(const TDataSkinObject* owner, DefinitionField field,
-                                          std::string_view section, std::string_view key) {
+PixelImage SkinDefinitionReader::KeyImage(const TDataSkinObject* owner, DefinitionField field, std::string_view section,
+                                          std::string_view key) {
   const std::string fname = String(section, key);
   PixelImage image;
   const ImageLookup outcome = LookUpImage(fname, image);
@@ -128,8 +127,7 @@ std::string GetFileName(std::string_view s) {
   return dot == std::string_view::npos ? std::string() : std::string(s.substr(0, dot));
 }
 
-void ReadSkinObject(SkinDefinitionReader& in, Slot<TDataSkinObject>& slot, std::string_view section,
-                    Color buttonText) {
+void ReadSkinObject(SkinDefinitionReader& in, Slot<TDataSkinObject>& slot, std::string_view section, Color buttonText) {
   slot.reset();
   if (!in.Has(section, "Image")) return;
   slot = std::make_unique<TDataSkinObject>(std::string(section));
@@ -156,8 +154,7 @@ void ReadBitmapBorder(SkinDefinitionReader& in, Slot<TDataSkinBorder>& slot, std
   slot->Tile = CapTile(in, *slot, in.Field(*slot, F::Tile, section, "Tile", 0), 1);
 }
 
-void ReadBoxLabel(SkinDefinitionReader& in, Slot<TDataSkinBoxLabel>& slot, std::string_view section,
-                  Color buttonText) {
+void ReadBoxLabel(SkinDefinitionReader& in, Slot<TDataSkinBoxLabel>& slot, std::string_view section, Color buttonText) {
   slot.reset();
   if (!in.Has(section, "Image")) return;
   slot = std::make_unique<TDataSkinBoxLabel>(std::string(section));

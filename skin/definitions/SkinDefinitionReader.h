@@ -19,7 +19,7 @@
 namespace lanvero {
 
 class SkinDefinitionReader {
-public:
+ public:
   // `observer`, when given, hears of every value the load reads and decides;
   // images decode within `limits.pixels` together.
   SkinDefinitionReader(const TSkinReader& package, const TQuickIni& ini, SkinReadObserver* observer = nullptr,
@@ -53,7 +53,7 @@ public:
     bmp.SetImage(KeyImage(&owner, field, section, key));
   }
 
-private:
+ private:
   ImageLookup LookUpImage(std::string_view fname, PixelImage& image);
 
   const TSkinReader& package_;
@@ -77,13 +77,11 @@ std::string GetFileName(std::string_view s);
 // Generic section readers. Each frees the slot's previous object and
 // creates a new one only when the section names an image. `buttonText` is
 // the default of the second colours (scheme colour 4).
-void ReadSkinObject(SkinDefinitionReader& in, Slot<TDataSkinObject>& slot, std::string_view section,
-                    Color buttonText);
+void ReadSkinObject(SkinDefinitionReader& in, Slot<TDataSkinObject>& slot, std::string_view section, Color buttonText);
 void ReadSkinBorder(SkinDefinitionReader& in, Slot<TDataSkinBorder>& slot, std::string_view section,
                     std::string_view maskKey, Color buttonText);
 void ReadBitmapBorder(SkinDefinitionReader& in, Slot<TDataSkinBorder>& slot, std::string_view section);
-void ReadBoxLabel(SkinDefinitionReader& in, Slot<TDataSkinBoxLabel>& slot, std::string_view section,
-                  Color buttonText);
+void ReadBoxLabel(SkinDefinitionReader& in, Slot<TDataSkinBoxLabel>& slot, std::string_view section, Color buttonText);
 // Refills the push-button definition from "Buttons" (no image check).
 void ReadButtonSet(SkinDefinitionReader& in, TDataSkinButton& button, Color buttonText);
 

@@ -32,11 +32,11 @@ enum class DefinitionField : uint8_t {
   Frames,       // frames in Map
   CheckFrames,
   RadioFrames,
-  MarginLeft,   // fixed parts of a frame in nine-slice or three-part drawing
+  MarginLeft,  // fixed parts of a frame in nine-slice or three-part drawing
   MarginTop,
   MarginRight,
   MarginBottom,
-  Tile,         // the tile or stretch flag
+  Tile,  // the tile or stretch flag
 };
 
 // Why the loader gave a field a value of its own.
@@ -56,7 +56,7 @@ enum class ImageLookup : uint8_t {
 };
 
 class SkinReadObserver {
-public:
+ public:
   virtual ~SkinReadObserver() = default;
 
   // An integer key whose text is not a number: the loader uses `fallback`.

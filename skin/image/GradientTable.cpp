@@ -65,8 +65,8 @@ void GradientFill(PixelImage& image, const Rect& area, Color start, Color end, G
   const GradientBands bands = VisibleGradientBands(area, clip, direction);
   if (bands.IsEmpty()) return;
   const bool across_x = direction == GradientDirection::LeftToRight;
-  const auto& table = SharedGradientCache().Table(across_x ? area.Width() : area.Height(), ResolveColor(start),
-                                                  ResolveColor(end));
+  const auto& table =
+      SharedGradientCache().Table(across_x ? area.Width() : area.Height(), ResolveColor(start), ResolveColor(end));
   const Rect visible = Intersect(area, clip);
   for (int32_t i = bands.first; i <= bands.last; ++i) {
     const Rect band = across_x ? Rect{area.left + i, visible.top, area.left + i + 1, visible.bottom}

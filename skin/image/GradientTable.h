@@ -20,7 +20,7 @@ enum class GradientDirection : int32_t { LeftToRight = 0, TopToBottom = 1 };
 std::vector<Color> MakeGradientTable(int32_t steps, Color start, Color end);
 
 class GradientCache {
-public:
+ public:
   static constexpr int kSlots = 16;
 
   // A table with `steps` entries whose first entry is `start` and last
@@ -28,7 +28,7 @@ public:
   // first), otherwise built into the next slot round-robin.
   const std::vector<Color>& Table(int32_t steps, Color start, Color end);
 
-private:
+ private:
   std::array<std::vector<Color>, kSlots> slots_;
   int next_slot_ = 0;
 };

@@ -13,7 +13,7 @@ bool Inside(const Rect& inner, const Rect& outer) {
 // Collects pieces, dropping those that would draw nothing or read outside
 // the strip.
 class PieceList {
-public:
+ public:
   PieceList(int32_t strip_width, int32_t strip_height) : strip_{0, 0, strip_width, strip_height} {}
 
   void Add(SlicePart part, const Rect& target, const Rect& source, PieceFill fill = PieceFill::Stretch) {
@@ -22,7 +22,7 @@ public:
   }
   std::vector<SlicePiece> Take() { return std::move(pieces_); }
 
-private:
+ private:
   Rect strip_;
   std::vector<SlicePiece> pieces_;
 };
@@ -60,7 +60,8 @@ std::vector<SlicePiece> NineSlicePieces(int32_t w, int32_t h, const Rect& frame,
   if (T > 0) pieces.Add(SlicePart::TopEdge, {L, 0, w - R, T}, {xo + L, yo, xo + fw - R, yo + T});
   pieces.Add(SlicePart::Centre, {L, T, w - R, h - B}, {xo + L, yo + T, xo + fw - R, yo + fh - B},
              tile_centre ? PieceFill::Tile : PieceFill::Stretch);
-  if (R > 0 && B > 0) pieces.Add(SlicePart::BottomRight, {w - R, h - B, w, h}, {xo + fw - R, yo + fh - B, xo + fw, yo + fh});
+  if (R > 0 && B > 0)
+    pieces.Add(SlicePart::BottomRight, {w - R, h - B, w, h}, {xo + fw - R, yo + fh - B, xo + fw, yo + fh});
   if (R > 0) pieces.Add(SlicePart::RightEdge, {w - R, T, w, h - B}, {xo + fw - R, yo + T, xo + fw, yo + fh - B});
   if (B > 0) pieces.Add(SlicePart::BottomEdge, {L, h - B, w - R, h}, {xo + L, yo + fh - B, xo + fw - R, yo + fh});
   return pieces.Take();

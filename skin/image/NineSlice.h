@@ -17,8 +17,21 @@ namespace lanvero {
 // when count < 1 or index is outside 1..count.
 Rect StripFrame(int32_t strip_width, int32_t strip_height, int32_t index, int32_t count, bool vertical);
 
-enum class SlicePart { TopLeft, BottomLeft, TopRight, LeftEdge, TopEdge, Centre, BottomRight, RightEdge, BottomEdge,
-                       LeftEnd, Middle, RightEnd, Whole };
+enum class SlicePart {
+  TopLeft,
+  BottomLeft,
+  TopRight,
+  LeftEdge,
+  TopEdge,
+  Centre,
+  BottomRight,
+  RightEdge,
+  BottomEdge,
+  LeftEnd,
+  Middle,
+  RightEnd,
+  Whole
+};
 enum class PieceFill { Stretch, Tile };
 
 struct SlicePiece {

@@ -28,8 +28,9 @@ void ComposeAndPlace(PixelImage& canvas, const Rect& destination, std::span<cons
   if (transparent) {
     TransparentCopy(canvas, destination, scratch.View(), kMagentaKey);
   } else {
-    StretchCopy(canvas, {destination.left, destination.top, destination.left + scratch.Width(),
-                         destination.top + scratch.Height()},
+    StretchCopy(canvas,
+                {destination.left, destination.top, destination.left + scratch.Width(),
+                 destination.top + scratch.Height()},
                 scratch.View(), scratch.Bounds());
   }
 }
@@ -75,8 +76,8 @@ void TileDraw(PixelImage& to, const Rect& area, const PixelView& from, const Rec
       std::ranges::copy(above, row.begin());
       continue;
     }
-    const Pixel* tile_row = from.pixels + static_cast<std::size_t>(source.top + (y - area.top) % th) * from.stride +
-                            source.left;
+    const Pixel* tile_row =
+        from.pixels + static_cast<std::size_t>(source.top + (y - area.top) % th) * from.stride + source.left;
     std::size_t x = 0;
     for (int32_t phase = (visible.left - area.left) % tw; x < row.size(); phase = 0) {
       const std::size_t run = std::min(static_cast<std::size_t>(tw - phase), row.size() - x);
@@ -113,7 +114,7 @@ void DrawPieces(PixelImage& to, std::span<const SlicePiece> pieces, const PixelV
 }
 
 PixelImage BuildSkinImage(const Rect& destination, const PixelView& strip, const Margins& margins, int32_t index,
-                         int32_t count, bool tile_centre, bool vertical) {
+                          int32_t count, bool tile_centre, bool vertical) {
   PixelImage result(destination.Width(), destination.Height());
   if (result.IsEmpty()) return result;
   const Rect frame = StripFrame(strip.width, strip.height, index, count, vertical);
@@ -154,8 +155,8 @@ void DrawSkinFrameCentered(PixelImage& canvas, const Rect& destination, const Pi
   if (destination.IsEmpty()) return;
   const Rect frame = StripFrame(strip.width, strip.height, index, count, false);
   if (frame.IsEmpty()) return;
-  const Rect at = CentredFrameTarget(destination.Width(), destination.Height(), frame)
-                      .Offset(destination.left, destination.top);
+  const Rect at =
+      CentredFrameTarget(destination.Width(), destination.Height(), frame).Offset(destination.left, destination.top);
   const SlicePiece unscaled{SlicePart::Whole, {0, 0, frame.Width(), frame.Height()}, frame};
   ComposeAndPlace(canvas, at, {&unscaled, 1}, strip, transparent);
 }

@@ -33,7 +33,7 @@ void DrawPieces(PixelImage& to, std::span<const SlicePiece> pieces, const PixelV
 // The frame `index` of `count` of `strip` scaled to the destination's size
 // by the nine-slice rules (software counterpart of BuildSkinBitmap).
 PixelImage BuildSkinImage(const Rect& destination, const PixelView& strip, const Margins& margins, int32_t index,
-                         int32_t count, bool tile_centre, bool vertical);
+                          int32_t count, bool tile_centre, bool vertical);
 
 // Software counterparts of the device-context drawing routines, drawing
 // into `canvas` at `destination`. Empty destinations draw nothing;

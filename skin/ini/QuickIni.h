@@ -16,7 +16,7 @@
 namespace lanvero {
 
 class AssertionFailure : public std::logic_error {
-public:
+ public:
   using std::logic_error::logic_error;
 };
 
@@ -33,7 +33,7 @@ struct IniSectionEntry {
 };
 
 class TQuickIni {
-public:
+ public:
   // Replaces the content by the text from the stream's position to its end;
   // a null stream changes nothing.
   void LoadFromStream(ByteStream* Stream);
@@ -66,7 +66,7 @@ public:
   const std::string& FileName() const { return FFileName; }
   void SetFileName(const std::string& name);
 
-private:
+ private:
   int32_t FindSection(std::string_view Section) const;
   // Index one past the last line of the section whose header is at line.
   int32_t SectionEnd(int32_t headerLine) const;

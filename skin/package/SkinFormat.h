@@ -18,8 +18,8 @@ struct VersionLayout {
   int32_t reservedBytes;
 };
 
-inline constexpr std::array<VersionLayout, 6> kVersions{{
-    {20000, 0}, {30000, 256}, {40000, 80}, {50000, 48}, {60000, 117}, {70000, 69}}};
+inline constexpr std::array<VersionLayout, 6> kVersions{
+    {{20000, 0}, {30000, 256}, {40000, 80}, {50000, 48}, {60000, 117}, {70000, 69}}};
 
 // Size of the reserved block after the header; empty for unknown versions.
 constexpr std::optional<int32_t> ReservedBlockSize(int32_t version) {

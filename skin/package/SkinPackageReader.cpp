@@ -111,9 +111,8 @@ void TSkinReader::readfile(std::string_view name, ByteStream& destination) const
 
 void TSkinReader::readIni(std::string_view pattern, ByteStream& destination, std::string& foundName) const {
   destination.Clear();
-  const auto found = std::find_if(Dir.begin(), Dir.end(), [&](const std::string& entry) {
-    return entry.find(pattern) != std::string::npos;
-  });
+  const auto found = std::find_if(Dir.begin(), Dir.end(),
+                                  [&](const std::string& entry) { return entry.find(pattern) != std::string::npos; });
   if (found == Dir.end()) return;
   foundName = *found;
   CopyMember(static_cast<int>(found - Dir.begin()), destination);

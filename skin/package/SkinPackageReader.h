@@ -32,7 +32,7 @@ enum class PackageStatus {
 const char* DescribePackageStatus(PackageStatus status);
 
 class TSkinReader {
-public:
+ public:
   // Unpacks a skin file (size prefix + LZH stream) into destination.
   void Decompress(ByteStream& source, ByteStream& destination);
   // Opens the skin file held in the stream; true when a package of a known
@@ -67,7 +67,7 @@ public:
   ByteStream ms;
   TSkinHeader header;
 
-private:
+ private:
   PackageStatus ReadPackage(std::span<const uint8_t> package);
   void CopyMember(int index, ByteStream& destination) const;
 };

@@ -18,7 +18,7 @@ struct PackageMember {
 };
 
 class PackageWriteError : public std::invalid_argument {
-public:
+ public:
   using std::invalid_argument::invalid_argument;
 };
 

@@ -11,7 +11,8 @@ TSkinCollectionItem::TSkinCollectionItem(framework::TCollection* collection, int
 
 const framework::ClassInfo& TSkinCollectionItem::StaticClassInfo() {
   static const framework::ClassInfo info =
-      framework::ClassBuilder<TSkinCollectionItem>("TSkinCollectionItem", &framework::TCollectionItem::StaticClassInfo())
+      framework::ClassBuilder<TSkinCollectionItem>("TSkinCollectionItem",
+                                                   &framework::TCollectionItem::StaticClassInfo())
           .String("Name", &TSkinCollectionItem::NameText, &TSkinCollectionItem::SetNameText)
           .Binary("DataStream", &TSkinCollectionItem::WriteDataStream, &TSkinCollectionItem::SetDataStream)
           .Build();
@@ -61,9 +62,7 @@ void TSkinCollectionItem::CopyData(ByteStream& destination) {
   FData.Seek(kept);
 }
 
-void TSkinCollectionItem::ReadDataStream(std::span<const uint8_t> propertyBytes) {
-  FData = ByteStream(propertyBytes);
-}
+void TSkinCollectionItem::ReadDataStream(std::span<const uint8_t> propertyBytes) { FData = ByteStream(propertyBytes); }
 
 std::vector<uint8_t> TSkinCollectionItem::WriteDataStream() const {
   const auto bytes = FData.Bytes();

@@ -19,14 +19,14 @@
 namespace lanvero {
 
 class DuplicateSkinNameError : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };
 
 class TSkinCollection;
 
 class TSkinCollectionItem : public framework::TCollectionItem {
-public:
+ public:
   TSkinCollectionItem(framework::TCollection* collection, int32_t id);
   static const framework::ClassInfo& StaticClassInfo();
   const framework::ClassInfo& ClassType() const override { return StaticClassInfo(); }
@@ -60,7 +60,7 @@ public:
   std::wstring NameText() const;
   void SetNameText(const std::wstring& name);
 
-private:
+ private:
   const TSkinCollection& Owner() const;
   int32_t id_;
   std::string FName;
@@ -68,7 +68,7 @@ private:
 };
 
 class TSkinCollection : public framework::TCollection {
-public:
+ public:
   TSkinCollection();
   TSkinCollection(const TSkinCollection& other) : TSkinCollection() { Assign(other); }
   TSkinCollection& operator=(const TSkinCollection& other);
@@ -81,15 +81,17 @@ public:
   void Assign(const TSkinCollection& source);
   int32_t Count() const { return framework::TCollection::Count(); }
   TSkinCollectionItem& Items(int32_t index) { return static_cast<TSkinCollectionItem&>(*Item(index)); }
-  const TSkinCollectionItem& Items(int32_t index) const { return static_cast<const TSkinCollectionItem&>(*Item(index)); }
+  const TSkinCollectionItem& Items(int32_t index) const {
+    return static_cast<const TSkinCollectionItem&>(*Item(index));
+  }
   bool NameUsedByOther(const std::string& name, const TSkinCollectionItem& except) const;
 
-private:
+ private:
   int32_t nextId_ = 0;
 };
 
 class TSkinStore : public framework::TComponent {
-public:
+ public:
   explicit TSkinStore(framework::TComponent* owner = nullptr);
   static const framework::ClassInfo& StaticClassInfo();
   const framework::ClassInfo& ClassType() const override { return StaticClassInfo(); }
@@ -100,7 +102,7 @@ public:
   // The published "Store" sub-object.
   TSkinCollection* StoreObject() const { return store_.get(); }
 
-private:
+ private:
   std::unique_ptr<TSkinCollection> store_;
 };
 

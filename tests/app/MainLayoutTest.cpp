@@ -54,16 +54,36 @@ class MainLayoutTest : public ::testing::Test {
 TEST_F(MainLayoutTest, EveryComponentOfTheMainWindowIsStoredWithItsKind) {
   std::map<std::string, std::string> kinds;
   CollectKinds(root, kinds);
-  const std::map<std::string, std::string> expected{
-      {"Form1", "TForm1"}, {"Image1", "TImage"}, {"Label15", "TLabel"}, {"Label5", "TLabel"},
-      {"PageControl1", "TPageControl"}, {"TabSheet1", "TTabSheet"}, {"GroupBox1", "TGroupBox"},
-      {"DBGrid1", "TDBGrid"}, {"Button_Copy", "TButton"}, {"Button_Refresh", "TButton"},
-      {"Button_Search", "TButton"}, {"searchkeyword", "TEdit"}, {"Memo_Info", "TMemo"},
-      {"TabSheet2", "TTabSheet"}, {"GroupBox2", "TGroupBox"}, {"Label1", "TLabel"}, {"Label2", "TLabel"},
-      {"Label3", "TLabel"}, {"Label4", "TLabel"}, {"Edit_SoftVer", "TEdit"}, {"Memo1", "TMemo"},
-      {"StatusBar1", "TStatusBar"}, {"Button_Close", "TButton"}, {"Button_Updata", "TButton"},
-      {"Button_Web", "TButton"}, {"ADOConnection1", "TADOConnection"}, {"ADOTable1", "TADOTable"},
-      {"ADOQuery1", "TADOQuery"}, {"DataSource1", "TDataSource"}, {"SkinData1", "TSkinData"}};
+  const std::map<std::string, std::string> expected{{"Form1", "TForm1"},
+                                                    {"Image1", "TImage"},
+                                                    {"Label15", "TLabel"},
+                                                    {"Label5", "TLabel"},
+                                                    {"PageControl1", "TPageControl"},
+                                                    {"TabSheet1", "TTabSheet"},
+                                                    {"GroupBox1", "TGroupBox"},
+                                                    {"DBGrid1", "TDBGrid"},
+                                                    {"Button_Copy", "TButton"},
+                                                    {"Button_Refresh", "TButton"},
+                                                    {"Button_Search", "TButton"},
+                                                    {"searchkeyword", "TEdit"},
+                                                    {"Memo_Info", "TMemo"},
+                                                    {"TabSheet2", "TTabSheet"},
+                                                    {"GroupBox2", "TGroupBox"},
+                                                    {"Label1", "TLabel"},
+                                                    {"Label2", "TLabel"},
+                                                    {"Label3", "TLabel"},
+                                                    {"Label4", "TLabel"},
+                                                    {"Edit_SoftVer", "TEdit"},
+                                                    {"Memo1", "TMemo"},
+                                                    {"StatusBar1", "TStatusBar"},
+                                                    {"Button_Close", "TButton"},
+                                                    {"Button_Updata", "TButton"},
+                                                    {"Button_Web", "TButton"},
+                                                    {"ADOConnection1", "TADOConnection"},
+                                                    {"ADOTable1", "TADOTable"},
+                                                    {"ADOQuery1", "TADOQuery"},
+                                                    {"DataSource1", "TDataSource"},
+                                                    {"SkinData1", "TSkinData"}};
   EXPECT_EQ(kinds, expected);
 }
 
@@ -80,9 +100,9 @@ TEST_F(MainLayoutTest, SkinComponentReadsItsSettingsAndThePackedSkin) {
   EXPECT_TRUE(skin.Active());
   EXPECT_EQ(skin.DisableTag(), 99);
   const TSkinControlTypes groups = skin.SkinControls();
-  for (int member : {xcMainMenu, xcPopupMenu, xcToolbar, xcControlbar, xcCombo, xcCheckBox, xcRadioButton,
-                     xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcSpin, xcPanel,
-                     xcGroupBox, xcStatusBar, xcTab, xcTrackBar, xcSystemMenu}) {
+  for (int member : {xcMainMenu, xcPopupMenu, xcToolbar,   xcControlbar, xcCombo,    xcCheckBox,    xcRadioButton,
+                     xcProgress, xcScrollbar, xcEdit,      xcButton,     xcBitBtn,   xcSpeedButton, xcSpin,
+                     xcPanel,    xcGroupBox,  xcStatusBar, xcTab,        xcTrackBar, xcSystemMenu}) {
     EXPECT_TRUE(groups & SetOf(member)) << "control group " << member << " is not skinned";
   }
   EXPECT_FALSE(groups & SetOf(xcMenuItem));

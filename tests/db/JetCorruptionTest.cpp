@@ -60,7 +60,8 @@ TEST(JetCorruption, TruncationNeverYieldsPartialData) {
   ASSERT_TRUE(complete.has_value());
   std::size_t refused = 0;
   for (std::size_t length = 0; length < file.size(); length += jet::kPageSize / 2 + 1) {
-    const auto truncated = ReadAll(std::vector<std::uint8_t>(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length)));
+    const auto truncated =
+        ReadAll(std::vector<std::uint8_t>(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length)));
     if (truncated) {
       EXPECT_EQ(truncated->front().rows, complete->front().rows) << length;
     } else {
@@ -77,7 +78,8 @@ TEST(JetCorruption, DamagedStructuresNeverCrash) {
   std::size_t refused = 0;
   for (std::size_t offset = jet::kPageSize; offset < 6 * jet::kPageSize; ++offset) {
     if (file[offset] == 0 && offset % 61 != 0) continue;  // most zero filler is inert
-    for (const std::uint8_t value : {std::uint8_t{0x00}, std::uint8_t{0xFF}, static_cast<std::uint8_t>(file[offset] ^ 0x41)}) {
+    for (const std::uint8_t value :
+         {std::uint8_t{0x00}, std::uint8_t{0xFF}, static_cast<std::uint8_t>(file[offset] ^ 0x41)}) {
       std::vector<std::uint8_t> damaged = file;
       damaged[offset] = value;
       refused += !ReadsCleanly(std::move(damaged));

@@ -17,7 +17,8 @@ namespace {
 class JetFileLockTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    path_ = ::testing::TempDir() + "jet-file-lock-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".bin";
+    path_ = ::testing::TempDir() + "jet-file-lock-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+            ".bin";
     std::ofstream(path_, std::ios::binary) << "content";
   }
   void TearDown() override { std::remove(path_.c_str()); }

@@ -48,7 +48,8 @@ void Walk(const JetPages& pages, std::uint32_t number, std::vector<LeafEntry>& o
     ASSERT_EQ(page.U8(0), jet::kIndexLeafPage);
     ASSERT_EQ(entry.size(), 9u);
     EXPECT_EQ(entry.U8(0), 0x7F);
-    out.push_back({static_cast<std::int32_t>(BigEndian(entry, 1, 4) ^ 0x80000000u), {BigEndian(entry, 5, 3), entry.U8(8)}});
+    out.push_back(
+        {static_cast<std::int32_t>(BigEndian(entry, 1, 4) ^ 0x80000000u), {BigEndian(entry, 5, 3), entry.U8(8)}});
   }
 }
 
@@ -61,7 +62,8 @@ TEST(JetIndex, TreeCoversEveryRowInKeyOrder) {
   const JetTableDefinition definition = ReadTableDefinition(pages, 4);
   ASSERT_EQ(definition.indexes.size(), 1u);
   EXPECT_EQ(definition.indexes[0].columnNumbers, std::vector<std::uint16_t>{0});
-  EXPECT_EQ(pages.Page(definition.indexes[0].rootPage).U8(0), jet::kIndexNodePage) << "1,500 keys need more than one leaf";
+  EXPECT_EQ(pages.Page(definition.indexes[0].rootPage).U8(0), jet::kIndexNodePage)
+      << "1,500 keys need more than one leaf";
 
   std::vector<LeafEntry> entries;
   Walk(pages, definition.indexes[0].rootPage, entries);

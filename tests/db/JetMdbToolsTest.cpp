@@ -19,7 +19,6 @@
 namespace lanvero::db {
 namespace {
 
-
 bool HaveMdbTools() { return std::system("command -v mdb-export >/dev/null 2>&1") == 0; }
 
 std::string RunCommand(const std::string& command) {
@@ -41,7 +40,8 @@ class MdbToolsReadBack : public ::testing::Test {
   std::string WriteFile(const Table& table, const std::string& name) {
     const std::vector<std::uint8_t> bytes = WriteJetDatabase(table, {25270, 2052});
     path_ = ::testing::TempDir() + name + "-" + std::to_string(getpid()) + ".mdb";
-    std::ofstream(path_, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path_, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path_;
   }
   void TearDown() override {
@@ -92,7 +92,8 @@ TEST_F(MdbToolsReadBack, MultiPageDefinitionExportsTheSameRows) {
 TEST_F(MdbToolsReadBack, ShippedDatabaseReadsTheSameInBothReaders) {
   const char* binaryDir = std::getenv("LANVERO_BINARY_DIR");
   const std::string file = std::string(binaryDir ? binaryDir : ".") + "/assets/data/lanvero.mdb";
-  if (!std::ifstream(file).good()) GTEST_SKIP() << "no built database at " << file << " (build target lanvero_database)";
+  if (!std::ifstream(file).good())
+    GTEST_SKIP() << "no built database at " << file << " (build target lanvero_database)";
   const Table table = JetDatabase::FromFile(file).ReadTable(u"data");
   EXPECT_GT(table.rows.size(), 100u);
   EXPECT_EQ(RunCommand("mdb-export -Q -d '\t' '" + file + "' data"), ExpectedExport(table));

@@ -6,7 +6,9 @@
 namespace lanvero::db {
 namespace {
 
-std::u16string Decode(const std::vector<std::uint8_t>& bytes) { return DecodeJetText(ByteView(bytes.data(), bytes.size())); }
+std::u16string Decode(const std::vector<std::uint8_t>& bytes) {
+  return DecodeJetText(ByteView(bytes.data(), bytes.size()));
+}
 
 TEST(JetText, DecodesCompressedRunsOfBothWidths) {
   // "ab", switch, U+5F20 U+59D3, switch, " z"

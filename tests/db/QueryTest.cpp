@@ -23,7 +23,8 @@ namespace {
 Table SampleTable() {
   Table table;
   table.name = u"data";
-  table.columns = {{u"编号", ColumnType::Long, true, 0}, {u"标题", ColumnType::Text, false, 50},
+  table.columns = {{u"编号", ColumnType::Long, true, 0},
+                   {u"标题", ColumnType::Text, false, 50},
                    {u"内容", ColumnType::Memo, false, 0}};
   table.rows = {{Value{3}, Value{u"张姓 zhang"}, Value{u"ABCDEF"}},
                 {Value{5}, Value{u"王姓 wang"}, Value{u"012345"}},
@@ -37,8 +38,8 @@ class DatabaseFile {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     path_ = ::testing::TempDir() + "query_" + info->name() + ".mdb";
     const std::vector<std::uint8_t> bytes = WriteJetDatabase(table, JetWriteOptions{10});
-    std::ofstream(path_, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                 static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path_, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   }
   ~DatabaseFile() { std::remove(path_.c_str()); }
   const std::string& Path() const { return path_; }

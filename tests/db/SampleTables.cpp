@@ -24,7 +24,9 @@ std::u16string HexBody(std::size_t length, std::uint32_t seed) {
 Table MakeRecordTable(std::size_t rows) {
   Table table;
   table.name = u"data";
-  table.columns = {{u"编号", ColumnType::Long, true, 0}, {u"标题", ColumnType::Text, false, 50}, {u"内容", ColumnType::Memo, false, 0}};
+  table.columns = {{u"编号", ColumnType::Long, true, 0},
+                   {u"标题", ColumnType::Text, false, 50},
+                   {u"内容", ColumnType::Memo, false, 0}};
   for (std::size_t i = 0; i < rows; ++i) {
     const std::size_t kind = i % 8;
     std::u16string title = std::u16string(kSurnames[kind]) + u"姓 " + kPinyin[kind];

@@ -141,7 +141,8 @@ class SqlEvaluator : public ::testing::Test {
  protected:
   SqlEvaluator() {
     table.name = u"data";
-    table.columns = {{u"编号", ColumnType::Long, true, 0}, {u"Title", ColumnType::Text, false, 50},
+    table.columns = {{u"编号", ColumnType::Long, true, 0},
+                     {u"Title", ColumnType::Text, false, 50},
                      {u"内容", ColumnType::Memo, false, 0}};
     table.rows = {{Value{7}, Value{u"张姓 zhang"}, Value{u"AB12"}},
                   {Value{3}, Value{u"王姓 wang"}, Value{}},

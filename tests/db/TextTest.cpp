@@ -25,7 +25,9 @@ TEST(Cp936Text, RefusesWhatTheCodePageLacks) {
 }
 
 TEST(Cp936Text, InvalidBytesDecodeAsReplacementAndTheRestSurvives) {
-  EXPECT_EQ(Cp936ToUtf16("a\xFF" "b"), u"a\uFFFDb");
+  EXPECT_EQ(Cp936ToUtf16("a\xFF"
+                         "b"),
+            u"a\uFFFDb");
   EXPECT_EQ(Cp936ToUtf16("\xD5\xC5\xD5"), u"张\uFFFD");  // cut in the middle of a character
 }
 

@@ -13,7 +13,8 @@ Image Gradient(int width, int height) {
   image.width = width;
   image.height = height;
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) image.pixels.push_back(static_cast<std::uint32_t>((x * 7) << 16 | (y * 5) << 8 | (x ^ y)) & 0xFFFFFF);
+    for (int x = 0; x < width; ++x)
+      image.pixels.push_back(static_cast<std::uint32_t>((x * 7) << 16 | (y * 5) << 8 | (x ^ y)) & 0xFFFFFF);
   return image;
 }
 

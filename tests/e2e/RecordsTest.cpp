@@ -161,8 +161,8 @@ TEST_F(RecordsTest, CopyingPutsTheShownBodyOnTheClipboard) {
 }
 
 TEST_F(RecordsTest, TabWalksGridCopyRefreshSearchKeywordMemo) {
-  const std::vector<HWND> order = {lanvero_->Grid(), lanvero_->Button(L"复制"), lanvero_->Button(L"刷新"),
-                                   lanvero_->Button(L"搜索"), lanvero_->Keyword(), lanvero_->MemoInfo()};
+  const std::vector<HWND> order = {lanvero_->Grid(),          lanvero_->Button(L"复制"), lanvero_->Button(L"刷新"),
+                                   lanvero_->Button(L"搜索"), lanvero_->Keyword(),       lanvero_->MemoInfo()};
   // Backwards from the keyword box to the grid (the grid keeps Tab for
   // moving between its columns), then forwards from the keyword box.
   lanvero_->ClickOn(lanvero_->Keyword());

@@ -64,8 +64,7 @@ int SkinOptionTest::storedBrightness_ = 0;
 TEST_F(SkinOptionTest, ACoalrimPackageIsWornInsteadOfTheStoredSkin) {
   auto lanvero = LanveroSession::Start(L"--skin " + Quoted(BuiltSkinPath(L"coalrim")));
   EXPECT_FALSE(WaitForMessageBox(lanvero->Id(), 1000)) << "a good skin was refused";
-  EXPECT_TRUE(Eventually([&] { return CaptionBrightness(lanvero->Form()) < storedBrightness_ - kDarkerCaption; },
-                         true))
+  EXPECT_TRUE(Eventually([&] { return CaptionBrightness(lanvero->Form()) < storedBrightness_ - kDarkerCaption; }, true))
       << "Lanvero does not wear the skin of the file";
   EXPECT_TRUE(AnswersSkinQuery(lanvero->Button(L"搜索")));
   EXPECT_TRUE(lanvero->Close());

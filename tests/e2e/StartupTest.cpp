@@ -70,7 +70,8 @@ TEST_F(StartupTest, StatusBarCountsTheRecordsOfTheShippedData) {
   const size_t records = SurnameData::Shipped().Count();
   ASSERT_GT(records, 0u);
   EXPECT_EQ(lanvero_->Status(0), L"共" + std::to_wstring(records) + L"条信息");
-  EXPECT_EQ(lanvero_->Status(1).rfind(L"OristelQQ群:", 0), 0u) << "panel 1: " << testing::PrintToString(lanvero_->Status(1));
+  EXPECT_EQ(lanvero_->Status(1).rfind(L"OristelQQ群:", 0), 0u)
+      << "panel 1: " << testing::PrintToString(lanvero_->Status(1));
 }
 
 TEST_F(StartupTest, GridStartsOnTheFirstRecordWithAnEmptyMemoAndPlaceholderKeyword) {

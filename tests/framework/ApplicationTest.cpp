@@ -60,9 +60,8 @@ TEST(ApplicationTest, ClosingHidesOrFreesAsTheHandlerSays) {
 }
 
 TEST(ApplicationTest, DefaultHandlingShowsTheExceptionTextAndGoesOn) {
-  auto form = MakeForm(
-      "object F: TTestForm\n  object B: TButton\n    OnClick = Throwing\n  end\n  object C: TButton\n"
-      "    Left = 80\n    OnClick = ButtonClick\n  end\nend\n");
+  auto form = MakeForm("object F: TTestForm\n  object B: TButton\n    OnClick = Throwing\n  end\n  object C: TButton\n"
+                       "    Left = 80\n    OnClick = ButtonClick\n  end\nend\n");
   form->Show();
   Pump();
   auto handler = Application()->OnException;

@@ -17,10 +17,10 @@ struct BmpFields {
   uint32_t header_size = 40;  // 12 writes the old core header
   uint16_t planes = 1;
   uint32_t colors_used = 0;
-  std::vector<uint32_t> palette;        // 0x00RRGGBB
+  std::vector<uint32_t> palette;                 // 0x00RRGGBB
   std::optional<std::array<uint32_t, 3>> masks;  // written after a 40-byte header, or inside a larger one
-  std::optional<uint32_t> pixel_offset;  // default: right after the palette
-  std::vector<uint8_t> pixels;           // stored rows, already padded
+  std::optional<uint32_t> pixel_offset;          // default: right after the palette
+  std::vector<uint8_t> pixels;                   // stored rows, already padded
 };
 
 inline void Put16(std::vector<uint8_t>& out, uint32_t v) {

@@ -28,8 +28,7 @@ TEST(DecodeBmp, OneBitRowsAreBottomUpAndPadded) {
   ASSERT_EQ(image.Width(), 10);
   ASSERT_EQ(image.Height(), 2);
   EXPECT_EQ(RowPixels(image, 0), std::vector<Pixel>(10, kBlue));
-  EXPECT_EQ(RowPixels(image, 1),
-            (std::vector<Pixel>{kBlue, kRed, kBlue, kBlue, kRed, kRed, kRed, kRed, kRed, kBlue}));
+  EXPECT_EQ(RowPixels(image, 1), (std::vector<Pixel>{kBlue, kRed, kBlue, kBlue, kRed, kRed, kRed, kRed, kRed, kBlue}));
 }
 
 TEST(DecodeBmp, FourAndEightBitPalettesWithShortTables) {
@@ -52,8 +51,8 @@ TEST(DecodeBmp, SixteenBitFiveFiveFiveAndBitFields) {
   plain.pixels = PaddedRows({{0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x10, 0x42}});
   EXPECT_EQ(RowPixels(DecodeBmp(BuildBmp(plain)), 0),
             (std::vector<Pixel>{kRed, kGreen, kBlue, PixelFromRgb(132, 132, 132)}));
-  BmpFields fields{.width = 2, .height = 1, .bits = 16, .compression = 3,
-                   .masks = std::array<uint32_t, 3>{0xF800, 0x07E0, 0x001F}};
+  BmpFields fields{
+      .width = 2, .height = 1, .bits = 16, .compression = 3, .masks = std::array<uint32_t, 3>{0xF800, 0x07E0, 0x001F}};
   fields.pixels = PaddedRows({{0x00, 0xF8, 0xE0, 0x07}});
   EXPECT_EQ(RowPixels(DecodeBmp(BuildBmp(fields)), 0), (std::vector<Pixel>{kRed, kGreen}));
 }
@@ -74,19 +73,27 @@ TEST(DecodeBmp, ThirtyTwoBitIgnoresTheFourthByteAndHonoursMasksInLargeHeaders) {
   BmpFields plain{.width = 1, .height = 1, .bits = 32};
   plain.pixels = {0x10, 0x20, 0x30, 0xFF};
   EXPECT_EQ(DecodeBmp(BuildBmp(plain)).At(0, 0), PixelFromRgb(0x30, 0x20, 0x10));
-  BmpFields v4{.width = 1, .height = 1, .bits = 32, .compression = 3, .header_size = 108,
+  BmpFields v4{.width = 1,
+               .height = 1,
+               .bits = 32,
+               .compression = 3,
+               .header_size = 108,
                .masks = std::array<uint32_t, 3>{0x000000FF, 0x0000FF00, 0x00FF0000}};
   v4.pixels = {0x10, 0x20, 0x30, 0x00};
   EXPECT_EQ(DecodeBmp(BuildBmp(v4)).At(0, 0), PixelFromRgb(0x10, 0x20, 0x30));
 }
 
 TEST(DecodeBmp, RunLengthEightWithRunsLiteralsEndOfLineAndDelta) {
-  BmpFields f{.width = 4, .height = 3, .bits = 8, .compression = 1, .colors_used = 4,
+  BmpFields f{.width = 4,
+              .height = 3,
+              .bits = 8,
+              .compression = 1,
+              .colors_used = 4,
               .palette = {kBlack, 0x110000, 0x002200, 0x000033}};
-  f.pixels = {2, 1, 0, 0,            // bottom row: 1 1, end of line
+  f.pixels = {2, 1, 0, 0,              // bottom row: 1 1, end of line
               0, 3, 2, 3, 1, 0, 0, 0,  // literal 2 3 1 (padded), end of line
-              0, 2, 2, 0, 1, 2,      // move right by 2, then one 2
-              0, 1};                 // end of bitmap
+              0, 2, 2, 0, 1, 2,        // move right by 2, then one 2
+              0, 1};                   // end of bitmap
   const PixelImage image = DecodeBmp(BuildBmp(f));
   ASSERT_EQ(image.Height(), 3);
   EXPECT_EQ(RowPixels(image, 0), (std::vector<Pixel>{kBlack, kBlack, 0x002200, kBlack}));
@@ -95,8 +102,7 @@ TEST(DecodeBmp, RunLengthEightWithRunsLiteralsEndOfLineAndDelta) {
 }
 
 TEST(DecodeBmp, RunLengthFourAlternatesNibbles) {
-  BmpFields f{.width = 8, .height = 1, .bits = 4, .compression = 2, .colors_used = 6,
-              .palette = {0, 1, 2, 3, 4, 5}};
+  BmpFields f{.width = 8, .height = 1, .bits = 4, .compression = 2, .colors_used = 6, .palette = {0, 1, 2, 3, 4, 5}};
   f.pixels = {3, 0x12, 0, 3, 0x34, 0x50, 0, 1};
   EXPECT_EQ(RowPixels(DecodeBmp(BuildBmp(f)), 0), (std::vector<Pixel>{1, 2, 1, 3, 4, 5, 0, 0}));
   // Runs past the row's end are clipped, not written elsewhere.

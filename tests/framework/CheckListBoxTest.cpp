@@ -107,8 +107,15 @@ TEST_F(CheckListBoxTest, ItemsAreDrawnWithTheirCheckMarks) {
   list->SetChecked(0, true);
   auto drawItem = [&](int index) {
     auto image = std::make_unique<TBitmap>(200, 20);
-    DRAWITEMSTRUCT draw{ODT_LISTBOX, 0, static_cast<UINT>(index), ODA_DRAWENTIRE, 0, list->WindowHandle(),
-                        image->Canvas().Handle(), RECT{0, 0, 200, 20}, 0};
+    DRAWITEMSTRUCT draw{ODT_LISTBOX,
+                        0,
+                        static_cast<UINT>(index),
+                        ODA_DRAWENTIRE,
+                        0,
+                        list->WindowHandle(),
+                        image->Canvas().Handle(),
+                        RECT{0, 0, 200, 20},
+                        0};
     EXPECT_EQ(list->Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)), TRUE);
     return image;
   };

@@ -125,9 +125,7 @@ end
 
 class CommonControlsTest : public LayoutFormTest {
  protected:
-  void SetUp() override {
-    ShowForm(kLayout);
-  }
+  void SetUp() override { ShowForm(kLayout); }
   std::wstring WindowClass(TWinControl* control) {
     wchar_t name[64]{};
     GetClassNameW(control->WindowHandle(), name, 64);

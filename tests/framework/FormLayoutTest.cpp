@@ -146,22 +146,22 @@ std::wstring WindowClassOf(HWND window) {
 TEST_F(FormLayoutTest, EveryWindowedControlHasItsClassNamedWindow) {
   EXPECT_EQ(form->calls, std::vector<std::wstring>{L"FormCreate"});
   EXPECT_EQ(WindowClassOf(form->Handle()), L"TTestForm");
-  for (const wchar_t* name : {L"PageControl1", L"TabSheet1", L"GroupBox1", L"Button_Copy", L"searchkeyword",
-                              L"Memo_Info", L"StatusBar1"}) {
+  for (const wchar_t* name :
+       {L"PageControl1", L"TabSheet1", L"GroupBox1", L"Button_Copy", L"searchkeyword", L"Memo_Info", L"StatusBar1"}) {
     auto* control = Find<TWinControl>(name);
     ASSERT_NE(control, nullptr) << name;
     ASSERT_TRUE(control->HandleAllocated()) << name;
     EXPECT_EQ(WindowClassOf(control->WindowHandle()), control->ClassName()) << name;
     EXPECT_EQ(FindControlFromHandle(control->WindowHandle()), control) << name;
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control->WindowHandle(), GWLP_WNDPROC)),
-              FrameworkWindowProc)
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control->WindowHandle(), GWLP_WNDPROC)), FrameworkWindowProc)
         << name;
   }
   // The property atom is named after the module and the thread.
   wchar_t atomName[64]{};
   GlobalGetAtomNameW(ControlAtom(), atomName, 64);
   wchar_t expected[64];
-  swprintf(expected, 64, L"ControlOfs%.8X%.8X", static_cast<unsigned>(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr))),
+  swprintf(expected, 64, L"ControlOfs%.8X%.8X",
+           static_cast<unsigned>(reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr))),
            static_cast<unsigned>(GetCurrentThreadId()));
   EXPECT_STREQ(atomName, expected);
   EXPECT_EQ(FindControlFromHandle(nullptr), nullptr);
@@ -238,8 +238,8 @@ TEST_F(FormLayoutTest, TabOrderListDescendsIntoContainers) {
   std::vector<std::wstring> names;
   for (TWinControl* control : list) names.push_back(control->Name());
   EXPECT_EQ(names, (std::vector<std::wstring>{L"PageControl1", L"TabSheet1", L"GroupBox1", L"searchkeyword",
-                                              L"Button_Copy", L"Button_Search", L"Memo_Info", L"TabSheet2",
-                                              L"Memo1", L"Button_Close", L"StatusBar1"}));
+                                              L"Button_Copy", L"Button_Search", L"Memo_Info", L"TabSheet2", L"Memo1",
+                                              L"Button_Close", L"StatusBar1"}));
   EXPECT_EQ(Find<TWinControl>(L"Button_Close")->TabOrder(), 1);
   Find<TWinControl>(L"Button_Close")->SetTabOrder(0);
   EXPECT_EQ(Find<TWinControl>(L"PageControl1")->TabOrder(), 1);

@@ -32,12 +32,17 @@ class GlyphButtonsTest : public LayoutFormTest {
     const std::string glyph = GlyphHex();
     ShowForm("object F: TTestForm\n  ClientWidth = 200\n  ClientHeight = 100\n"
              "  object A: TSpeedButton\n    Left = 0\n    GroupIndex = 1\n    Down = True\n"
-             "    NumGlyphs = 2\n    Glyph.Data = {" + glyph + "}\n    OnClick = ButtonClick\n  end\n"
+             "    NumGlyphs = 2\n    Glyph.Data = {" +
+             glyph +
+             "}\n    OnClick = ButtonClick\n  end\n"
              "  object B: TSpeedButton\n    Left = 30\n    GroupIndex = 1\n    OnClick = ButtonClick\n  end\n"
              "  object OK: TBitBtn\n    Left = 80\n    Kind = bkOK\n    Caption = 'OK'\n    NumGlyphs = 2\n"
-             "    Glyph.Data = {" + glyph + "}\n  end\n"
+             "    Glyph.Data = {" +
+             glyph +
+             "}\n  end\n"
              "  object Pictured: TBitBtn\n    Left = 80\n    Top = 40\n    Images = Strip\n    ImageIndex = 0\n  end\n"
-             "  object Strip: TImageList\n    Width = 8\n    Height = 8\n    Bitmap = {" + glyph + "}\n  end\nend\n");
+             "  object Strip: TImageList\n    Width = 8\n    Height = 8\n    Bitmap = {" +
+             glyph + "}\n  end\nend\n");
   }
 };
 
@@ -80,8 +85,15 @@ TEST_F(GlyphButtonsTest, GlyphCellsFollowTheButtonState) {
   EXPECT_EQ(ok->Caption(), L"Cancel");
   EXPECT_TRUE(GetWindowLongPtrW(ok->WindowHandle(), GWL_STYLE) & BS_OWNERDRAW);
   TBitmap face(ok->Width(), ok->Height());
-  DRAWITEMSTRUCT draw{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, ok->WindowHandle(), face.Canvas().Handle(),
-                      RECT{0, 0, ok->Width(), ok->Height()}, 0};
+  DRAWITEMSTRUCT draw{ODT_BUTTON,
+                      0,
+                      0,
+                      ODA_DRAWENTIRE,
+                      0,
+                      ok->WindowHandle(),
+                      face.Canvas().Handle(),
+                      RECT{0, 0, ok->Width(), ok->Height()},
+                      0};
   EXPECT_EQ(ok->Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw)), 1);
   bool sawRed = false;
   for (int x = 0; x < ok->Width() && !sawRed; ++x) sawRed = face.Canvas().Pixel(x, ok->Height() / 2) == RGB(255, 0, 0);
@@ -91,8 +103,15 @@ TEST_F(GlyphButtonsTest, GlyphCellsFollowTheButtonState) {
 // Whether a colour shows on the middle row of a bitmap button's face.
 bool FaceShows(TBitBtn* button, COLORREF colour) {
   TBitmap face(button->Width(), button->Height());
-  DRAWITEMSTRUCT draw{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, button->WindowHandle(), face.Canvas().Handle(),
-                      RECT{0, 0, button->Width(), button->Height()}, 0};
+  DRAWITEMSTRUCT draw{ODT_BUTTON,
+                      0,
+                      0,
+                      ODA_DRAWENTIRE,
+                      0,
+                      button->WindowHandle(),
+                      face.Canvas().Handle(),
+                      RECT{0, 0, button->Width(), button->Height()},
+                      0};
   button->Perform(CN_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
   for (int x = 0; x < button->Width(); ++x) {
     if (face.Canvas().Pixel(x, button->Height() / 2) == colour) return true;

@@ -217,7 +217,7 @@ std::vector<uint8_t> MakeIcon(int size) {
   put32(image, 8, static_cast<uint32_t>(size * 2));  // colour and mask rows
   image[12] = 1;
   image[14] = 32;
-  for (int i = 0; i < size * size; ++i) image.insert(image.end(), {0, 0, 255, 255});  // opaque red
+  for (int i = 0; i < size * size; ++i) image.insert(image.end(), {0, 0, 255, 255});   // opaque red
   image.resize(image.size() + static_cast<size_t>(size * ((size + 31) / 32) * 4), 0);  // AND mask
   std::vector<uint8_t> file{0, 0, 1, 0, 1, 0};
   std::vector<uint8_t> entry(16, 0);

@@ -95,7 +95,7 @@ TEST_F(GridTest, ClickMakesTheRowCurrentThenRaisesCellClick) {
   EXPECT_EQ(table->RecNo(), 3);
   ASSERT_EQ(clicks.size(), 1u);
   EXPECT_EQ(clicks[0], std::make_pair(3, 1));  // the row was current when the event ran
-  grid->SetSelectedIndex(2);  // scrolls the third column into view
+  grid->SetSelectedIndex(2);                   // scrolls the third column into view
   Click(CellPoint(2, 3));
   EXPECT_EQ(clicks.back(), std::make_pair(3, 2));
   // The title row and the space below the last row are not cells of a record.

@@ -37,21 +37,20 @@ class TWidget : public TComponent {
  public:
   explicit TWidget(TComponent* owner) : TComponent(owner) {}
   static const ClassInfo& StaticClassInfo() {
-    static const ClassInfo info =
-        ClassBuilder<TWidget>("TWidget", &TComponent::StaticClassInfo())
-            .Creatable()
-            .Integer("Width", &TWidget::Width, &TWidget::SetWidth)
-            .Integer("Color", &TWidget::Color, &TWidget::SetColor, &kColors)
-            .Enumeration("Align", kAlignEnum, &TWidget::Align, &TWidget::SetAlign)
-            .Boolean("Visible", &TWidget::Visible, &TWidget::SetVisible)
-            .Set("Options", kOptionEnum, &TWidget::Options, &TWidget::SetOptions)
-            .String("Caption", &TWidget::Caption, &TWidget::SetCaption)
-            .Object("Items", &TWidget::Items)
-            .Object("Panels", &TWidget::Panels)
-            .Reference("Buddy", &TWidget::Buddy, &TWidget::SetBuddy)
-            .Event("OnClick", &TWidget::OnClick, &TWidget::onClickName)
-            .Binary("Data", &TWidget::Data, &TWidget::SetData)
-            .Build();
+    static const ClassInfo info = ClassBuilder<TWidget>("TWidget", &TComponent::StaticClassInfo())
+                                      .Creatable()
+                                      .Integer("Width", &TWidget::Width, &TWidget::SetWidth)
+                                      .Integer("Color", &TWidget::Color, &TWidget::SetColor, &kColors)
+                                      .Enumeration("Align", kAlignEnum, &TWidget::Align, &TWidget::SetAlign)
+                                      .Boolean("Visible", &TWidget::Visible, &TWidget::SetVisible)
+                                      .Set("Options", kOptionEnum, &TWidget::Options, &TWidget::SetOptions)
+                                      .String("Caption", &TWidget::Caption, &TWidget::SetCaption)
+                                      .Object("Items", &TWidget::Items)
+                                      .Object("Panels", &TWidget::Panels)
+                                      .Reference("Buddy", &TWidget::Buddy, &TWidget::SetBuddy)
+                                      .Event("OnClick", &TWidget::OnClick, &TWidget::onClickName)
+                                      .Binary("Data", &TWidget::Data, &TWidget::SetData)
+                                      .Build();
     return info;
   }
   const ClassInfo& ClassType() const override { return StaticClassInfo(); }

@@ -9,8 +9,10 @@ namespace lanvero::framework::testing {
 namespace {
 
 std::unique_ptr<TTestForm> MakeStyledForm(const std::string& name, const std::string& style) {
-  return MakeForm("object " + name + ": TTestForm\n  Left = 40\n  Top = 40\n  Width = 500\n  Height = 400\n"
-                  "  Caption = '" + name + "'\n  FormStyle = " + style + "\nend\n");
+  return MakeForm("object " + name +
+                  ": TTestForm\n  Left = 40\n  Top = 40\n  Width = 500\n  Height = 400\n"
+                  "  Caption = '" +
+                  name + "'\n  FormStyle = " + style + "\nend\n");
 }
 
 int WindowListEntries(HMENU windowMenu) {

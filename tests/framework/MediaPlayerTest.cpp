@@ -51,8 +51,7 @@ TEST_F(MediaPlayerTest, ButtonSetsReadAsTextAndShareTheWidth) {
   EXPECT_EQ(GetPropertyText(player, "VisibleButtons"),
             L"[btPlay,btPause,btStop,btNext,btPrev,btStep,btBack,btRecord,btEject]");
   EXPECT_EQ(GetPropertyText(player, "ColoredButtons"), L"[btPlay,btRecord]");
-  EXPECT_EQ(GetPropertyText(player, "EnabledButtons"),
-            L"[btPlay,btPause,btStop,btNext,btPrev,btStep,btBack,btRecord]");
+  EXPECT_EQ(GetPropertyText(player, "EnabledButtons"), L"[btPlay,btPause,btStop,btNext,btPrev,btStep,btBack,btRecord]");
   EXPECT_EQ(player->ButtonRect(TMPBtnType::btStop).left, 60);
   EXPECT_EQ(player->ButtonAt(59), TMPBtnType::btPause);
   EXPECT_EQ(player->ButtonAt(269), TMPBtnType::btEject);
@@ -103,9 +102,9 @@ TEST_F(MediaPlayerTest, PressAndReleaseOnOneButtonClicksIt) {
 }
 
 TEST_F(MediaPlayerTest, CommandsWithoutMediaFailInWords) {
-  for (auto command : {&TMediaPlayer::Play, &TMediaPlayer::Pause, &TMediaPlayer::Stop, &TMediaPlayer::Next,
-                       &TMediaPlayer::Previous, &TMediaPlayer::Step, &TMediaPlayer::Back,
-                       &TMediaPlayer::StartRecording, &TMediaPlayer::Eject}) {
+  for (auto command :
+       {&TMediaPlayer::Play, &TMediaPlayer::Pause, &TMediaPlayer::Stop, &TMediaPlayer::Next, &TMediaPlayer::Previous,
+        &TMediaPlayer::Step, &TMediaPlayer::Back, &TMediaPlayer::StartRecording, &TMediaPlayer::Eject}) {
     (player->*command)();
     EXPECT_NE(player->Error(), 0);
     EXPECT_FALSE(player->ErrorMessage().empty());
@@ -143,9 +142,9 @@ TEST_F(MediaPlayerTest, ButtonsShowTheirGlyphsOnTheFace) {
   };
   auto image = Paint();
   constexpr COLORREF kOlive = RGB(128, 128, 0);
-  EXPECT_EQ(count(*image, RECT{0, 0, player->Width(), player->Height()}, kOlive), 0);  // replaced by the face
-  EXPECT_GT(count(*image, player->ButtonRect(TMPBtnType::btPlay), RGB(0, 160, 0)), 10);   // coloured
-  EXPECT_GT(count(*image, player->ButtonRect(TMPBtnType::btStop), RGB(0, 0, 0)), 30);     // plain black
+  EXPECT_EQ(count(*image, RECT{0, 0, player->Width(), player->Height()}, kOlive), 0);    // replaced by the face
+  EXPECT_GT(count(*image, player->ButtonRect(TMPBtnType::btPlay), RGB(0, 160, 0)), 10);  // coloured
+  EXPECT_GT(count(*image, player->ButtonRect(TMPBtnType::btStop), RGB(0, 0, 0)), 30);    // plain black
   EXPECT_EQ(count(*image, player->ButtonRect(TMPBtnType::btStop), RGB(0, 0, 128)), 0);
   EXPECT_GT(count(*image, player->ButtonRect(TMPBtnType::btEject), RGB(128, 128, 128)), 10);  // disabled: grey
 

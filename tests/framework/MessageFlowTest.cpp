@@ -132,8 +132,8 @@ LRESULT CALLBACK CountingProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPara
 TEST_F(MessageFlowTest, RawSubclassingKeepsTheObjectBound) {
   auto* edit = Find<TEdit>(L"Edit1");
   HWND window = edit->WindowHandle();
-  g_previousProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc)));
+  g_previousProc =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingProc)));
   MessageRecorder recorder(*edit);
   SendMessageW(window, WM_USER + 9, 0, 0);
   SetWindowTextW(window, L"typed");
@@ -189,7 +189,8 @@ TEST_F(MessageFlowTest, ParentPassesMouseToWindowlessChildren) {
   // The label's cursor shows over it.
   POINT screen = label->ClientToScreen(POINT{5, 5});
   SetCursorPos(screen.x, screen.y);
-  SendMessageW(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  SendMessageW(form->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(form->Handle()),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
 }
 

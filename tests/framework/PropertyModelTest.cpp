@@ -89,7 +89,7 @@ TEST(PropertyModel, DerivedClassesInheritAndMayRepublish) {
   EXPECT_FALSE(TBase::StaticClassInfo().InheritsFrom(TDerived::StaticClassInfo()));
   EXPECT_EQ(derived.ClassName(), L"TDerived");
   EXPECT_EQ(GetPropertyText(&derived, "Name"), L"");
-  EXPECT_FALSE(HasProperty(&derived, "Size.Width"));    // an integer has no parts
+  EXPECT_FALSE(HasProperty(&derived, "Size.Width"));  // an integer has no parts
   EXPECT_FALSE(HasProperty(&derived, "Lines.Missing"));
   EXPECT_EQ(GetObjectProperty(&derived, "Lines"), derived.Lines());
   EXPECT_EQ(GetObjectProperty(&derived, "Size"), nullptr);

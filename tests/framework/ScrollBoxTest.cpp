@@ -130,7 +130,8 @@ end
 )");
   }
   static const ClassInfo& StaticClassInfo() {
-    static const ClassInfo info = ClassBuilder<TTestFrame>("TTestFrame", &TFrame::StaticClassInfo()).Creatable().Build();
+    static const ClassInfo info =
+        ClassBuilder<TTestFrame>("TTestFrame", &TFrame::StaticClassInfo()).Creatable().Build();
     return info;
   }
   const ClassInfo& ClassType() const override { return StaticClassInfo(); }

@@ -84,7 +84,8 @@ TEST_F(StatusBarTest, OwnerDrawnPanelIsDrawnByOnDrawPanel) {
   SendMessageW(bar->WindowHandle(), SB_GETRECT, 3, reinterpret_cast<LPARAM>(&part));
   EXPECT_GE(drawnRect.left, part.left);
   EXPECT_LE(drawnRect.right, part.right);
-  EXPECT_EQ(image.Canvas().Pixel((drawnRect.left + drawnRect.right) / 2, (drawnRect.top + drawnRect.bottom) / 2), kFill);
+  EXPECT_EQ(image.Canvas().Pixel((drawnRect.left + drawnRect.right) / 2, (drawnRect.top + drawnRect.bottom) / 2),
+            kFill);
 
   // A text panel is the window's own business; the simple panel has no
   // owner-drawn parts.

@@ -32,8 +32,8 @@ class TreeViewTest : public LayoutFormTest {
     const HWND window = tree->WindowHandle();
     auto item = reinterpret_cast<HTREEITEM>(
         SendMessageW(window, TVM_GETNEXTITEM, parent ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(parent)));
-    for (; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(window, TVM_GETNEXTITEM, TVGN_NEXT,
-                                                                  reinterpret_cast<LPARAM>(item)))) {
+    for (; item; item = reinterpret_cast<HTREEITEM>(
+                     SendMessageW(window, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
       texts.push_back(ItemText(item));
     }
     return texts;

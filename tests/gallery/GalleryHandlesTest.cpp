@@ -43,9 +43,9 @@ struct LiveCounts {
 };
 
 void PrintTo(const LiveCounts& counts, std::ostream* out) {
-  *out << "{gdi " << counts.gdiObjects << ", windows " << counts.windows << ", frame skinners "
-       << counts.frameSkinners << ", control skinners " << counts.controlSkinners << ", popup menu skinners "
-       << counts.popupMenuSkinners << "}";
+  *out << "{gdi " << counts.gdiObjects << ", windows " << counts.windows << ", frame skinners " << counts.frameSkinners
+       << ", control skinners " << counts.controlSkinners << ", popup menu skinners " << counts.popupMenuSkinners
+       << "}";
 }
 
 BOOL CALLBACK CountWindow(HWND, LPARAM count) {
@@ -140,4 +140,3 @@ TEST_F(GalleryHandlesTest, HundredSkinPickerCyclesLeaveEveryCountWhereItStarted)
 
 }  // namespace
 }  // namespace lanvero::gallery::testing
-

@@ -99,11 +99,12 @@ TEST_F(GalleryReportTest, FrameworkControlsKeepTheirClassAsWindowClassAndEveryKi
       EXPECT_EQ(row.WindowClass(), row.FrameworkClass());
     }
   }
-  for (const char* kind : {"TButton", "TBitBtn", "TSpeedButton", "TCheckBox", "TRadioButton", "TRadioGroup",
-                           "TGroupBox", "TEdit", "TMemo", "TComboBox", "TListBox", "TListView", "TUpDown",
-                           "TDateTimePicker", "TScrollBar", "TPageControl", "TTabSheet", "TTabControl", "TPanel",
-                           "THeaderControl", "TStatusBar", "TProgressBar", "TTrackBar", "TToolBar", "TToolButton",
-                           "TCheckListBox", "TTreeView", "TScrollBox", "TTabSet", "TMediaPlayer"}) {
+  for (const char* kind :
+       {"TButton",     "TBitBtn",         "TSpeedButton", "TCheckBox",    "TRadioButton", "TRadioGroup",
+        "TGroupBox",   "TEdit",           "TMemo",        "TComboBox",    "TListBox",     "TListView",
+        "TUpDown",     "TDateTimePicker", "TScrollBar",   "TPageControl", "TTabSheet",    "TTabControl",
+        "TPanel",      "THeaderControl",  "TStatusBar",   "TProgressBar", "TTrackBar",    "TToolBar",
+        "TToolButton", "TCheckListBox",   "TTreeView",    "TScrollBox",   "TTabSet",      "TMediaPlayer"}) {
     EXPECT_TRUE(kinds.count(kind)) << kind << " is not in the report";
   }
 }
@@ -111,9 +112,12 @@ TEST_F(GalleryReportTest, FrameworkControlsKeepTheirClassAsWindowClassAndEveryKi
 // Kinds the engine skins with a hooked skinner report it and answer the
 // skin query; a tree view stays native.
 TEST_F(GalleryReportTest, SkinnedKindsNameTheirSkinnerAndAnswerTheQuery) {
-  const std::map<std::string, std::string> expected = {
-      {"TTabSet", "TSkinTab31"}, {"TMediaPlayer", "TSkinMP"}, {"TPageControl", "TSkinTab"},
-      {"TDateTimePicker", "TSkinDateTime"}, {"TTrackBar", "TSkinTrackBar"}, {"TTreeView", "native"}};
+  const std::map<std::string, std::string> expected = {{"TTabSet", "TSkinTab31"},
+                                                       {"TMediaPlayer", "TSkinMP"},
+                                                       {"TPageControl", "TSkinTab"},
+                                                       {"TDateTimePicker", "TSkinDateTime"},
+                                                       {"TTrackBar", "TSkinTrackBar"},
+                                                       {"TTreeView", "native"}};
   std::map<std::string, int> seen;
   for (const ReportRow& row : SplitBlocks(rows_).form) {
     const auto want = expected.find(row.FrameworkClass());

@@ -107,7 +107,8 @@ TEST(HostileSkinTest, AMissingFileIsReported) {
 }
 
 TEST(HostileSkinTest, AValidPackageWithHostileContentsIsReportedAndTheDefaultSkinStays) {
-  const std::wstring file = e2e::WriteTemporaryFile(HugeFrameCountSkin(e2e::ReadWholeFile(BuiltSkinPath(L"paleglass"))).file);
+  const std::wstring file =
+      e2e::WriteTemporaryFile(HugeFrameCountSkin(e2e::ReadWholeFile(BuiltSkinPath(L"paleglass"))).file);
   ExpectReportedAndIgnored(file);
   DeleteFileW(file.c_str());
 }

@@ -33,7 +33,8 @@ bool IsIni(const PackageMember& member) { return member.name.ends_with(".ini"); 
 bool IsBitmap(const PackageMember& member) { return member.name.ends_with(".bmp"); }
 
 std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return text;
 }
 
@@ -83,7 +84,8 @@ Members WithIni(Members members, const IniEdit& edit) {
 }
 
 void PutLittleEndian(std::vector<uint8_t>& bytes, size_t offset, int32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[offset + static_cast<size_t>(i)] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    bytes[offset + static_cast<size_t>(i)] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
 }
 
 // A bitmap file header and info header (24 bits) for an image of the size,
@@ -127,7 +129,8 @@ std::vector<HostileSkin> HostileSkins(const std::vector<std::uint8_t>& paleglass
       edited("frame counts of 0", SetKeys(IsFrameCount, "0")),
       HugeFrameCountSkin(paleglassFile),
       edited("margins far larger than their images", SetKeys(IsMargin, std::to_string(kHugeMargin))),
-      edited("negative margins and frame counts", SetKeys([](const std::string& key) { return IsMargin(key) || IsFrameCount(key); }, "-7")),
+      edited("negative margins and frame counts",
+             SetKeys([](const std::string& key) { return IsMargin(key) || IsFrameCount(key); }, "-7")),
       edited("every section but the window frame removed",
              [](TQuickIni& ini) {
                for (const std::string& section : SectionsOf(ini)) {

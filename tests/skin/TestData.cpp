@@ -14,8 +14,8 @@ std::vector<uint8_t> RandomBytes(std::size_t count, uint32_t seed) {
 }
 
 std::vector<uint8_t> SampleText(std::size_t count) {
-  static const char* const words[] = {"skin", "button", "frame", "=", "Image", "[Scrollbar]", "\r\n",
-                                      "LeftWidth", "2", "colour", "the", "Trans=1", " ", "menu"};
+  static const char* const words[] = {"skin",      "button", "frame",  "=",   "Image",   "[Scrollbar]", "\r\n",
+                                      "LeftWidth", "2",      "colour", "the", "Trans=1", " ",           "menu"};
   std::mt19937 random(42);
   std::vector<uint8_t> text;
   while (text.size() < count) {
@@ -30,8 +30,14 @@ std::vector<uint8_t> BitmapFile(int width, int height) {
   const uint32_t rowBytes = (static_cast<uint32_t>(width) * 24 + 31) / 32 * 4;
   const uint32_t pixelBytes = rowBytes * static_cast<uint32_t>(height);
   std::vector<uint8_t> file;
-  auto put16 = [&](uint32_t v) { file.push_back(uint8_t(v)); file.push_back(uint8_t(v >> 8)); };
-  auto put32 = [&](uint32_t v) { put16(v & 0xFFFF); put16(v >> 16); };
+  auto put16 = [&](uint32_t v) {
+    file.push_back(uint8_t(v));
+    file.push_back(uint8_t(v >> 8));
+  };
+  auto put32 = [&](uint32_t v) {
+    put16(v & 0xFFFF);
+    put16(v >> 16);
+  };
   file.push_back('B');
   file.push_back('M');
   put32(54 + pixelBytes);

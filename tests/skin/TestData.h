@@ -22,14 +22,14 @@ std::vector<PackageMember> SampleSkinMembers();
 
 // A fresh folder under the system temp folder, removed on destruction.
 class ScratchFolder {
-public:
+ public:
   ScratchFolder();
   ~ScratchFolder();
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
   const std::filesystem::path& Path() const { return path_; }
 
-private:
+ private:
   std::filesystem::path path_;
 };
 

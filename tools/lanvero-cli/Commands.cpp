@@ -59,7 +59,8 @@ void ListRecords(db::Connection& connection, std::ostream& out) {
 }
 
 std::size_t SearchRecords(db::Connection& connection, const std::string& keyword, std::ostream& out) {
-  const std::u16string statement = db::SearchStatement(db::CleanSearchKeyword(db::Utf8ToUtf16(keyword)), kNumberAndTitle);
+  const std::u16string statement =
+      db::SearchStatement(db::CleanSearchKeyword(db::Utf8ToUtf16(keyword)), kNumberAndTitle);
   return ForEachRow(connection, statement, [&](const db::Query& query) { PrintNumberAndTitle(query, out); });
 }
 

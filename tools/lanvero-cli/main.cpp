@@ -16,20 +16,19 @@ namespace {
 // Exit codes, also listed in the usage text.
 enum Exit { kOk = 0, kNoMatch = 1, kUsage = 2, kBadDatabase = 3, kRefused = 4, kMissing = 5 };
 
-constexpr const char* kUsageText =
-    "usage: lanvero-cli [--db FILE] COMMAND\n"
-    "\n"
-    "commands:\n"
-    "  list            every record: number, tab, title\n"
-    "  search KEYWORD  records whose title or body matches, as the program searches\n"
-    "  show ID         the readable body of record ID\n"
-    "  export --csv    every record with its readable body, as CSV\n"
-    "\n"
-    "The database is FILE, or else the file named by the environment variable\n"
-    "LANVERO_DB. Output is UTF-8 on every platform.\n"
-    "\n"
-    "exit codes: 0 done, 1 search found nothing, 2 usage error, 3 database file\n"
-    "missing or unreadable, 4 statement refused, 5 no such record\n";
+constexpr const char* kUsageText = "usage: lanvero-cli [--db FILE] COMMAND\n"
+                                   "\n"
+                                   "commands:\n"
+                                   "  list            every record: number, tab, title\n"
+                                   "  search KEYWORD  records whose title or body matches, as the program searches\n"
+                                   "  show ID         the readable body of record ID\n"
+                                   "  export --csv    every record with its readable body, as CSV\n"
+                                   "\n"
+                                   "The database is FILE, or else the file named by the environment variable\n"
+                                   "LANVERO_DB. Output is UTF-8 on every platform.\n"
+                                   "\n"
+                                   "exit codes: 0 done, 1 search found nothing, 2 usage error, 3 database file\n"
+                                   "missing or unreadable, 4 statement refused, 5 no such record\n";
 
 struct Invocation {
   std::optional<std::string> database;

@@ -90,8 +90,8 @@ db::Table BuildRecordTable(const std::vector<SourceRecord>& records) {
                    {u"内容", db::ColumnType::Memo, false, 0}};
   for (const SourceRecord& record : records) {
     const std::string hex = cipher::EncryptToHexText(db::Utf8ToCp936(record.body), db::kRecordKey);
-    table.rows.push_back({db::Value{record.number}, db::Value{record.title},
-                          db::Value{std::u16string(hex.begin(), hex.end())}});
+    table.rows.push_back(
+        {db::Value{record.number}, db::Value{record.title}, db::Value{std::u16string(hex.begin(), hex.end())}});
   }
   return table;
 }

@@ -33,7 +33,8 @@ void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) 
     if (!out.flush()) throw std::runtime_error("cannot write " + partial);
   }
   std::remove(path.c_str());
-  if (std::rename(partial.c_str(), path.c_str()) != 0) throw std::runtime_error("cannot rename " + partial + " to " + path);
+  if (std::rename(partial.c_str(), path.c_str()) != 0)
+    throw std::runtime_error("cannot rename " + partial + " to " + path);
 }
 
 }  // namespace

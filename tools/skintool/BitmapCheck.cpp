@@ -53,12 +53,18 @@ InfoHeader ReadInfoHeader(std::span<const uint8_t> file, uint32_t size) {
 
 std::optional<std::string> FormatProblem(const InfoHeader& info) {
   if (info.width <= 0 || info.height == 0) return "empty or negative image size";
-  if (static_cast<uint64_t>(info.width) > kMaxDimension || static_cast<uint64_t>(std::llabs(info.height)) > kMaxDimension) {
+  if (static_cast<uint64_t>(info.width) > kMaxDimension ||
+      static_cast<uint64_t>(std::llabs(info.height)) > kMaxDimension) {
     return "image size out of range";
   }
   if (info.planes != 1) return "plane count is not 1";
   switch (info.bitCount) {
-    case 1: case 4: case 8: case 16: case 24: case 32: break;
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32: break;
     default: return "unsupported bit depth " + std::to_string(info.bitCount);
   }
   const bool fits = info.compression == 0 || (info.compression == 1 && info.bitCount == 8) ||

@@ -18,7 +18,7 @@ struct Finding {
 };
 
 class CheckResult {
-public:
+ public:
   // Add a finding unless the same one is there already (the loader reads
   // some keys more than once). Errors are listed before warnings.
   void Error(std::string text) { Add(Severity::Error, std::move(text)); }
@@ -29,7 +29,7 @@ public:
 
   int imagesChecked = 0;
 
-private:
+ private:
   void Add(Severity severity, std::string text);
 
   std::vector<Finding> findings_;

@@ -53,8 +53,8 @@ void CheckFrameEdges(const SkinDefinitions& d, const LoadRecord& record, const T
 // that gives no frame count: the frame skinner paints the window's icon.
 void CheckDroppedImages(const SkinDefinitions& d, const LoadRecord& record, CheckResult& result) {
   for (const ImageRecord& image : record.images) {
-    const auto button = std::find_if(d.SysBtn.begin(), d.SysBtn.end(),
-                                     [&image](const auto& b) { return b.get() == image.owner; });
+    const auto button =
+        std::find_if(d.SysBtn.begin(), d.SysBtn.end(), [&image](const auto& b) { return b.get() == image.owner; });
     if (button == d.SysBtn.end() || image.outcome != ImageLookup::Loaded || !(*button)->Map.Empty()) continue;
     result.Warning(Cite(image.source) + ": not used; this button (Action " + std::to_string((*button)->Action) +
                    ") shows the window's icon");

@@ -15,7 +15,8 @@ constexpr const char* kLeftEmpty = "; the image is left empty";
 std::string UndecodedReason(const TSkinReader& package, const std::string& member) {
   ByteStream bytes;
   package.readfile(member, bytes);
-  if (auto problem = BitmapProblem(bytes.Bytes())) return "member \"" + member + "\" is not a readable bitmap: " + *problem;
+  if (auto problem = BitmapProblem(bytes.Bytes()))
+    return "member \"" + member + "\" is not a readable bitmap: " + *problem;
   return "the engine's bitmap decoder refuses member \"" + member +
          "\" (or the skin's images together exceed what one load decodes)";
 }
@@ -35,12 +36,9 @@ void CheckImages(const LoadRecord& record, const TSkinReader& package, CheckResu
       case ImageLookup::NoMember:
         result.Error(cite + ": the package has no member \"" + member + "\"" + kLeftEmpty);
         break;
-      case ImageLookup::NotDecoded:
-        result.Error(cite + ": " + UndecodedReason(package, member) + kLeftEmpty);
-        break;
+      case ImageLookup::NotDecoded: result.Error(cite + ": " + UndecodedReason(package, member) + kLeftEmpty); break;
       case ImageLookup::NoName:
-      case ImageLookup::Loaded:
-        break;
+      case ImageLookup::Loaded: break;
     }
   }
 }

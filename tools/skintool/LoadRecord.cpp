@@ -12,11 +12,11 @@ KeyRecord Copy(const KeySource& source) {
 
 }  // namespace
 
-bool FieldHistory::Written() const {
-  return !source.text.empty() && IniInteger(source.text) == value;
-}
+bool FieldHistory::Written() const { return !source.text.empty() && IniInteger(source.text) == value; }
 
-void LoadRecord::NotANumber(const KeySource& source, int32_t fallback) { notNumbers.emplace_back(Copy(source), fallback); }
+void LoadRecord::NotANumber(const KeySource& source, int32_t fallback) {
+  notNumbers.emplace_back(Copy(source), fallback);
+}
 
 void LoadRecord::ColorText(const KeySource& source) { colors.push_back(Copy(source)); }
 

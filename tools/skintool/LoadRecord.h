@@ -50,13 +50,12 @@ struct Replacement {
 };
 
 class LoadRecord : public SkinReadObserver {
-public:
+ public:
   void NotANumber(const KeySource& source, int32_t fallback) override;
   void ColorText(const KeySource& source) override;
   void ImageRead(const TDataSkinObject* owner, DefinitionField field, const KeySource& source, ImageLookup outcome,
                  const PixelImage& image) override;
-  void FieldRead(const TDataSkinObject& owner, DefinitionField field, const KeySource& source,
-                 int32_t value) override;
+  void FieldRead(const TDataSkinObject& owner, DefinitionField field, const KeySource& source, int32_t value) override;
   void FieldDecided(const TDataSkinObject& owner, DefinitionField field, int32_t value, FieldRule rule) override;
 
   // Null when the load told nothing about that field.
@@ -70,7 +69,7 @@ public:
   std::vector<KeyRecord> colors;
   std::vector<Replacement> replacements;
 
-private:
+ private:
   FieldHistory& History(const TDataSkinObject& owner, DefinitionField field);
 
   std::vector<std::pair<FieldKey, FieldHistory>> fields_;

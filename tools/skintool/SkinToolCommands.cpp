@@ -17,9 +17,8 @@ std::string LowerExtension(const fs::path& path) { return AsciiLower(path.extens
 // A member name is written only when it names a plain file in the folder.
 bool IsSafeMemberName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;
-  return std::none_of(name.begin(), name.end(), [](char c) {
-    return c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 0x20;
-  });
+  return std::none_of(name.begin(), name.end(),
+                      [](char c) { return c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 0x20; });
 }
 
 std::size_t PackageSize(const TSkinReader& reader) {
@@ -100,7 +99,8 @@ void ListSkin(const fs::path& skinFile, std::ostream& out) {
       << "package " << PackageSize(reader) << " bytes\n"
       << "file    " << fs::file_size(skinFile) << " bytes\n";
   for (int i = 0; i < reader.Num; ++i) {
-    out << "  " << reader.sizes[static_cast<std::size_t>(i)] << "\t" << reader.DirAsStored[static_cast<std::size_t>(i)] << "\n";
+    out << "  " << reader.sizes[static_cast<std::size_t>(i)] << "\t" << reader.DirAsStored[static_cast<std::size_t>(i)]
+        << "\n";
   }
 }
 

@@ -39,9 +39,9 @@ struct FrameCount {
 StripLayout LayoutOf(const SkinDefinitions& d, const ImageRecord& image) {
   const TDataSkinObject* owner = image.owner;
   StripLayout layout;
-  layout.stacked = image.field == F::Image && (owner == d.border[kEdgeTop].get() ||
-                                               owner == d.border[kEdgeBottom].get() || owner == d.Title.get() ||
-                                               owner == d.Menubar.get());
+  layout.stacked =
+      image.field == F::Image && (owner == d.border[kEdgeTop].get() || owner == d.border[kEdgeBottom].get() ||
+                                  owner == d.Title.get() || owner == d.Menubar.get());
   for (const SectionRow& row : SectionTable()) {
     if (row.rule == FrameRule::AsRead && SlotObject(d, row) == owner) layout.wholeImage = true;
   }
@@ -52,17 +52,13 @@ StripLayout LayoutOf(const SkinDefinitions& d, const ImageRecord& image) {
 // single pictures (the page of "Tabs").
 std::optional<F> FramesFieldOf(const SkinDefinitions& d, const ImageRecord& image) {
   switch (image.field) {
-    case F::Image:
-      return F::Frames;
-    case F::CheckImage:
-      return F::CheckFrames;
-    case F::RadioImage:
-      return F::RadioFrames;
+    case F::Image: return F::Frames;
+    case F::CheckImage: return F::CheckFrames;
+    case F::RadioImage: return F::RadioFrames;
     case F::SecondImage:  // the up-down glyphs are cut like the buttons they sit on
       if (image.owner == d.HSpin.get() || image.owner == d.VSpin.get()) return F::Frames;
       return std::nullopt;
-    default:
-      return std::nullopt;
+    default: return std::nullopt;
   }
 }
 
@@ -95,8 +91,9 @@ std::optional<FrameSize> CheckFrameCount(const ImageRecord& image, bool stacked,
     return std::nullopt;
   }
   if (const int32_t left = extent % frames.count; left != 0) {
-    const std::string unused = left == 1 ? std::string(stacked ? "the last pixel row is" : "the last pixel column is")
-                                         : "the last " + std::to_string(left) + (stacked ? " pixel rows are" : " pixel columns are");
+    const std::string unused =
+        left == 1 ? std::string(stacked ? "the last pixel row is" : "the last pixel column is")
+                  : "the last " + std::to_string(left) + (stacked ? " pixel rows are" : " pixel columns are");
     result.Warning(frames.cite + ": " + cut + std::to_string(each) + " pixels" + direction + " each; " + unused +
                    " never drawn");
   }
@@ -109,8 +106,8 @@ struct MarginPair {
   bool height;  // the pair cuts the frame's height
 };
 
-constexpr std::array<MarginPair, 2> kMarginPairs{{{F::MarginLeft, F::MarginRight, false},
-                                                  {F::MarginTop, F::MarginBottom, true}}};
+constexpr std::array<MarginPair, 2> kMarginPairs{
+    {{F::MarginLeft, F::MarginRight, false}, {F::MarginTop, F::MarginBottom, true}}};
 
 void CheckMarginPair(const ImageRecord& image, FrameSize frame, const MarginPair& pair, const LoadRecord& record,
                      CheckResult& result) {
@@ -130,8 +127,8 @@ void CheckMarginPair(const ImageRecord& image, FrameSize frame, const MarginPair
   std::string head = "[" + given.front()->source.section + "] " + KeptValue(*given.front());
   if (given.size() > 1) head += ", " + KeptValue(*given.back()) + ": together";
   else head += ":";
-  const std::string target = " the " + Extent(extent, pair.height) + " frame of " +
-                             std::string(ImageMemberName(image.source.text));
+  const std::string target =
+      " the " + Extent(extent, pair.height) + " frame of " + std::string(ImageMemberName(image.source.text));
   if (sum > extent) {
     result.Error(head + (pair.height ? " higher" : " wider") + " than" + target +
                  "; the middle is never drawn and the fixed parts overlap");

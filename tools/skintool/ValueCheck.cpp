@@ -28,20 +28,19 @@ std::string ColorProblem(const RGBReading& reading) {
 void CheckColor(const KeyRecord& key, CheckResult& result) {
   const RGBReading reading = ReadRGB(key.text);
   const std::string problem = ColorProblem(reading);
-  if (!problem.empty()) result.Warning(Cite(key) + ": " + problem + "; the engine reads it as " + RgbText(reading.color));
+  if (!problem.empty())
+    result.Warning(Cite(key) + ": " + problem + "; the engine reads it as " + RgbText(reading.color));
 }
 
 std::string ReplacementText(const Replacement& r) {
   const std::string used = std::to_string(r.used);
   if (!r.rule) return "not used; the engine takes the frame count from " + r.replacingKey + " (" + used + ")";
   switch (*r.rule) {
-    case FieldRule::Fixed:
-      return "not used; the engine always cuts " + used + " frames from this image";
+    case FieldRule::Fixed: return "not used; the engine always cuts " + used + " frames from this image";
     case FieldRule::Capped:
       if (r.field == DefinitionField::Tile) return "only 0 and 1 have a meaning; the engine reads it as " + used;
       return "the engine caps it at " + used;
-    case FieldRule::Chosen:
-      return "a frame count of 0; the engine takes " + used + " instead";
+    case FieldRule::Chosen: return "a frame count of 0; the engine takes " + used + " instead";
   }
   return "the engine uses " + used;
 }

@@ -39,7 +39,7 @@ const char* const kHelp =
     "  help                            show this text\n";
 
 class UsageError : public std::runtime_error {
-public:
+ public:
   using std::runtime_error::runtime_error;
 };
 

@@ -45,7 +45,8 @@ std::vector<uint8_t> SkinSizedPackage() {
   std::string ini;
   for (int i = 0; i < 33; ++i) {
     const std::string name = "image" + std::to_string(i) + ".bmp";
-    members.push_back({name, SkinLikeBitmap(40 + static_cast<int>(random() % 200), 12 + static_cast<int>(random() % 24), i)});
+    members.push_back(
+        {name, SkinLikeBitmap(40 + static_cast<int>(random() % 200), 12 + static_cast<int>(random() % 24), i)});
     ini += "[Section" + std::to_string(i) + "]\r\nImage=" + name + "\r\nLeftWidth=2\r\nTrans=1\r\n";
   }
   members.push_back({"skin.ini", {ini.begin(), ini.end()}});
@@ -103,7 +104,7 @@ bool DecodersAgree() {
 // Prints each run's MB/s and its ratio to the minimal decoder on the same
 // input (above 1: faster than it).
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+ public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
@@ -123,7 +124,7 @@ public:
     }
   }
 
-private:
+ private:
   std::map<std::string, double> rates_;
 };
 

@@ -56,7 +56,7 @@ BENCHMARK(BM_FullLoad)->Unit(benchmark::kMicrosecond);
 
 // Prints every run's time per iteration and its ratio to both baselines.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+ public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
@@ -72,7 +72,7 @@ public:
     }
   }
 
-private:
+ private:
   std::map<std::string, double> times_;
 };
 

@@ -76,7 +76,7 @@ BENCHMARK(BM_DecodeBmp24);
 // Prints each run's CPU time as a multiple of its baseline's (CPU time, so
 // that other work on a shared machine disturbs the ratio less).
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+ public:
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
@@ -93,7 +93,7 @@ public:
     }
   }
 
-private:
+ private:
   std::map<std::string, double> times_;
 };
 

@@ -42,18 +42,18 @@ const ClassInfo& TCustomGrid::StaticClassInfo() {
 }
 
 const ClassInfo& TDBGrid::StaticClassInfo() {
-  static const ClassInfo info = ClassBuilder<TDBGrid>("TDBGrid", &TCustomGrid::StaticClassInfo())
-                                    .Creatable()
-                                    .Reference("DataSource", &TDBGrid::DataSource, &TDBGrid::SetDataSource)
-                                    .Object("Columns", &TDBGrid::Columns)
-                                    .Set("Options", GridOptionElements(), &TDBGrid::Options, &TDBGrid::SetOptions)
-                                    .Object("TitleFont", &TDBGrid::TitleFont)
-                                    .Boolean("ReadOnly", &TDBGrid::ReadOnly, &TDBGrid::SetReadOnly)
-                                    .Integer("FixedColor", &TDBGrid::FixedColor, &TDBGrid::SetFixedColor,
-                                             &ColorIdentifiers())
-                                    .Event("OnCellClick", &TDBGrid::OnCellClick, &TDBGrid::onCellClickName)
-                                    .Event("OnTitleClick", &TDBGrid::OnTitleClick)
-                                    .Build();
+  static const ClassInfo info =
+      ClassBuilder<TDBGrid>("TDBGrid", &TCustomGrid::StaticClassInfo())
+          .Creatable()
+          .Reference("DataSource", &TDBGrid::DataSource, &TDBGrid::SetDataSource)
+          .Object("Columns", &TDBGrid::Columns)
+          .Set("Options", GridOptionElements(), &TDBGrid::Options, &TDBGrid::SetOptions)
+          .Object("TitleFont", &TDBGrid::TitleFont)
+          .Boolean("ReadOnly", &TDBGrid::ReadOnly, &TDBGrid::SetReadOnly)
+          .Integer("FixedColor", &TDBGrid::FixedColor, &TDBGrid::SetFixedColor, &ColorIdentifiers())
+          .Event("OnCellClick", &TDBGrid::OnCellClick, &TDBGrid::onCellClickName)
+          .Event("OnTitleClick", &TDBGrid::OnTitleClick)
+          .Build();
   return info;
 }
 

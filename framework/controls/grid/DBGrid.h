@@ -19,9 +19,19 @@ namespace lanvero::framework {
 using TDBGridClickEvent = std::function<void(TColumn* column)>;
 
 enum TDBGridOption : uint32_t {
-  dgEditing = 1, dgAlwaysShowEditor = 2, dgTitles = 4, dgIndicator = 8, dgColumnResize = 16, dgColLines = 32,
-  dgRowLines = 64, dgTabs = 128, dgRowSelect = 256, dgAlwaysShowSelection = 512, dgConfirmDelete = 1024,
-  dgCancelOnExit = 2048, dgMultiSelect = 4096
+  dgEditing = 1,
+  dgAlwaysShowEditor = 2,
+  dgTitles = 4,
+  dgIndicator = 8,
+  dgColumnResize = 16,
+  dgColLines = 32,
+  dgRowLines = 64,
+  dgTabs = 128,
+  dgRowSelect = 256,
+  dgAlwaysShowSelection = 512,
+  dgConfirmDelete = 1024,
+  dgCancelOnExit = 2048,
+  dgMultiSelect = 4096
 };
 
 // The family of grids (drawn by the framework, scrolling with window scroll bars).

@@ -18,9 +18,7 @@ const ClassInfo& TDBGrid::TInplaceEdit::StaticClassInfo() {
 
 void TDBGrid::TInplaceEdit::Dispatch(TMessage& message) {
   switch (message.Msg) {
-    case WM_GETDLGCODE:
-      message.Result = DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL;
-      return;
+    case WM_GETDLGCODE: message.Result = DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL; return;
     case WM_KEYDOWN:
       if (HandleKey(static_cast<WORD>(message.WParam))) return;
       break;
@@ -32,8 +30,7 @@ void TDBGrid::TInplaceEdit::Dispatch(TMessage& message) {
       TCustomEdit::Dispatch(message);
       if (Visible() && !closing_) grid_.HideEditor(true);
       return;
-    default:
-      break;
+    default: break;
   }
   TCustomEdit::Dispatch(message);
 }
@@ -44,8 +41,14 @@ bool TDBGrid::TInplaceEdit::HandleKey(WORD key) {
   switch (key) {
     case VK_RETURN: grid_.HideEditor(true); break;
     case VK_ESCAPE: grid_.HideEditor(false); break;
-    case VK_UP: grid_.HideEditor(true); grid_.MoveBy(-1); break;
-    case VK_DOWN: grid_.HideEditor(true); grid_.MoveBy(1); break;
+    case VK_UP:
+      grid_.HideEditor(true);
+      grid_.MoveBy(-1);
+      break;
+    case VK_DOWN:
+      grid_.HideEditor(true);
+      grid_.MoveBy(1);
+      break;
     default: handled = false; break;
   }
   closing_ = false;

@@ -13,24 +13,16 @@ void TDBGrid::Dispatch(TMessage& message) {
     case WM_GETDLGCODE:
       message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | ((options_ & dgTabs) ? DLGC_WANTTAB : 0);
       return;
-    case WM_LBUTTONDOWN:
-      WMLButtonDownGrid(message);
-      break;
-    case WM_LBUTTONUP:
-      TCustomGrid::Dispatch(message);
-      return WMLButtonUpGrid(message);
-    case WM_LBUTTONDBLCLK:
-      TCustomGrid::Dispatch(message);
-      return ShowEditor();
+    case WM_LBUTTONDOWN: WMLButtonDownGrid(message); break;
+    case WM_LBUTTONUP: TCustomGrid::Dispatch(message); return WMLButtonUpGrid(message);
+    case WM_LBUTTONDBLCLK: TCustomGrid::Dispatch(message); return ShowEditor();
     case WM_KEYDOWN: return WMKeyDown(message);
     case WM_CHAR: return WMChar(message);
     case WM_HSCROLL: return WMScroll(message, SB_HORZ);
     case WM_VSCROLL: return WMScroll(message, SB_VERT);
     case WM_MOUSEWHEEL: return WMMouseWheel(message);
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      TCustomGrid::Dispatch(message);
-      return Invalidate();
+    case WM_KILLFOCUS: TCustomGrid::Dispatch(message); return Invalidate();
     case CM_FONTCHANGED:
       textHeight_.reset();
       titleFont_->Assign(*Font());
@@ -120,8 +112,12 @@ void TDBGrid::ScrollRows(int code) {
     case SB_THUMBPOSITION:
       if (dataSet) dataSet->MoveTo(TrackPosition(SB_VERT));
       break;
-    case SB_TOP: if (dataSet) dataSet->MoveTo(0); break;
-    case SB_BOTTOM: if (dataSet) dataSet->MoveTo(dataSet->RecordCount() - 1); break;
+    case SB_TOP:
+      if (dataSet) dataSet->MoveTo(0);
+      break;
+    case SB_BOTTOM:
+      if (dataSet) dataSet->MoveTo(dataSet->RecordCount() - 1);
+      break;
     default: break;
   }
 }

@@ -9,8 +9,13 @@ namespace {
 void ApplyScrollBar(HWND window, int bar, const GridScrollBar& state, UINT extraMask) {
   ShowScrollBar(window, bar, state.shown ? TRUE : FALSE);
   if (!state.shown) return;
-  SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS | extraMask, 0, state.max,
-                  static_cast<UINT>(state.page), state.position, 0};
+  SCROLLINFO info{sizeof info,
+                  SIF_RANGE | SIF_PAGE | SIF_POS | extraMask,
+                  0,
+                  state.max,
+                  static_cast<UINT>(state.page),
+                  state.position,
+                  0};
   SetScrollInfo(window, bar, &info, TRUE);
 }
 

@@ -17,7 +17,8 @@ const lanvero::db::Table& SampleTable() {
   static const Table table = [] {
     Table t;
     t.name = u"data";
-    t.columns = {{u"编号", ColumnType::Long, true, 0}, {u"标题", ColumnType::Text, false, 50},
+    t.columns = {{u"编号", ColumnType::Long, true, 0},
+                 {u"标题", ColumnType::Text, false, 50},
                  {u"内容", ColumnType::Memo, false, 0}};
     t.rows = {{Value{1}, Value{u"张姓 zhang"}, Value{u"0123456789ABCDEF"}},
               {Value{-5}, Value{u"\U00020000_%"}, Value{}},

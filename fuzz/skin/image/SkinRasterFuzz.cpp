@@ -11,14 +11,14 @@ namespace {
 
 // Consumes the input a byte at a time; zeros once it runs out.
 class Input {
-public:
+ public:
   Input(const uint8_t* data, size_t size) : data_(data), size_(size) {}
   int32_t Next(int32_t low, int32_t high) {
     const uint8_t byte = at_ < size_ ? data_[at_++] : 0;
     return low + static_cast<int32_t>(byte % static_cast<uint32_t>(high - low + 1));
   }
 
-private:
+ private:
   const uint8_t* data_;
   size_t size_;
   size_t at_ = 0;

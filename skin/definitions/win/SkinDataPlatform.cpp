@@ -21,8 +21,8 @@ constexpr COLORREF kGlyphKey = RGB(255, 255, 255);
 constexpr UINT kNonClientMetricsSize = 504;
 
 framework::UniqueBitmap LoadResourceBitmap(const wchar_t* name) {
-  return framework::UniqueBitmap(static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  return framework::UniqueBitmap(
+      static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 namespace lanvero {
 
 class DibSection {
-public:
+ public:
   DibSection() = default;
   // A black width x height bitmap; empty for non-positive sizes or when
   // the platform refuses to create it.
@@ -31,7 +31,7 @@ public:
   // Hands the bitmap to another owner; this object becomes empty.
   framework::UniqueBitmap Release();
 
-private:
+ private:
   framework::UniqueBitmap bitmap_;
   Pixel* bits_ = nullptr;
   int32_t width_ = 0;

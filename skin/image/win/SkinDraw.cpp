@@ -70,8 +70,8 @@ void DrawPieces(HDC dc, std::span<const SlicePiece> pieces, HDC source, Tiling t
         TileFrom(dc, to, source, from);
       }
     } else {
-      StretchBlt(dc, to.left, to.top, to.Width(), to.Height(), source, from.left, from.top, from.Width(),
-                 from.Height(), SRCCOPY);
+      StretchBlt(dc, to.left, to.top, to.Width(), to.Height(), source, from.left, from.top, from.Width(), from.Height(),
+                 SRCCOPY);
     }
   }
 }
@@ -151,8 +151,8 @@ void GradientFill(HDC dc, const Rect& area, Color start, Color end, GradientDire
     const GradientBands bands = VisibleGradientBands(area, FromRECT(clip), direction);
     if (bands.IsEmpty()) return;
     const bool across_x = direction == GradientDirection::LeftToRight;
-    const auto& table = SharedGradientCache().Table(across_x ? area.Width() : area.Height(), ResolveColor(start),
-                                                    ResolveColor(end));
+    const auto& table =
+        SharedGradientCache().Table(across_x ? area.Width() : area.Height(), ResolveColor(start), ResolveColor(end));
     const HGDIOBJ brush = GetStockObject(DC_BRUSH);
     const COLORREF old_colour = GetDCBrushColor(dc);
     for (int32_t i = bands.first; i <= bands.last; ++i) {
@@ -172,8 +172,8 @@ void TileDraw(HDC dc, const Rect& area, HBITMAP source, const Rect& source_rect)
   if (source_dc) TileFrom(dc, area, source_dc.Get(), source_rect);
 }
 
-DibSection BuildSkinBitmap(const Rect& destination, HBITMAP strip, const Margins& margins, int32_t index,
-                           int32_t count, bool tile_centre, bool vertical) noexcept {
+DibSection BuildSkinBitmap(const Rect& destination, HBITMAP strip, const Margins& margins, int32_t index, int32_t count,
+                           bool tile_centre, bool vertical) noexcept {
   DibSection result;
   PaintSafely([&] {
     const SIZE size = BitmapSize(strip);
@@ -187,8 +187,8 @@ DibSection BuildSkinBitmap(const Rect& destination, HBITMAP strip, const Margins
   return result;
 }
 
-void DrawSkinFrame(HDC dc, const Rect& destination, HBITMAP strip, const Margins& margins, int32_t index,
-                   int32_t count, bool transparent, bool tile_centre, bool vertical) noexcept {
+void DrawSkinFrame(HDC dc, const Rect& destination, HBITMAP strip, const Margins& margins, int32_t index, int32_t count,
+                   bool transparent, bool tile_centre, bool vertical) noexcept {
   if (destination.IsEmpty()) return;
   PaintSafely([&] {
     const DibSection frame = BuildSkinBitmap(destination, strip, margins, index, count, tile_centre, vertical);
@@ -226,8 +226,8 @@ void DrawSkinFrameCentered(HDC dc, const Rect& destination, HBITMAP strip, int32
     const Rect frame = FrameOf(strip, index, count, false);
     if (frame.IsEmpty()) return;
     const SlicePiece unscaled{SlicePart::Whole, {0, 0, frame.Width(), frame.Height()}, frame};
-    const Rect at = CentredFrameTarget(destination.Width(), destination.Height(), frame)
-                        .Offset(destination.left, destination.top);
+    const Rect at =
+        CentredFrameTarget(destination.Width(), destination.Height(), frame).Offset(destination.left, destination.top);
     ComposeAndPlace(dc, at, {&unscaled, 1}, strip, transparent);
   });
 }

@@ -26,11 +26,11 @@ void TileDraw(HDC dc, const Rect& area, HBITMAP source, const Rect& source_rect)
 
 // A bitmap of the destination's size holding frame `index` of `count`
 // scaled by the nine-slice rules (COLORONCOLOR stretching).
-DibSection BuildSkinBitmap(const Rect& destination, HBITMAP strip, const Margins& margins, int32_t index,
-                           int32_t count, bool tile_centre, bool vertical) noexcept;
+DibSection BuildSkinBitmap(const Rect& destination, HBITMAP strip, const Margins& margins, int32_t index, int32_t count,
+                           bool tile_centre, bool vertical) noexcept;
 
-void DrawSkinFrame(HDC dc, const Rect& destination, HBITMAP strip, const Margins& margins, int32_t index,
-                   int32_t count, bool transparent, bool tile_centre, bool vertical) noexcept;
+void DrawSkinFrame(HDC dc, const Rect& destination, HBITMAP strip, const Margins& margins, int32_t index, int32_t count,
+                   bool transparent, bool tile_centre, bool vertical) noexcept;
 void DrawSkinFrameTiled(HDC dc, const Rect& destination, HBITMAP strip, const Margins& margins, int32_t index,
                         int32_t count, bool transparent, bool vertical) noexcept;
 void DrawSkinFrameStretched(HDC dc, const Rect& destination, HBITMAP strip, int32_t index, int32_t count,

@@ -103,8 +103,8 @@ void TSkinCheckControl::PaintComposed(framework::TMessage& message) {
     if (target) {
       if (kind == 0) {
         // The native look, drawn into the buffer instead of the screen.
-        framework::TMessage print{WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target.Get()),
-                                  PRF_CLIENT | PRF_ERASEBKGND, 0};
+        framework::TMessage print{WM_PRINTCLIENT, reinterpret_cast<WPARAM>(target.Get()), PRF_CLIENT | PRF_ERASEBKGND,
+                                  0};
         CallDefaultProc(print);
       } else if (trans) {
         DrawParentBackground(hwnd, target.Get());

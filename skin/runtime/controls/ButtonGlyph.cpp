@@ -51,8 +51,8 @@ GlyphSource ReadGlyphSource(framework::TPersistent* control, const std::wstring&
         GetObjectPropByName(control, name, framework::TPersistent::StaticClassInfo()));
     return source;
   }
-  source.glyph = dynamic_cast<framework::TBitmap*>(
-      GetObjectPropByName(control, "Glyph", framework::TBitmap::StaticClassInfo()));
+  source.glyph =
+      dynamic_cast<framework::TBitmap*>(GetObjectPropByName(control, "Glyph", framework::TBitmap::StaticClassInfo()));
   // A count below 1 would divide the glyph into nothing: one cell.
   source.numGlyphs = static_cast<int>(std::max<int64_t>(GetIntPropByName(control, "NumGlyphs"), 1));
   if (auto* list = dynamic_cast<framework::TImageList*>(

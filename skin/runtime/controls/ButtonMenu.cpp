@@ -44,8 +44,8 @@ void TSkinMenuButton::DrawControl(HDC dc, const RECT& rc) {
 }
 
 void TSkinMenuButton::DrawFace(HDC face, SIZE c, int frame) {
-  auto* glyph = dynamic_cast<framework::TBitmap*>(
-      GetObjectPropByName(control, "Glyph", framework::TBitmap::StaticClassInfo()));
+  auto* glyph =
+      dynamic_cast<framework::TBitmap*>(GetObjectPropByName(control, "Glyph", framework::TBitmap::StaticClassInfo()));
   const SIZE g = glyph && !glyph->Empty() ? SIZE{glyph->Width(), glyph->Height()} : SIZE{0, 0};
   caption = ReplaceFirst(caption, L"||", L"\r\n");
   SIZE t{0, 0};

@@ -160,7 +160,8 @@ bool TSkinButton::PrepareBuffer(const RECT& rc) {
 }
 
 void TSkinButton::SelectCaptionFont(HDC dc) {
-  framework::TControl* owner = control ? static_cast<framework::TControl*>(control) : static_cast<framework::TControl*>(GControl);
+  framework::TControl* owner =
+      control ? static_cast<framework::TControl*>(control) : static_cast<framework::TControl*>(GControl);
   if (owner && owner->Font()) {
     SelectObject(dc, owner->Font()->Handle());
     SetTextColor(dc, framework::ColorToRGB(owner->Font()->Color()));

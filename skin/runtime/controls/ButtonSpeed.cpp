@@ -163,10 +163,11 @@ void TSkinSpeedButton::DrawSpeedbtn(HDC dc, const RECT& rc) {
 }
 
 void TSkinSpeedButton::DrawSpeedFace(HDC dc, const RECT& client, int frame, int cell) {
-  auto* glyph = dynamic_cast<framework::TBitmap*>(
-      GetObjectPropByName(GControl, "Glyph", framework::TBitmap::StaticClassInfo()));
-  auto* picture = PicField.empty() ? nullptr : GetObjectPropByName(GControl, std::string(PicField.begin(), PicField.end()),
-                                                                   framework::TPersistent::StaticClassInfo());
+  auto* glyph =
+      dynamic_cast<framework::TBitmap*>(GetObjectPropByName(GControl, "Glyph", framework::TBitmap::StaticClassInfo()));
+  auto* picture = PicField.empty() ? nullptr
+                                   : GetObjectPropByName(GControl, std::string(PicField.begin(), PicField.end()),
+                                                         framework::TPersistent::StaticClassInfo());
   if ((glyph && !glyph->Empty()) || picture) {
     DrawGlyphAndCaption(dc, client, cell, frame, true);
     return;

@@ -25,8 +25,7 @@ inline const wchar_t* RegisterChildClass(const wchar_t* name, WNDPROC proc) {
 template <class T>
 T* ChildWindowObject(HWND window, UINT msg, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
-    SetWindowLongPtrW(window, 0,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+    SetWindowLongPtrW(window, 0, reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
   }
   return reinterpret_cast<T*>(GetWindowLongPtrW(window, 0));
 }

@@ -29,12 +29,12 @@ class TSkinComBox : public TSkinControl {
 
   uint32_t dwStyle = 0;
   uint32_t ExStyle = 0;
-  HWND hlist = nullptr;  // the drop-down or simple list
-  HWND hbtn = nullptr;   // the hooked first child
+  HWND hlist = nullptr;        // the drop-down or simple list
+  HWND hbtn = nullptr;         // the hooked first child
   TSkinControl* vb = nullptr;  // scroll bar skinner of a simple combo's list
   TSkinControl* db = nullptr;  // scroll bar skinner of a drop-down list
   COMBOBOXINFO info{};
-  RECT rBtn{};  // the button, for hot tracking
+  RECT rBtn{};             // the button, for hot tracking
   bool HasButton = false;  // extended combo boxes draw their own button
 
  protected:

@@ -124,15 +124,12 @@ void TWinSkinForm::AddChildControls(TControl* control) {
 
 bool TWinSkinForm::HasSkinner(const TControl* control) const {
   return std::any_of(Controllist.begin(), Controllist.end(), [control](const TSkinControl* s) {
-    return s->skinstate != kSkinnerWindowGone &&
-           (static_cast<const TControl*>(s->control) == control ||
-            static_cast<const TControl*>(s->GControl) == control);
+    return s->skinstate != kSkinnerWindowGone && (static_cast<const TControl*>(s->control) == control ||
+                                                  static_cast<const TControl*>(s->GControl) == control);
   });
 }
 
-bool TWinSkinForm::IsSkinned(TControl* control) {
-  return control->Perform(WM_SKINQUERY) == 1 || HasSkinner(control);
-}
+bool TWinSkinForm::IsSkinned(TControl* control) { return control->Perform(WM_SKINQUERY) == 1 || HasSkinner(control); }
 
 bool TWinSkinForm::SkipInTabOrder(TWinControl* control) {
   if (!control->HandleAllocated()) return true;

@@ -83,13 +83,22 @@ bool TWinSkinForm::MapBySkin3rd(const std::wstring& name, TControl* control) {
 void TWinSkinForm::ActOnListedKind(const std::wstring& kind, const std::wstring& key, TControl* control) {
   const SkinnerPresets none;
   if (kind == L"nil") return;
-  if (kind == L"combobox" && Switch(xcCombo)) { Attach(SkinnerClass::ComBox, control, false); return; }
+  if (kind == L"combobox" && Switch(xcCombo)) {
+    Attach(SkinnerClass::ComBox, control, false);
+    return;
+  }
   if (kind == L"comboboxex" && Switch(xcCombo)) {
     Attach(SkinnerClass::ComBox, control, false, SkinnerPresets::WithButton());
     return;
   }
-  if (kind == L"edit" && Switch(xcEdit)) { AttachEditIfBordered(control); return; }
-  if (kind == L"radiobutton" && Switch(xcRadioButton)) { Attach(SkinnerClass::RadioButton, control, false); return; }
+  if (kind == L"edit" && Switch(xcEdit)) {
+    AttachEditIfBordered(control);
+    return;
+  }
+  if (kind == L"radiobutton" && Switch(xcRadioButton)) {
+    Attach(SkinnerClass::RadioButton, control, false);
+    return;
+  }
   if (kind == L"panel" && Switch(xcPanel)) {
     SetPropByName(control, "Transparent", L"True");
     Attach(SkinnerClass::Box, control, true);
@@ -100,9 +109,18 @@ void TWinSkinForm::ActOnListedKind(const std::wstring& kind, const std::wstring&
     Attach(SkinnerClass::TrackBar, control, false);
     return;
   }
-  if (kind == L"button" && Switch(xcButton)) { Attach(SkinnerClass::Button, control, false); return; }
-  if (kind == L"datetimepicker" && Switch(xcCombo)) { Attach(SkinnerClass::DateTime, control, false); return; }
-  if (kind == L"mediaplayer" && Switch(xcButton)) { Attach(SkinnerClass::MP, control, false); return; }
+  if (kind == L"button" && Switch(xcButton)) {
+    Attach(SkinnerClass::Button, control, false);
+    return;
+  }
+  if (kind == L"datetimepicker" && Switch(xcCombo)) {
+    Attach(SkinnerClass::DateTime, control, false);
+    return;
+  }
+  if (kind == L"mediaplayer" && Switch(xcButton)) {
+    Attach(SkinnerClass::MP, control, false);
+    return;
+  }
   if (kind == L"bitbtn" && Switch(xcButton)) {
     const bool dropDown = key == L"tcxbutton=" && GetEnumPropByName(control, "Kind") == L"cxbkDropDownButton";
     Attach(dropDown ? SkinnerClass::MenuButton : SkinnerClass::BitButton, control, false);
@@ -116,10 +134,22 @@ void TWinSkinForm::ActOnListedKind(const std::wstring& kind, const std::wstring&
     AttachGraphic(SkinnerClass::SpeedButton, control, SkinnerPresets::Picture(L"PngImage"));
     return;
   }
-  if (kind == L"menubtn" && Switch(xcButton)) { Attach(SkinnerClass::MenuButton, control, false); return; }
-  if (kind == L"speedbutton" && Switch(xcSpeedButton)) { AttachGraphic(SkinnerClass::SpeedButton, control, none); return; }
-  if (kind == L"tab" && TabsAvailable()) { Attach(SkinnerClass::Tab, control, false); return; }
-  if (kind == L"progress" && Switch(xcProgress)) { Attach(SkinnerClass::Progress, control, false); return; }
+  if (kind == L"menubtn" && Switch(xcButton)) {
+    Attach(SkinnerClass::MenuButton, control, false);
+    return;
+  }
+  if (kind == L"speedbutton" && Switch(xcSpeedButton)) {
+    AttachGraphic(SkinnerClass::SpeedButton, control, none);
+    return;
+  }
+  if (kind == L"tab" && TabsAvailable()) {
+    Attach(SkinnerClass::Tab, control, false);
+    return;
+  }
+  if (kind == L"progress" && Switch(xcProgress)) {
+    Attach(SkinnerClass::Progress, control, false);
+    return;
+  }
   if (kind == L"scrollbar" && Switch(xcScrollbar)) {
     AttachScroll(SkinnerClass::Scrollbar, control, none);
     AddChildControls(control);
@@ -139,8 +169,14 @@ void TWinSkinForm::ActOnListedKind(const std::wstring& kind, const std::wstring&
     }
     return;
   }
-  if (kind == L"container") { AddChildControls(control); return; }
-  if (kind == L"groupbox" && Switch(xcGroupBox)) { Attach(SkinnerClass::GroupBox, control, true); return; }
+  if (kind == L"container") {
+    AddChildControls(control);
+    return;
+  }
+  if (kind == L"groupbox" && Switch(xcGroupBox)) {
+    Attach(SkinnerClass::GroupBox, control, true);
+    return;
+  }
   if (kind == L"advpagecontrol" && Switch(xcTab)) {
     Attach(SkinnerClass::AdvPage, control, true, SkinnerPresets::Kind(4));
     return;
@@ -195,21 +231,48 @@ bool TWinSkinForm::AddContainerKind(TControl* Comp, const std::wstring& name) {
     SkinMenuItemTree(button->MenuItem(), true);
     return true;
   }
-  if (name == L"TTABSET" && TabsAvailable()) { Attach(SkinnerClass::Tab31, Comp, false); return true; }
-  if (As<framework::TTabSheet>(Comp) && TabsAvailable()) { Attach(SkinnerClass::TabSheet, Comp, false); return true; }
-  if (name == L"TTABBEDNOTEBOOK" && TabsAvailable()) { Attach(SkinnerClass::Tab, Comp, false); return true; }
-  if (name == L"TMVCPANEL") { AddChildControls(Comp); return true; }
+  if (name == L"TTABSET" && TabsAvailable()) {
+    Attach(SkinnerClass::Tab31, Comp, false);
+    return true;
+  }
+  if (As<framework::TTabSheet>(Comp) && TabsAvailable()) {
+    Attach(SkinnerClass::TabSheet, Comp, false);
+    return true;
+  }
+  if (name == L"TTABBEDNOTEBOOK" && TabsAvailable()) {
+    Attach(SkinnerClass::Tab, Comp, false);
+    return true;
+  }
+  if (name == L"TMVCPANEL") {
+    AddChildControls(Comp);
+    return true;
+  }
   return false;
 }
 
 // Rules 8 to 19 of the table: headers, check boxes, track bars, spins,
 // media players, groups and radio buttons.
 bool TWinSkinForm::AddButtonKind(TControl* Comp, const std::wstring& name) {
-  if (As<framework::THeaderControl>(Comp) && Switch(xcPanel)) { Attach(SkinnerClass::Header, Comp, false); return true; }
-  if (As<framework::TCheckBox>(Comp) && Switch(xcCheckBox)) { Attach(SkinnerClass::CheckBox, Comp, false); return true; }
-  if (As<framework::TTrackBar>(Comp) && Switch(xcTrackBar)) { Attach(SkinnerClass::TrackBar, Comp, false); return true; }
-  if (NameIs(name, {L"TUPDOWN", L"TSPINBUTTON"}) && Switch(xcSpin)) { Attach(SkinnerClass::UpDown, Comp, false); return true; }
-  if (name == L"TMEDIAPLAYER" && Switch(xcButton)) { Attach(SkinnerClass::MP, Comp, false); return true; }
+  if (As<framework::THeaderControl>(Comp) && Switch(xcPanel)) {
+    Attach(SkinnerClass::Header, Comp, false);
+    return true;
+  }
+  if (As<framework::TCheckBox>(Comp) && Switch(xcCheckBox)) {
+    Attach(SkinnerClass::CheckBox, Comp, false);
+    return true;
+  }
+  if (As<framework::TTrackBar>(Comp) && Switch(xcTrackBar)) {
+    Attach(SkinnerClass::TrackBar, Comp, false);
+    return true;
+  }
+  if (NameIs(name, {L"TUPDOWN", L"TSPINBUTTON"}) && Switch(xcSpin)) {
+    Attach(SkinnerClass::UpDown, Comp, false);
+    return true;
+  }
+  if (name == L"TMEDIAPLAYER" && Switch(xcButton)) {
+    Attach(SkinnerClass::MP, Comp, false);
+    return true;
+  }
   if (As<framework::TRadioGroup>(Comp) && Switch(xcRadioButton)) {
     for (TControl* child : ChildrenOf(Comp)) Attach(SkinnerClass::RadioButton, child, false);
     Attach(SkinnerClass::GroupBox, Comp, true);
@@ -251,9 +314,18 @@ bool TWinSkinForm::AddBarKind(TControl* Comp, const std::wstring& name) {
     SkinToolBar(*bar);
     return true;
   }
-  if (As<framework::TStatusBar>(Comp) && Switch(xcStatusBar)) { Attach(SkinnerClass::StatusBar, Comp, false); return true; }
-  if (As<framework::TProgressBar>(Comp) && Switch(xcProgress)) { Attach(SkinnerClass::Progress, Comp, false); return true; }
-  if (As<framework::TScrollBar>(Comp) && Switch(xcScrollbar)) { AttachScroll(SkinnerClass::ScControl, Comp, {}); return true; }
+  if (As<framework::TStatusBar>(Comp) && Switch(xcStatusBar)) {
+    Attach(SkinnerClass::StatusBar, Comp, false);
+    return true;
+  }
+  if (As<framework::TProgressBar>(Comp) && Switch(xcProgress)) {
+    Attach(SkinnerClass::Progress, Comp, false);
+    return true;
+  }
+  if (As<framework::TScrollBar>(Comp) && Switch(xcScrollbar)) {
+    AttachScroll(SkinnerClass::ScControl, Comp, {});
+    return true;
+  }
   if ((name == L"TTNTCOMBOBOX" || As<framework::TComboBox>(Comp)) && Switch(xcCombo)) {
     Attach(SkinnerClass::ComBox, Comp, false);
     return true;
@@ -276,23 +348,41 @@ void TWinSkinForm::AddInputKind(TControl* Comp, const std::wstring& name) {
     if (Switch(xcBitBtn)) Attach(SkinnerClass::BitButton, Comp, false);
     return;
   }
-  if (As<framework::TSpeedButton>(Comp) && Switch(xcSpeedButton)) { AttachGraphic(SkinnerClass::SpeedButton, Comp, {}); return; }
+  if (As<framework::TSpeedButton>(Comp) && Switch(xcSpeedButton)) {
+    AttachGraphic(SkinnerClass::SpeedButton, Comp, {});
+    return;
+  }
   if (As<framework::TCustomPanel>(Comp) && Switch(xcPanel)) {
     AddChildControls(Comp);
     Attach(SkinnerClass::Box, Comp, true);
     return;
   }
   if (Switch(xcScrollbar)) {
-    if (NameIs(name, {L"TDXTREELIST", L"TDXDBTREELIST", L"TDXDBGRID"})) { AttachScroll(SkinnerClass::Scrollbar, Comp, {}); return; }
-    if (As<framework::TListView>(Comp)) { AttachScroll(SkinnerClass::ListView, Comp, {}); return; }
-    if (name == L"TCHECKLISTBOX") { AttachScroll(SkinnerClass::CheckList, Comp, {}); return; }
+    if (NameIs(name, {L"TDXTREELIST", L"TDXDBTREELIST", L"TDXDBGRID"})) {
+      AttachScroll(SkinnerClass::Scrollbar, Comp, {});
+      return;
+    }
+    if (As<framework::TListView>(Comp)) {
+      AttachScroll(SkinnerClass::ListView, Comp, {});
+      return;
+    }
+    if (name == L"TCHECKLISTBOX") {
+      AttachScroll(SkinnerClass::CheckList, Comp, {});
+      return;
+    }
     if (As<framework::TCustomMemo>(Comp) || As<framework::TCustomGrid>(Comp) || HasScrollBars(Comp)) {
       AttachScroll(SkinnerClass::Scrollbar, Comp, {});
       return;
     }
   }
-  if (As<framework::TButton>(Comp) && Switch(xcButton)) { Attach(SkinnerClass::Button, Comp, false); return; }
-  if (As<framework::TCustomEdit>(Comp) && Switch(xcEdit)) { Attach(SkinnerClass::Edit, Comp, false); return; }
+  if (As<framework::TButton>(Comp) && Switch(xcButton)) {
+    Attach(SkinnerClass::Button, Comp, false);
+    return;
+  }
+  if (As<framework::TCustomEdit>(Comp) && Switch(xcEdit)) {
+    Attach(SkinnerClass::Edit, Comp, false);
+    return;
+  }
   if (NameIs(name, {L"TDCEDIT", L"TDCDBEDIT"})) {
     AttachNumButtonsEdit(Comp);
     return;
@@ -328,7 +418,8 @@ void TWinSkinForm::SkinToolBar(framework::TToolBar& bar) {
   if (!bar.OnCustomDrawButton) bar.OnCustomDrawButton = SkinToolbarButtonFace{this};
   if (!bar.OnCustomDraw) bar.OnCustomDraw = SkinToolbarBackground{this};
   Attach(SkinnerClass::Box, &bar, false);
-  if (auto* menu = dynamic_cast<framework::TMenu*>(GetObjectPropByName(&bar, "Menu", framework::TMenu::StaticClassInfo()))) {
+  if (auto* menu =
+          dynamic_cast<framework::TMenu*>(GetObjectPropByName(&bar, "Menu", framework::TMenu::StaticClassInfo()))) {
     framework::TMenuItem* items = menu->Items();
     for (int i = 0; i < items->Count(); ++i) SkinMenuItemTree(items->Items(i), true);
   }

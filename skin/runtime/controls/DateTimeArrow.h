@@ -30,9 +30,9 @@ class TArrowButton {
   void Show(bool visible);
   HWND Window() const { return window_; }
 
-  int cw = 0;          // arrow width: a scroll bar button's
-  HWND hwnd = nullptr; // the picker's window
-  uint8_t state = 0;   // bit value 1: hot
+  int cw = 0;           // arrow width: a scroll bar button's
+  HWND hwnd = nullptr;  // the picker's window
+  uint8_t state = 0;    // bit value 1: hot
 
  private:
   static LRESULT CALLBACK WndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

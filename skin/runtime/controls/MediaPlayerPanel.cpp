@@ -16,10 +16,11 @@ namespace {
 
 constexpr wchar_t kPanelClass[] = L"SkinMediaPlayerPanel";
 constexpr std::array<const wchar_t*, kPlayerButtons> kButtonNames = {L"MPPLAY", L"MPPAUSE",  L"MPSTOP",
-                                                                      L"MPNEXT", L"MPPREV",   L"MPSTEP",
-                                                                      L"MPBACK", L"MPRECORD", L"MPEJECT"};
-constexpr std::array<const wchar_t*, kPlayerButtons> kButtonIdentifiers = {
-    L"btPlay", L"btPause", L"btStop", L"btNext", L"btPrev", L"btStep", L"btBack", L"btRecord", L"btEject"};
+                                                                     L"MPNEXT", L"MPPREV",   L"MPSTEP",
+                                                                     L"MPBACK", L"MPRECORD", L"MPEJECT"};
+constexpr std::array<const wchar_t*, kPlayerButtons> kButtonIdentifiers = {L"btPlay", L"btPause",  L"btStop",
+                                                                           L"btNext", L"btPrev",   L"btStep",
+                                                                           L"btBack", L"btRecord", L"btEject"};
 constexpr std::array<const wchar_t*, 3> kGlyphKinds = {L"EN", L"DI", L"CL"};
 constexpr int kGlyphEnabled = 0, kGlyphDisabled = 1, kGlyphColored = 2;
 constexpr int kFrameNormal = 1, kFramePressed = 2, kFrameDisabled = 3;

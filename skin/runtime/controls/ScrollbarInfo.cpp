@@ -11,8 +11,7 @@ GetScrollBarInfoProc LookUpScrollBarInfo() {
   // user32 stays loaded for the life of every GUI process.
   HMODULE user32 = GetModuleHandleW(L"user32.dll");
   if (!user32) return nullptr;
-  return reinterpret_cast<GetScrollBarInfoProc>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "GetScrollBarInfo")));
+  return reinterpret_cast<GetScrollBarInfoProc>(reinterpret_cast<void*>(GetProcAddress(user32, "GetScrollBarInfo")));
 }
 
 }  // namespace

@@ -39,8 +39,8 @@ void DrawShaft(HDC dc, const TSkinData& sd, const ScrollbarLook& look) {
   if (!ImageOf(shaft)) return;
   const RECT r = Piece(look, look.arrowLength, Length(look) - look.arrowLength);
   if (r.right <= r.left || r.bottom <= r.top) return;
-  DrawSkinFrame(dc, FromRECT(r), ImageOf(shaft), shaft->r, look.enabled ? kShaftEnabled : kShaftDisabled,
-                kShaftFrames, shaft->trans == 1, shaft->Tile == 1, false);
+  DrawSkinFrame(dc, FromRECT(r), ImageOf(shaft), shaft->r, look.enabled ? kShaftEnabled : kShaftDisabled, kShaftFrames,
+                shaft->trans == 1, shaft->Tile == 1, false);
 }
 
 void DrawArrows(HDC dc, const TSkinData& sd, const ScrollbarLook& look) {
@@ -62,8 +62,8 @@ void DrawThumb(HDC dc, const TSkinData& sd, const ScrollbarLook& look) {
   const TDataSkinObject* slider = look.vertical ? sd.VSlider.get() : sd.HSlider.get();
   if (ImageOf(slider) && slider->frame > 0) {
     const int frame = Raised(look, 1, kPartThumb, 1, 2);
-    DrawSkinFrame(dc, FromRECT(Piece(look, thumb.start, thumb.end)), ImageOf(slider), slider->r, frame,
-                  slider->frame, slider->trans == 1, false, false);
+    DrawSkinFrame(dc, FromRECT(Piece(look, thumb.start, thumb.end)), ImageOf(slider), slider->r, frame, slider->frame,
+                  slider->trans == 1, false, false);
   }
   const SIZE gripImage = BitmapSize(ImageOf(sd.SArrow.get()));
   const int32_t grip = gripImage.cy;

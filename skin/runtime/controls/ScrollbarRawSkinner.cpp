@@ -23,9 +23,7 @@ void TSkinScrollbarH::AfterProc(framework::TMessage& message) {
   switch (message.Msg) {
     case WM_SIZE:
     case WM_NCPAINT:
-    case WM_WINDOWPOSCHANGED:
-      panels_.Reposition(hwnd);
-      break;
+    case WM_WINDOWPOSCHANGED: panels_.Reposition(hwnd); break;
     case WM_HSCROLL:
     case WM_VSCROLL: panels_.Scrolled(message.Msg, message.WParam); break;
     case WM_MOUSEWHEEL: panels_.Repaint(); break;

@@ -167,9 +167,7 @@ bool TSkinControl::BeforeProc(framework::TMessage& message) {
       if (skinned) Unsubclass();
       return false;
     }
-    case WM_SKINQUERY:
-      message.Result = 1;
-      return false;
+    case WM_SKINQUERY: message.Result = 1; return false;
     case framework::CM_RECREATEWND:
       // The control's window is destroyed and made anew by the default
       // handling; once the new one exists the frame gives it a skinner.
@@ -177,8 +175,7 @@ bool TSkinControl::BeforeProc(framework::TMessage& message) {
         PostMessageW(skinform->Hwnd, WM_SKINRESETSCROLLBAR, reinterpret_cast<WPARAM>(hwnd), 0);
       }
       return true;
-    default:
-      return true;
+    default: return true;
   }
 }
 

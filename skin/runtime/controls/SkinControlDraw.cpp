@@ -145,8 +145,8 @@ void TSkinControl::DrawImgCaption(HDC dc, const RECT& rc, HIMAGELIST ImgList, in
   DrawImgCaptionWith(dc, rc, ImgList, imgIndex, text, talign, DT_END_ELLIPSIS | DT_WORDBREAK | DT_EXPANDTABS);
 }
 
-void TSkinControl::DrawImgCaptionWith(HDC dc, const RECT& rc, HIMAGELIST ImgList, int imgIndex,
-                                      std::wstring_view text, int talign, UINT flags) {
+void TSkinControl::DrawImgCaptionWith(HDC dc, const RECT& rc, HIMAGELIST ImgList, int imgIndex, std::wstring_view text,
+                                      int talign, UINT flags) {
   int cx = 0, cy = 0;
   if (ImgList) ImageList_GetIconSize(ImgList, &cx, &cy);
   const bool hasImage = ImgList && imgIndex != -1 && cx < Width(rc);

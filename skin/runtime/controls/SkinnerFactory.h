@@ -10,21 +10,45 @@ namespace lanvero {
 class TSkinControl;
 
 enum class SkinnerClass {
-  Button, BitButton, MenuButton, SpeedButton, CheckBox, RadioButton,
-  Scrollbar, CheckList, ListView, ScControl, Sizer,
-  Edit, ComBox, DateTime, UpDown,
-  Tab, Tab31, TabSheet, TabBtn, AdvPage,
-  StatusBar, GroupBox, Box, BoxH, Progress, TrackBar, Header, ObjImage,
+  Button,
+  BitButton,
+  MenuButton,
+  SpeedButton,
+  CheckBox,
+  RadioButton,
+  Scrollbar,
+  CheckList,
+  ListView,
+  ScControl,
+  Sizer,
+  Edit,
+  ComBox,
+  DateTime,
+  UpDown,
+  Tab,
+  Tab31,
+  TabSheet,
+  TabBtn,
+  AdvPage,
+  StatusBar,
+  GroupBox,
+  Box,
+  BoxH,
+  Progress,
+  TrackBar,
+  Header,
+  ObjImage,
   MP,
   // Scroll bar skinners of a combo box's list, made by the combo skinner.
-  ComboxScrollBar, ScrollbarH,
+  ComboxScrollBar,
+  ScrollbarH,
 };
 
 // Fields a rule sets before the skinner attaches.
 struct SkinnerPresets {
   int kind = 0;
-  bool hasButton = false;       // combo boxes drawn with their own button
-  std::wstring picField;        // the picture property of bitmap buttons
+  bool hasButton = false;  // combo boxes drawn with their own button
+  std::wstring picField;   // the picture property of bitmap buttons
 
   static SkinnerPresets Kind(int value) {
     SkinnerPresets presets;

@@ -15,7 +15,7 @@ class TSkinControl;
 struct TabItem {
   std::wstring text;  // at most 80 characters
   int image = -1;
-  RECT rect{};        // client coordinates
+  RECT rect{};  // client coordinates
   bool hasRect = false;
 };
 

@@ -119,8 +119,8 @@ void TSkinAdvPage::ApplyTabBackgrounds() {
 
 void TSkinAdvPage::Unsubclass() {
   for (const char* property : {"TabBackGround", "TabBackGroundActive"}) {
-    auto* target =
-        dynamic_cast<framework::TBitmap*>(GetObjectPropByName(control, property, framework::TBitmap::StaticClassInfo()));
+    auto* target = dynamic_cast<framework::TBitmap*>(
+        GetObjectPropByName(control, property, framework::TBitmap::StaticClassInfo()));
     if (target) target->SetData({});
   }
   TSkinControl::Unsubclass();

@@ -121,9 +121,9 @@ bool TSkinTab::HitCloseMark(const framework::TMessage& message) {
   for (size_t i = 0; i < marks.size(); ++i) {
     if (!PtInRect(&marks[i], point)) continue;
     const HWND frameWindow = skinform ? skinform->Hwnd : nullptr;
-    const LRESULT keep = frameWindow ? SendMessageW(frameWindow, WM_SKINTABCLOSE, reinterpret_cast<WPARAM>(hwnd),
-                                                    static_cast<LPARAM>(i))
-                                     : 0;
+    const LRESULT keep =
+        frameWindow ? SendMessageW(frameWindow, WM_SKINTABCLOSE, reinterpret_cast<WPARAM>(hwnd), static_cast<LPARAM>(i))
+                    : 0;
     if (keep == 0) CloseTab(static_cast<int>(i));
     return true;
   }

@@ -29,7 +29,7 @@ void SkinToolbarBackground::operator()(framework::TToolBar* toolbar, const RECT&
 }
 
 void SkinToolbarButtonFace::operator()(framework::TToolBar* toolbar, framework::TToolButton* button, UINT state,
-                                      bool&) const {
+                                       bool&) const {
   if (toolbar && button) skinner->ToolbarCustomDrawButton(*toolbar, button->BoundsRect(), state);
 }
 

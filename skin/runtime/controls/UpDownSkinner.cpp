@@ -85,9 +85,7 @@ bool TSkinUpDown::BeforeProc(framework::TMessage& message) {
   }
 }
 
-bool TSkinUpDown::Horizontal() const {
-  return (GetWindowLongPtrW(hwnd, GWL_STYLE) & UDS_HORZ) != 0 || dir == 1;
-}
+bool TSkinUpDown::Horizontal() const { return (GetWindowLongPtrW(hwnd, GWL_STYLE) & UDS_HORZ) != 0 || dir == 1; }
 
 // An up-down inside an edit never draws over the edit's outer three pixels.
 RECT TSkinUpDown::KeepInsideEdit(const RECT& rc) const {

@@ -85,9 +85,11 @@ bool TWinSkinForm::IsSysButtonVisible(size_t i) {
   facts.messageBox = ismessagebox;
   facts.mdiChildMaximisedWithMenuBar = FormStyle == sfsMDIform && menu && MDIChildMax();
   const HWND window = Hwnd;
-  const CaptionButtonState decided = DecideCaptionButton(
-      button.data.Action, button.data.Visibility, button.data.Visibility1, facts,
-      [window](int32_t code, int32_t action) { return SendMessageW(window, WM_SKINBUTTONVISIBLE, code, action) > 0; });
+  const CaptionButtonState decided =
+      DecideCaptionButton(button.data.Action, button.data.Visibility, button.data.Visibility1, facts,
+                          [window](int32_t code, int32_t action) {
+                            return SendMessageW(window, WM_SKINBUTTONVISIBLE, code, action) > 0;
+                          });
   button.visible = decided.visible;
   button.enabled = decided.enabled;
   return button.visible;
@@ -133,11 +135,10 @@ void TWinSkinForm::DrawSysButtons(HDC dc) {
     }
     const int32_t frame = IdleButtonFrame(FWindowActive, button->enabled, data.frame);
     const Rect& b = button->bounds;
-    const DibSection& image = CachedPiece(buttonPieces_[i], PieceKey{b.Width(), b.Height(), frame},
-                                          [&](HDC target, const Rect& whole) {
-                                            DrawSkinFrameStretched(target, whole, MapHandle(data.Map), frame,
-                                                                   data.frame, false);
-                                          });
+    const DibSection& image =
+        CachedPiece(buttonPieces_[i], PieceKey{b.Width(), b.Height(), frame}, [&](HDC target, const Rect& whole) {
+          DrawSkinFrameStretched(target, whole, MapHandle(data.Map), frame, data.frame, false);
+        });
     CopyPiece(dc, b, image);
   }
 }
@@ -191,9 +192,7 @@ void TWinSkinForm::PerformButtonAction(int x, int y) {
       return;
     case 3:
     case 11:
-    case 12:
-      PopupSysMenu(POINT{x + 1, y + 1});
-      return;
+    case 12: PopupSysMenu(POINT{x + 1, y + 1}); return;
     case 4: PostMessageW(Hwnd, WM_SYSCOMMAND, SC_CONTEXTHELP, 0); return;
     case 7:
     case 60: SendToActiveChild(SC_MINIMIZE); return;

@@ -79,12 +79,8 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         return true;
       }
       break;
-    case WM_NCUAHDRAWCAPTION:
-      result = 0;
-      return true;
-    case WM_MENUSELECT:
-      NoteMenuSelect(wParam, lParam);
-      break;
+    case WM_NCUAHDRAWCAPTION: result = 0; return true;
+    case WM_MENUSELECT: NoteMenuSelect(wParam, lParam); break;
     case WM_INITMENUPOPUP:
       SkinManager().menutype = reinterpret_cast<HMENU>(wParam) == hsysmenu ? 2 : 1;
       result = CallDefault(msg, wParam, lParam);
@@ -105,9 +101,7 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         result = reinterpret_cast<LRESULT>(fsd->Gdi()->BGBrush.Get());
       }
       return true;
-    case WM_SKINACTIVATE:
-      Activate();
-      return true;
+    case WM_SKINACTIVATE: Activate(); return true;
     case WM_SKINRESETSCROLLBAR:
       RecreateSkinner(reinterpret_cast<HWND>(wParam));
       result = 0;
@@ -116,8 +110,7 @@ bool TWinSkinForm::Stage1(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       result = 1;
       PostMessageW(Hwnd, WM_SKINNOTIFY, 0, SKIN_SIGNATURE);
       return true;
-    default:
-      break;
+    default: break;
   }
   if (!sMainMenu) {
     result = CallDefault(msg, wParam, lParam);
@@ -133,9 +126,7 @@ bool TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       result = WMSize(wParam, lParam);
       return true;
     case WM_ACTIVATE:
-    case WM_NCACTIVATE:
-      FWindowActive = LOBYTE(wParam) != 0;
-      return false;
+    case WM_NCACTIVATE: FWindowActive = LOBYTE(wParam) != 0; return false;
     case WM_GETMINMAXINFO:
       result = CallDefault(msg, wParam, lParam);
       ReadWindowState();
@@ -155,29 +146,20 @@ bool TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
         result = CallDefault(msg, wParam, lParam);
       }
       return true;
-    case WM_SYSCOMMAND:
-      result = WMSysCommand(wParam, lParam);
-      return true;
+    case WM_SYSCOMMAND: result = WMSysCommand(wParam, lParam); return true;
     case WM_SKINMENUCLICK:
       result = 0;
       if (menu && !fInMenu) CheckMenu(menu->FindBtn(ScreenToFrame(lParam)));
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 
 bool TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (msg) {
-    case WM_WINDOWPOSCHANGING:
-      result = CallDefault(msg, wParam, lParam);
-      return true;
-    case WM_NCCALCSIZE:
-      result = WMNCCalcSize(wParam, lParam);
-      return true;
-    case WM_NCHITTEST:
-      result = WMNCHitTest(wParam, lParam);
-      return true;
+    case WM_WINDOWPOSCHANGING: result = CallDefault(msg, wParam, lParam); return true;
+    case WM_NCCALCSIZE: result = WMNCCalcSize(wParam, lParam); return true;
+    case WM_NCHITTEST: result = WMNCHitTest(wParam, lParam); return true;
     case WM_NCPAINT:
       SetSysMenuStyle(true);
       if (fsd->MenuMsg) {
@@ -189,27 +171,19 @@ bool TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
       }
       result = 0;
       return true;
-    case WM_NCACTIVATE:
-      result = WMNCActivate(wParam, lParam);
-      return true;
+    case WM_NCACTIVATE: result = WMNCActivate(wParam, lParam); return true;
     case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONUP:
     case WM_NCLBUTTONDBLCLK:
-    case WM_NCRBUTTONDOWN:
-      return NonClientMouse(msg, wParam, lParam, result);
+    case WM_NCRBUTTONDOWN: return NonClientMouse(msg, wParam, lParam, result);
     case WM_SKINNCPAINT:
       PaintFrame(nullptr);
       result = 0;
       return true;
-    case WM_MEASUREITEM:
-      result = WMMeasureItem(wParam, lParam);
-      return true;
-    case WM_DRAWITEM:
-      result = WMDrawItem(wParam, lParam);
-      return true;
-    default:
-      return false;
+    case WM_MEASUREITEM: result = WMMeasureItem(wParam, lParam); return true;
+    case WM_DRAWITEM: result = WMDrawItem(wParam, lParam); return true;
+    default: return false;
   }
 }
 
@@ -224,17 +198,13 @@ void TWinSkinForm::FormMessageHook(framework::TMessage& message) {
         Refresh();
       }
       return;
-    case WM_SKINCHANGED:
-      SkinChange();
-      return;
+    case WM_SKINCHANGED: SkinChange(); return;
     case WM_SKINPAINTFRAME:
       if (message.LParam != SKIN_SIGNATURE) break;
       if (message.WParam) PaintFrame(reinterpret_cast<HDC>(message.WParam));
       message.Result = SKIN_SIGNATURE;
       return;
-    case WM_SKINPING:
-      message.Result = message.LParam == SKIN_SIGNATURE ? SKIN_SIGNATURE : 1;
-      return;
+    case WM_SKINPING: message.Result = message.LParam == SKIN_SIGNATURE ? SKIN_SIGNATURE : 1; return;
     case framework::CM_DIALOGCHAR:
       OldWndProc(message);
       if (!message.Result && DialogKey(message)) message.Result = 1;
@@ -255,8 +225,7 @@ void TWinSkinForm::FormMessageHook(framework::TMessage& message) {
       if (GetMenu(Hwnd) && sMainMenu) SetMenu(Hwnd, nullptr);
       return;
     }
-    default:
-      break;
+    default: break;
   }
   OldWndProc(message);
 }
@@ -383,8 +352,7 @@ bool TWinSkinForm::NonClientMouse(UINT msg, WPARAM wParam, LPARAM lParam, LRESUL
       }
       result = CallDefault(msg, wParam, lParam);
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -493,8 +461,8 @@ void TWinSkinForm::SetSysMenuStyle(bool remove) {
 bool TWinSkinForm::MDIChildMax() const {
   if (FormStyle != sfsMDIform || !ClientHwnd) return false;
   BOOL maximised = FALSE;  // the message writes a four-byte BOOL
-  const HWND child = reinterpret_cast<HWND>(SendMessageW(ClientHwnd, WM_MDIGETACTIVE, 0,
-                                                         reinterpret_cast<LPARAM>(&maximised)));
+  const HWND child =
+      reinterpret_cast<HWND>(SendMessageW(ClientHwnd, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
   return child && maximised;
 }
 

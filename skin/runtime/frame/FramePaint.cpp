@@ -64,7 +64,8 @@ const DibSection& TWinSkinForm::BorderBitmap(int side, const Rect& rect) {
   const TDataSkinBorder& border = *fsd->border[side];
   const bool active = FWindowActive || border.frame == 1;
   BuiltSide& built = builtSides_[static_cast<size_t>(side)];
-  if (built.width != rect.Width() || built.height != rect.Height() || built.active != active || built.bitmap.IsEmpty()) {
+  if (built.width != rect.Width() || built.height != rect.Height() || built.active != active ||
+      built.bitmap.IsEmpty()) {
     built.bitmap = BuildSkinBitmap(Rect{0, 0, rect.Width(), rect.Height()}, MapHandle(border.Map), border.r,
                                    active ? 1 : 2, border.frame, border.Tile != 1, IsVerticalStrip(side));
     built.width = rect.Width();

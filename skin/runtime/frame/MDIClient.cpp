@@ -45,9 +45,7 @@ LRESULT TWinSkinForm::ClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         SetWindowLongPtrW(client, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_HSCROLL | WS_VSCROLL));
       }
       break;
-    case WM_MDICREATE:
-      fsd->SetMenuUpdate(false);
-      break;
+    case WM_MDICREATE: fsd->SetMenuUpdate(false); break;
     case WM_MDIDESTROY: {
       const LRESULT result = CallNextProc(client, msg, wParam, lParam);
       if (!sMainMenu) return result;
@@ -70,9 +68,7 @@ LRESULT TWinSkinForm::ClientWndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       SetMenu(Hwnd, nullptr);
       return result;
     }
-    case WM_SKINREDRAWFRAME:
-      RedrawWindow(Hwnd, nullptr, nullptr, kRedrawWholeFrame);
-      return 0;
+    case WM_SKINREDRAWFRAME: RedrawWindow(Hwnd, nullptr, nullptr, kRedrawWholeFrame); return 0;
     default:
       if (!ChangesActiveChild(msg)) break;
       {

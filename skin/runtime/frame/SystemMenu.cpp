@@ -19,16 +19,11 @@ constexpr int kNoGlyph = -1;
 
 int GlyphOfCommand(UINT command) {
   switch (command) {
-    case SC_RESTORE:
-      return kGlyphRestore;
-    case SC_MAXIMIZE:
-      return kGlyphMaximise;
-    case SC_MINIMIZE:
-      return kGlyphMinimise;
-    case SC_CLOSE:
-      return kGlyphClose;
-    default:
-      return kNoGlyph;
+    case SC_RESTORE: return kGlyphRestore;
+    case SC_MAXIMIZE: return kGlyphMaximise;
+    case SC_MINIMIZE: return kGlyphMinimise;
+    case SC_CLOSE: return kGlyphClose;
+    default: return kNoGlyph;
   }
 }
 
@@ -51,8 +46,9 @@ void TWinSkinForm::PopupSysMenu(POINT pt) {
   if (!sysmenu) return;
   const HWND window = Hwnd;
   sysMenuOpen_ = true;
-  const UINT command = static_cast<UINT>(TrackPopupMenuEx(
-      sysmenu->Handle(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN, pt.x, pt.y, window, nullptr));
+  const UINT command =
+      static_cast<UINT>(TrackPopupMenuEx(sysmenu->Handle(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN,
+                                         pt.x, pt.y, window, nullptr));
   sysMenuOpen_ = false;
   // This call keeps the skinner alive, but the menu loop may have let it
   // give the window back: then the menu goes now, and the window only gets
@@ -85,20 +81,11 @@ void TWinSkinForm::BuildSysMenu() {
     bool enabled = (entry.fState & MFS_GRAYED) != MFS_GRAYED;
     switch (entry.wID) {
       case SC_SIZE:
-      case SC_MOVE:
-        enabled = enabled && Windowstate != swsMax;
-        break;
-      case SC_MINIMIZE:
-        enabled = Windowstate != swsMin && (FormIcons & sbiMin);
-        break;
-      case SC_MAXIMIZE:
-        enabled = Windowstate != swsMax && (FormIcons & sbiMax);
-        break;
-      case SC_RESTORE:
-        enabled = Windowstate != swsNormal;
-        break;
-      default:
-        break;
+      case SC_MOVE: enabled = enabled && Windowstate != swsMax; break;
+      case SC_MINIMIZE: enabled = Windowstate != swsMin && (FormIcons & sbiMin); break;
+      case SC_MAXIMIZE: enabled = Windowstate != swsMax && (FormIcons & sbiMax); break;
+      case SC_RESTORE: enabled = Windowstate != swsNormal; break;
+      default: break;
     }
     auto* item = new framework::TMenuItem(menu.get());
     item->SetCaption(text[0] ? std::wstring(text) : std::wstring(L"-"));

@@ -36,8 +36,7 @@ bool HasControl(TSkinControlTypes controls, TSkinControlType type) { return (con
 
 }  // namespace
 
-TWinSkinForm::TWinSkinForm(HWND window, std::wstring className)
-    : Hwnd(window), formclass(std::move(className)) {
+TWinSkinForm::TWinSkinForm(HWND window, std::wstring className) : Hwnd(window), formclass(std::move(className)) {
   DoubleTime = GetDoubleClickTime();
   CaptionFont = MakeCaptionFont();
   SkinManager().CountFrameSkinner(+1);
@@ -320,8 +319,7 @@ void TWinSkinForm::StartTimer(bool on) {
 }
 
 void TWinSkinForm::Refresh() {
-  SetWindowPos(Hwnd, nullptr, 0, 0, 0, 0,
-               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowPos(Hwnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TWinSkinForm::RePaint(HWND hwnd) {
@@ -428,8 +426,7 @@ void TWinSkinForm::GiveNativeSizeBack() {
   const int height = (window.bottom - window.top) + oldsize.bottom - bw.top - bw.bottom;
   POINT topLeft{window.left, window.top};
   if (FormStyle == sfsMDIChild) ScreenToClient(SkinManager().clienthwnd, &topLeft);
-  SetWindowPos(Hwnd, nullptr, topLeft.x, topLeft.y, width, height,
-               SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
+  SetWindowPos(Hwnd, nullptr, topLeft.x, topLeft.y, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
 void TWinSkinForm::UnSubclass3() { DetachFrame(); }

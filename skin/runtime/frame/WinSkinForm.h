@@ -68,7 +68,7 @@ enum TSkinFormIcon : uint32_t { sbiMax = 1, sbiMin = 2, sbiHelp = 4, sbisystem =
 
 // Lifecycle codes of a frame skinner (Skinstate).
 enum FrameSkinState : int32_t {
-  kFrameCreated = 0,    // frame skinned, not yet activated: no native frame is painted
+  kFrameCreated = 0,  // frame skinned, not yet activated: no native frame is painted
   kFrameRunning = 1,
   kFrameChanging = 3,   // a skin change is being applied
   kFrameReleasing = 4,  // the window is being released or destroyed

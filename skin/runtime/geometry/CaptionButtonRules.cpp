@@ -4,8 +4,7 @@ namespace lanvero {
 namespace {
 
 // Condition A (from Visibility) or B (from Visibility1) of one code.
-bool VisibilityHolds(int32_t code, bool first, const CaptionWindowFacts& f, int32_t action,
-                     const AskVisibility& ask) {
+bool VisibilityHolds(int32_t code, bool first, const CaptionWindowFacts& f, int32_t action, const AskVisibility& ask) {
   const bool minOrMax = f.minBox || f.maxBox;
   switch (code) {
     case 0: return true;

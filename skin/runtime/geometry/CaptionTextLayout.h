@@ -8,16 +8,16 @@
 namespace lanvero {
 
 struct CaptionTextInput {
-  Rect area;                   // R: the text area of the caption bar
-  int32_t textWidth = 0;       // measured text, without the text-back margins
+  Rect area;              // R: the text area of the caption bar
+  int32_t textWidth = 0;  // measured text, without the text-back margins
   int32_t textHeight = 0;
-  int32_t alignment = 0;       // 0 left, 1 centre, 2 right
-  int32_t textShift = 0;       // Title r.left
-  int32_t textShiftVert = 0;   // Title r.top
-  int32_t rightClip = 0;       // Title r.right
-  int32_t backLeft = 0;        // fixed ends of the text-back image
+  int32_t alignment = 0;      // 0 left, 1 centre, 2 right
+  int32_t textShift = 0;      // Title r.left
+  int32_t textShiftVert = 0;  // Title r.top
+  int32_t rightClip = 0;      // Title r.right
+  int32_t backLeft = 0;       // fixed ends of the text-back image
   int32_t backRight = 0;
-  int32_t rightButtons = 0;    // RightBtn: space of right-anchored caption buttons
+  int32_t rightButtons = 0;  // RightBtn: space of right-anchored caption buttons
   bool rightToLeft = false;
   bool popupStyle = false;
   bool dialogFrame = false;

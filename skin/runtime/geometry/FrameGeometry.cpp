@@ -16,8 +16,7 @@ FrameLayout LayoutFrame(int32_t width, int32_t height, const FrameWidths& w, int
 }
 
 Rect ClientRectInside(const Rect& window, const FrameWidths& w, int32_t menuHeight) {
-  Rect client{window.left + w.left, window.top + w.top + menuHeight, window.right - w.right,
-              window.bottom - w.bottom};
+  Rect client{window.left + w.left, window.top + w.top + menuHeight, window.right - w.right, window.bottom - w.bottom};
   // A frame larger than the window (a tiny or minimised window) leaves an
   // empty client area at the frame's inner corner, kept inside the window.
   client.left = std::clamp(client.left, window.left, std::max(window.left, window.right));
@@ -37,10 +36,8 @@ int32_t MapHitTest(int32_t systemAnswer, FramePoint p, const FrameWidths& w, int
     case kHitMinButton:
     case kHitMaxButton:
     case kHitClose:
-    case kHitHelp:
-      break;
-    default:
-      return systemAnswer;
+    case kHitHelp: break;
+    default: return systemAnswer;
   }
   // The system's own caption buttons and icon never answer: the skin draws
   // something else in their place, so a press there must not start the
@@ -54,8 +51,6 @@ int32_t MapHitTest(int32_t systemAnswer, FramePoint p, const FrameWidths& w, int
   return answer;
 }
 
-int32_t FrameExtent(int32_t imageExtent, int32_t frameCount) {
-  return imageExtent / std::max<int32_t>(frameCount, 1);
-}
+int32_t FrameExtent(int32_t imageExtent, int32_t frameCount) { return imageExtent / std::max<int32_t>(frameCount, 1); }
 
 }  // namespace lanvero

@@ -38,8 +38,15 @@ Rect ClientRectInside(const Rect& window, const FrameWidths& widths, int32_t men
 
 // Hit-test codes, with the values the platform gives them.
 enum HitCode : int32_t {
-  kHitNowhere = 0, kHitClient = 1, kHitCaption = 2, kHitSysMenu = 3, kHitMenu = 5,
-  kHitMinButton = 8, kHitMaxButton = 9, kHitClose = 20, kHitHelp = 21,
+  kHitNowhere = 0,
+  kHitClient = 1,
+  kHitCaption = 2,
+  kHitSysMenu = 3,
+  kHitMenu = 5,
+  kHitMinButton = 8,
+  kHitMaxButton = 9,
+  kHitClose = 20,
+  kHitHelp = 21,
 };
 
 // Maps the system's answer for a point (`framePoint` relative to the

@@ -15,9 +15,9 @@ namespace lanvero {
 inline constexpr int32_t kInvisibleMenuButton = -1;
 
 struct MenuBarBand {
-  Rect band;                 // window coordinates
+  Rect band;                   // window coordinates
   bool hasDefinition = false;  // the skin has a menu bar image
-  int32_t leftTile = 0;      // its fixed left and right widths
+  int32_t leftTile = 0;        // its fixed left and right widths
   int32_t rightTile = 0;
   bool rightToLeft = false;
   // Right to left: the buttons end left of this band column (the merged

@@ -2,9 +2,7 @@
 
 namespace lanvero {
 
-bool IsRegionKey(Pixel pixel) {
-  return PixelRed(pixel) == 255 && PixelGreen(pixel) <= 1 && PixelBlue(pixel) == 255;
-}
+bool IsRegionKey(Pixel pixel) { return PixelRed(pixel) == 255 && PixelGreen(pixel) <= 1 && PixelBlue(pixel) == 255; }
 
 std::vector<Rect> OpaqueRuns(const PixelView& image, int32_t dx, int32_t dy) {
   std::vector<Rect> runs;

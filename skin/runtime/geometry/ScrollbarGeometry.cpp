@@ -51,8 +51,7 @@ ThumbExtent ControlThumb(int32_t length, int32_t arrowLength, const ScrollRange&
   return thumb;
 }
 
-ThumbExtent TrackedThumb(ThumbExtent thumb, int32_t thumbAtPress, int32_t travel, int32_t arrowLength,
-                         int32_t length) {
+ThumbExtent TrackedThumb(ThumbExtent thumb, int32_t thumbAtPress, int32_t travel, int32_t arrowLength, int32_t length) {
   const int32_t thumbLength = thumb.Length();
   int32_t start = thumbAtPress + travel;
   start = std::min(start, length - arrowLength - thumbLength);
@@ -71,15 +70,13 @@ int32_t DraggedPosition(int32_t offset, int32_t track, int32_t thumbLength, cons
     if (position >= last) position = last + 1;
   } else {
     offset = std::min(offset, track - thumbLength);
-    position = static_cast<int64_t>(MulDivRounded(offset, static_cast<int64_t>(range.max) - range.min, track)) +
-               range.min;
+    position =
+        static_cast<int64_t>(MulDivRounded(offset, static_cast<int64_t>(range.max) - range.min, track)) + range.min;
     position = std::min<int64_t>(position, range.max);
   }
   return static_cast<int32_t>(std::max<int64_t>(position, range.min));
 }
 
-int32_t ArrowLength(int32_t length, int32_t arrowLength) {
-  return length < 2 * arrowLength ? length / 2 : arrowLength;
-}
+int32_t ArrowLength(int32_t length, int32_t arrowLength) { return length < 2 * arrowLength ? length / 2 : arrowLength; }
 
 }  // namespace lanvero

@@ -42,8 +42,7 @@ ThumbExtent ControlThumb(int32_t length, int32_t arrowLength, const ScrollRange&
 
 // The thumb moved by the cursor's travel since the press, kept between
 // the arrows.
-ThumbExtent TrackedThumb(ThumbExtent thumb, int32_t thumbAtPress, int32_t travel, int32_t arrowLength,
-                         int32_t length);
+ThumbExtent TrackedThumb(ThumbExtent thumb, int32_t thumbAtPress, int32_t travel, int32_t arrowLength, int32_t length);
 
 // The position a thumb dragged `offset` pixels into a track `track` pixels
 // long (the bar without its arrows) stands for; never beyond the last

@@ -244,9 +244,7 @@ void TWinSkinForm::UpdateMainMenu() {
 
 namespace {
 
-bool OnlyAltHeld() {
-  return GetKeyState(VK_MENU) < 0 && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0;
-}
+bool OnlyAltHeld() { return GetKeyState(VK_MENU) < 0 && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0; }
 
 }  // namespace
 

@@ -309,8 +309,9 @@ void TMenuItemPainter::DrawGlyph(TMenuItem& item, HDC dc, Rect glyph, const Rect
   }
   if (!item.Checked()) return;
   if (item.RadioItem()) {
-    DrawRadioBullet(dc, rightToLeft ? glyph : Rect{glyph.left, CentredTop(rect, glyph.Width()), glyph.right,
-                                                   CentredTop(rect, glyph.Width()) + glyph.Width()});
+    DrawRadioBullet(dc, rightToLeft ? glyph
+                                    : Rect{glyph.left, CentredTop(rect, glyph.Width()), glyph.right,
+                                           CentredTop(rect, glyph.Width()) + glyph.Width()});
     return;
   }
   const framework::UniqueBitmap check(LoadBitmapW(nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap)));

@@ -68,20 +68,14 @@ LRESULT TWinSkinPopMenu::SubclassMessage(HWND, UINT msg, WPARAM wParam, LPARAM l
   if (msg == WM_SKINQUERY) return 1;
   if (!SkinManagerExists() || !SkinManager().active) return CallDefault(msg, wParam, lParam);
   switch (msg) {
-    case WM_DESTROY:
-      UnSubClass();
-      return CallDefault(msg, wParam, lParam);
-    case WM_ERASEBKGND:
-      return EraseBackground(wParam, lParam);
-    case WM_NCPAINT:
-      return PaintMenuFrame(wParam, lParam);
+    case WM_DESTROY: UnSubClass(); return CallDefault(msg, wParam, lParam);
+    case WM_ERASEBKGND: return EraseBackground(wParam, lParam);
+    case WM_NCPAINT: return PaintMenuFrame(wParam, lParam);
     case WM_PAINT:
       if (BorderInClientArea() && HasSkinBackground()) return PaintClient();
       break;
-    case WM_PRINT:
-      return PrintMenu(wParam, lParam);
-    default:
-      break;
+    case WM_PRINT: return PrintMenu(wParam, lParam);
+    default: break;
   }
   return CallDefault(msg, wParam, lParam);
 }

@@ -62,7 +62,8 @@ HINSTANCE WindowInstance(HWND hwnd) { return reinterpret_cast<HINSTANCE>(GetWind
 // The package reader reports a skin it cannot use; the user sees it.
 void ShowSkinMessage(const std::string& message) {
   std::wstring text = AnsiToWideCP(message);
-  for (size_t at = text.find(L'\r'); at != std::wstring::npos; at = text.find(L'\r', at + 2)) text.insert(at + 1, L"\n");
+  for (size_t at = text.find(L'\r'); at != std::wstring::npos; at = text.find(L'\r', at + 2))
+    text.insert(at + 1, L"\n");
   std::wstring caption = L"Skin";
   if (framework::Application()) caption = framework::Application()->Title();
   MessageBoxW(GetActiveWindow(), text.c_str(), caption.c_str(), MB_OK | MB_ICONINFORMATION);
@@ -151,8 +152,7 @@ void TSkinManage::ActiveChanged(TSkinData& data) {
         SetAction(kActionInstall, kRequestDelayMs);
       }
       return;
-    default:
-      return;
+    default: return;
   }
 }
 
@@ -300,8 +300,7 @@ void TSkinManage::ActionForOneForm() {
         break;
       }
       return;
-    default:
-      return;
+    default: return;
   }
 }
 
@@ -338,8 +337,7 @@ void TSkinManage::ActionForAll() {
       }
       return;
     }
-    default:
-      return;
+    default: return;
   }
 }
 
@@ -576,18 +574,13 @@ LRESULT CALLBACK TSkinManage::MainThreadCbtHook(int code, WPARAM wParam, LPARAM 
     const HWND window = reinterpret_cast<HWND>(wParam);
     try {
       switch (code) {
-        case HCBT_CREATEWND:
-          tracker.OnCreateWindow(window, *reinterpret_cast<CBT_CREATEWNDW*>(lParam));
-          break;
-        case HCBT_DESTROYWND:
-          tracker.RemovePopupMenu(window);
-          break;
+        case HCBT_CREATEWND: tracker.OnCreateWindow(window, *reinterpret_cast<CBT_CREATEWNDW*>(lParam)); break;
+        case HCBT_DESTROYWND: tracker.RemovePopupMenu(window); break;
         case HCBT_ACTIVATE:
           if (tracker.state == kTrackerIdle) tracker.state = kTrackerRunning;
           tracker.AddForm(window);
           break;
-        default:
-          break;
+        default: break;
       }
     } catch (...) {
       // A window that cannot be skinned stays native; the hook goes on.

@@ -28,7 +28,11 @@ enum TrackerState : int32_t { kTrackerIdle = 0, kTrackerRunning = 1, kTrackerShu
 
 // Requests of the TSkinData components.
 enum TrackerAction : int32_t {
-  kActionNone = 0, kActionInstall = 1, kActionUninstall = 2, kActionSkinChanged = 3, kActionReskinWindow = 7,
+  kActionNone = 0,
+  kActionInstall = 1,
+  kActionUninstall = 2,
+  kActionSkinChanged = 3,
+  kActionReskinWindow = 7,
 };
 
 class TSkinManage : public SkinDataRuntime {

@@ -7,9 +7,9 @@ using TrackMouseEventProc = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
 
 TrackMouseEventProc LookUpTrackMouseEvent() {
   HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  return user32 ? reinterpret_cast<TrackMouseEventProc>(
-                      reinterpret_cast<void*>(GetProcAddress(user32, "TrackMouseEvent")))
-                : nullptr;
+  return user32
+             ? reinterpret_cast<TrackMouseEventProc>(reinterpret_cast<void*>(GetProcAddress(user32, "TrackMouseEvent")))
+             : nullptr;
 }
 
 }  // namespace

@@ -7,8 +7,7 @@ namespace {
 
 UINT_PTR EntryId(const SubclassTarget& target) { return reinterpret_cast<UINT_PTR>(&target); }
 
-LRESULT CALLBACK EngineSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                    DWORD_PTR reference) {
+LRESULT CALLBACK EngineSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR reference) {
   auto& target = *reinterpret_cast<SubclassTarget*>(reference);
   CallDepthCounted::CallScope scope(target);
   try {

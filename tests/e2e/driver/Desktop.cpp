@@ -159,8 +159,8 @@ void MoveMouse(HWND hwnd, POINT clientPoint) {
 
 void Wheel(HWND hwnd, POINT clientPoint, int distance) {
   const POINT screen = ToScreen(hwnd, clientPoint);
-  SendInputs({MouseInput(screen, MOUSEEVENTF_MOVE),
-              MouseInput(screen, MOUSEEVENTF_WHEEL, static_cast<DWORD>(distance))});
+  SendInputs(
+      {MouseInput(screen, MOUSEEVENTF_MOVE), MouseInput(screen, MOUSEEVENTF_WHEEL, static_cast<DWORD>(distance))});
 }
 
 void TypeText(const std::wstring& text) {
@@ -169,9 +169,7 @@ void TypeText(const std::wstring& text) {
   }
 }
 
-void PressKey(WORD virtualKey) {
-  SendInputs({KeyInput(virtualKey, 0, 0), KeyInput(virtualKey, 0, KEYEVENTF_KEYUP)});
-}
+void PressKey(WORD virtualKey) { SendInputs({KeyInput(virtualKey, 0, 0), KeyInput(virtualKey, 0, KEYEVENTF_KEYUP)}); }
 
 void PressKeyCombination(WORD modifier, WORD virtualKey) { PressKeyChord({modifier, virtualKey}); }
 
@@ -205,9 +203,8 @@ bool WaitForPainted(DWORD pid, DWORD timeoutMs) {
     for (HWND top : TopLevelWindows(pid)) {
       std::vector<HWND> windows{top};
       EnumChildWindows(top, CollectChildren, reinterpret_cast<LPARAM>(&windows));
-      pending = std::any_of(windows.begin(), windows.end(), [](HWND h) {
-        return IsWindowVisible(h) && GetUpdateRect(h, nullptr, FALSE);
-      });
+      pending = std::any_of(windows.begin(), windows.end(),
+                            [](HWND h) { return IsWindowVisible(h) && GetUpdateRect(h, nullptr, FALSE); });
       if (pending) break;
     }
     if (!pending) {
@@ -254,9 +251,7 @@ bool AnswerMessageBox(const MessageBoxInfo& box, const std::wstring& buttonText)
   return ClickDialogButton(box.hwnd, FindChild(box.hwnd, L"Button", buttonText.c_str()));
 }
 
-bool PressDialogButton(HWND dialog, int controlId) {
-  return ClickDialogButton(dialog, GetDlgItem(dialog, controlId));
-}
+bool PressDialogButton(HWND dialog, int controlId) { return ClickDialogButton(dialog, GetDlgItem(dialog, controlId)); }
 
 bool WaitForNoMessageBox(DWORD pid, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
@@ -268,8 +263,6 @@ bool WaitForNoMessageBox(DWORD pid, DWORD timeoutMs) {
   return false;
 }
 
-void RequestClose(HWND hwnd) {
-  PostMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-}
+void RequestClose(HWND hwnd) { PostMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 }  // namespace lanvero::e2e

@@ -18,8 +18,8 @@
 namespace lanvero::e2e {
 
 struct GoldenTolerance {
-  int channel = 24;            // largest difference of one colour channel that still matches
-  long differingPixels = 40;   // pixels allowed to differ by more than that
+  int channel = 24;           // largest difference of one colour channel that still matches
+  long differingPixels = 40;  // pixels allowed to differ by more than that
 };
 
 // `folder` is relative to the source tree (LANVERO_SOURCE_DIR), e.g.

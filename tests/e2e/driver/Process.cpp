@@ -11,8 +11,7 @@ Process Process::Launch(const std::wstring& exe, const std::wstring& arguments) 
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info)) {
+  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
     throw std::runtime_error("CreateProcess failed with error " + std::to_string(GetLastError()));
   }
   CloseHandle(info.hThread);

@@ -57,8 +57,8 @@ class RemoteBuffer {
 std::wstring ControlText(HWND hwnd) {
   const auto length = static_cast<size_t>(SendWithTimeout(hwnd, WM_GETTEXTLENGTH, 0, 0));
   std::wstring text(length + 1, L'\0');
-  const auto copied = static_cast<size_t>(
-      SendWithTimeout(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+  const auto copied =
+      static_cast<size_t>(SendWithTimeout(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
   text.resize(std::min(copied, length));
   return text;
 }
@@ -89,8 +89,6 @@ HWND FocusedWindowOfThread(HWND anyWindow) {
   return info.hwndFocus;
 }
 
-bool IsDefaultPushButton(HWND button) {
-  return (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
-}
+bool IsDefaultPushButton(HWND button) { return (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; }
 
 }  // namespace lanvero::e2e

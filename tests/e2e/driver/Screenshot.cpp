@@ -90,8 +90,8 @@ bool DecodeBitmap(std::span<const std::uint8_t> bytes, Image& image) {
   if (bytes.size() < sizeof file + sizeof header) return false;
   std::memcpy(&file, bytes.data(), sizeof file);
   std::memcpy(&header, bytes.data() + sizeof file, sizeof header);
-  if (file.type != 0x4D42 || header.biBitCount != 24 || header.biCompression != BI_RGB ||
-      header.biWidth <= 0 || header.biWidth > 8192 || header.biHeight == 0 || std::abs(header.biHeight) > 8192) {
+  if (file.type != 0x4D42 || header.biBitCount != 24 || header.biCompression != BI_RGB || header.biWidth <= 0 ||
+      header.biWidth > 8192 || header.biHeight == 0 || std::abs(header.biHeight) > 8192) {
     return false;
   }
   const bool bottomUp = header.biHeight > 0;

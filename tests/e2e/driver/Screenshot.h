@@ -37,7 +37,7 @@ bool ReadFileBytes(const std::wstring& path, std::vector<std::uint8_t>& bytes);
 
 struct ImageDifference {
   bool sameSize = false;
-  long differingPixels = 0;   // pixels whose channels differ by more than the tolerance
+  long differingPixels = 0;  // pixels whose channels differ by more than the tolerance
   int largestChannelDelta = 0;
 };
 ImageDifference Compare(const Image& actual, const Image& expected, int channelTolerance);

@@ -17,8 +17,8 @@ constexpr wchar_t kWineBrowserCommand[] = L"\"C:\\windows\\system32\\winebrowser
 class RegistryKey {
  public:
   RegistryKey() {
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, kCommandKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr,
-                        &key_, nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, kCommandKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_,
+                        nullptr) != ERROR_SUCCESS) {
       throw std::runtime_error("cannot open the http scheme's open command");
     }
   }

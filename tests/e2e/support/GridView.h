@@ -12,8 +12,8 @@
 namespace lanvero::e2e {
 
 struct GridView {
-  std::vector<RECT> rows;          // fully visible rows, top to bottom, grid client coordinates
-  std::optional<int> currentRow;   // index into `rows` of the row with the arrow
+  std::vector<RECT> rows;         // fully visible rows, top to bottom, grid client coordinates
+  std::optional<int> currentRow;  // index into `rows` of the row with the arrow
 
   // A point inside the title cell of visible row `row`, for clicking it.
   POINT CellPoint(int row, int xOffset = 0) const;

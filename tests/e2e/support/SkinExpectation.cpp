@@ -37,21 +37,36 @@ std::set<std::wstring> SetWords(const std::wstring& value) {
 // both built skins have.
 const std::map<std::wstring, std::vector<std::wstring>>& FamilySwitches() {
   static const std::map<std::wstring, std::vector<std::wstring>> families = {
-      {L"TButton", {L"xcButton"}},         {L"TBitBtn", {L"xcBitBtn"}},
-      {L"TEdit", {L"xcEdit"}},             {L"TMaskEdit", {L"xcEdit"}},
-      {L"TMemo", {L"xcScrollbar", L"xcEdit"}}, {L"TRichEdit", {L"xcScrollbar", L"xcEdit"}},
-      {L"TListBox", {L"xcScrollbar"}},     {L"TCheckListBox", {L"xcScrollbar"}},
-      {L"TDBGrid", {L"xcScrollbar"}},      {L"TStringGrid", {L"xcScrollbar"}},
-      {L"TListView", {L"xcScrollbar"}},    {L"TScrollBar", {L"xcScrollbar"}},
-      {L"TPageControl", {L"xcTab"}},       {L"TTabSheet", {L"xcTab"}},
-      {L"TTabControl", {L"xcTab"}},        {L"TTabSet", {L"xcTab"}},
-      {L"TGroupBox", {L"xcPanel"}},        {L"TPanel", {L"xcPanel"}},
-      {L"THeaderControl", {L"xcPanel"}},   {L"TRadioGroup", {L"xcRadioButton"}},
-      {L"TCheckBox", {L"xcCheckBox"}},     {L"TRadioButton", {L"xcRadioButton"}},
-      {L"TComboBox", {L"xcCombo"}},        {L"TStatusBar", {L"xcStatusBar"}},
-      {L"TProgressBar", {L"xcProgress"}},  {L"TTrackBar", {L"xcTrackBar"}},
-      {L"TToolBar", {L"xcToolbar"}},       {L"TUpDown", {L"xcSpin"}},
-      {L"TDateTimePicker", {L"xcEdit"}},   {L"TTreeView", {kNever}},
+      {L"TButton", {L"xcButton"}},
+      {L"TBitBtn", {L"xcBitBtn"}},
+      {L"TEdit", {L"xcEdit"}},
+      {L"TMaskEdit", {L"xcEdit"}},
+      {L"TMemo", {L"xcScrollbar", L"xcEdit"}},
+      {L"TRichEdit", {L"xcScrollbar", L"xcEdit"}},
+      {L"TListBox", {L"xcScrollbar"}},
+      {L"TCheckListBox", {L"xcScrollbar"}},
+      {L"TDBGrid", {L"xcScrollbar"}},
+      {L"TStringGrid", {L"xcScrollbar"}},
+      {L"TListView", {L"xcScrollbar"}},
+      {L"TScrollBar", {L"xcScrollbar"}},
+      {L"TPageControl", {L"xcTab"}},
+      {L"TTabSheet", {L"xcTab"}},
+      {L"TTabControl", {L"xcTab"}},
+      {L"TTabSet", {L"xcTab"}},
+      {L"TGroupBox", {L"xcPanel"}},
+      {L"TPanel", {L"xcPanel"}},
+      {L"THeaderControl", {L"xcPanel"}},
+      {L"TRadioGroup", {L"xcRadioButton"}},
+      {L"TCheckBox", {L"xcCheckBox"}},
+      {L"TRadioButton", {L"xcRadioButton"}},
+      {L"TComboBox", {L"xcCombo"}},
+      {L"TStatusBar", {L"xcStatusBar"}},
+      {L"TProgressBar", {L"xcProgress"}},
+      {L"TTrackBar", {L"xcTrackBar"}},
+      {L"TToolBar", {L"xcToolbar"}},
+      {L"TUpDown", {L"xcSpin"}},
+      {L"TDateTimePicker", {L"xcEdit"}},
+      {L"TTreeView", {kNever}},
   };
   return families;
 }
@@ -60,15 +75,32 @@ const std::map<std::wstring, std::vector<std::wstring>>& FamilySwitches() {
 // the listed control itself no skinner.
 const std::map<std::wstring, std::wstring>& ListedKindSwitches() {
   static const std::map<std::wstring, std::wstring> kinds = {
-      {L"nil", kNever},           {L"container", kNever},          {L"embedscrollbar", kNever},
-      {L"combobox", L"xcCombo"},  {L"comboboxex", L"xcCombo"},     {L"datetimepicker", L"xcCombo"},
-      {L"edit", L"xcEdit"},       {L"radiobutton", L"xcRadioButton"}, {L"checkbox", L"xcCheckBox"},
-      {L"panel", L"xcPanel"},     {L"trackbar", L"xcButton"},      {L"button", L"xcButton"},
-      {L"mediaplayer", L"xcButton"}, {L"bitbtn", L"xcButton"},     {L"pngbitbtn", L"xcButton"},
-      {L"pngspeedbutton", L"xcButton"}, {L"menubtn", L"xcButton"}, {L"speedbutton", L"xcSpeedButton"},
-      {L"tab", L"xcTab"},         {L"advpagecontrol", L"xcTab"},   {L"progress", L"xcProgress"},
-      {L"scrollbar", L"xcScrollbar"}, {L"singlescrollbar", L"xcScrollbar"},
-      {L"groupbox", L"xcGroupBox"}, {L"radiogroup", L"xcGroupBox"}, {L"checkgroup", L"xcGroupBox"},
+      {L"nil", kNever},
+      {L"container", kNever},
+      {L"embedscrollbar", kNever},
+      {L"combobox", L"xcCombo"},
+      {L"comboboxex", L"xcCombo"},
+      {L"datetimepicker", L"xcCombo"},
+      {L"edit", L"xcEdit"},
+      {L"radiobutton", L"xcRadioButton"},
+      {L"checkbox", L"xcCheckBox"},
+      {L"panel", L"xcPanel"},
+      {L"trackbar", L"xcButton"},
+      {L"button", L"xcButton"},
+      {L"mediaplayer", L"xcButton"},
+      {L"bitbtn", L"xcButton"},
+      {L"pngbitbtn", L"xcButton"},
+      {L"pngspeedbutton", L"xcButton"},
+      {L"menubtn", L"xcButton"},
+      {L"speedbutton", L"xcSpeedButton"},
+      {L"tab", L"xcTab"},
+      {L"advpagecontrol", L"xcTab"},
+      {L"progress", L"xcProgress"},
+      {L"scrollbar", L"xcScrollbar"},
+      {L"singlescrollbar", L"xcScrollbar"},
+      {L"groupbox", L"xcGroupBox"},
+      {L"radiogroup", L"xcGroupBox"},
+      {L"checkgroup", L"xcGroupBox"},
   };
   return kinds;
 }
@@ -84,11 +116,14 @@ SkinSettings SkinSettings::Of(const StoredLayout& layout) {
   for (const LayoutObject& object : layout.objects) {
     if (object.className != L"TSkinData") continue;
     SkinSettings settings;
-    if (auto tag = object.values.find(L"DisableTag"); tag != object.values.end()) settings.disableTag = std::stol(tag->second);
-    if (auto on = object.values.find(L"SkinControls"); on != object.values.end()) settings.switches = SetWords(on->second);
+    if (auto tag = object.values.find(L"DisableTag"); tag != object.values.end())
+      settings.disableTag = std::stol(tag->second);
+    if (auto on = object.values.find(L"SkinControls"); on != object.values.end())
+      settings.switches = SetWords(on->second);
     for (const std::wstring& line : object.lines) {
       const size_t equals = line.find(L'=');
-      if (equals != std::wstring::npos) settings.skin3rd.emplace_back(Lower(line.substr(0, equals)), Lower(line.substr(equals + 1)));
+      if (equals != std::wstring::npos)
+        settings.skin3rd.emplace_back(Lower(line.substr(0, equals)), Lower(line.substr(equals + 1)));
     }
     return settings;
   }
@@ -119,9 +154,11 @@ std::optional<SkinVerdict> SkinExpectation::ByListedKind(const std::wstring& cla
   for (const auto& [listed, kind] : settings_.skin3rd) {
     if (listed != key) continue;
     const auto known = ListedKindSwitches().find(kind);
-    if (known == ListedKindSwitches().end()) return SkinVerdict{true, false, L"Skin3rd lists it as the unknown kind " + kind};
+    if (known == ListedKindSwitches().end())
+      return SkinVerdict{true, false, L"Skin3rd lists it as the unknown kind " + kind};
     if (known->second == kNever) return SkinVerdict{true, false, L"Skin3rd lists it as " + kind};
-    if (!settings_.switches.count(known->second)) return SkinVerdict{true, false, L"Skin3rd: " + kind + L" needs " + known->second};
+    if (!settings_.switches.count(known->second))
+      return SkinVerdict{true, false, L"Skin3rd: " + kind + L" needs " + known->second};
     return SkinVerdict{};
   }
   return std::nullopt;

@@ -18,7 +18,7 @@ namespace lanvero::e2e {
 
 struct SkinSettings {
   long disableTag = 99;
-  std::set<std::wstring> switches;                            // "xcButton", ...
+  std::set<std::wstring> switches;                             // "xcButton", ...
   std::vector<std::pair<std::wstring, std::wstring>> skin3rd;  // lower-case class name, lower-case kind
 
   // The settings of the layout's skin component; throws std::runtime_error

@@ -35,7 +35,7 @@ std::wstring TemporaryFile(const wchar_t* prefix) {
 std::wstring WriteTemporaryFile(const std::vector<std::uint8_t>& bytes) {
   const std::wstring path = TemporaryFile(L"skn");
   std::ofstream{std::filesystem::path(path), std::ios::binary}.write(reinterpret_cast<const char*>(bytes.data()),
-                                                                    static_cast<std::streamsize>(bytes.size()));
+                                                                     static_cast<std::streamsize>(bytes.size()));
   return path;
 }
 

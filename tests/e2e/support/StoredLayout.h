@@ -16,7 +16,7 @@ struct LayoutObject {
   std::wstring className;
   std::wstring parent;  // the enclosing object's name; empty for the form
   long tag = 0;
-  std::wstring text;    // Caption, or Text for edits
+  std::wstring text;                            // Caption, or Text for edits
   std::map<std::wstring, std::wstring> values;  // single-line properties as written
   std::vector<std::wstring> lines;              // the items of a list property ("Skin3rd.Strings")
 };

@@ -64,9 +64,8 @@ TEST(GridGeometry, CellsSitBesideTheIndicatorAndBelowTheTitleLine) {
 }
 
 TEST(GridGeometry, WithoutTitlesIndicatorAndLinesCellsStartAtTheCorner) {
-  const GridGeometry grid(With(ThreeColumns(), [](GridLayout& l) {
-    l.titles = l.indicator = l.columnLines = l.rowLines = false;
-  }));
+  const GridGeometry grid(
+      With(ThreeColumns(), [](GridLayout& l) { l.titles = l.indicator = l.columnLines = l.rowLines = false; }));
   EXPECT_EQ(grid.TitleHeight(), 0);
   EXPECT_EQ(grid.IndicatorWidth(), 0);
   EXPECT_EQ(grid.CellRect(0, 0), (Rect{0, 0, 64, 16}));
@@ -176,7 +175,8 @@ TEST(GridGeometry, VerticalBarFollowsTheCurrentRecordWhenRecordsOutnumberWholeRo
   const GridScrollBar empty = GridGeometry(ThreeColumns(0)).VerticalBar(-1);
   EXPECT_FALSE(empty.shown);
   EXPECT_EQ(empty.position, 0);
-  const GridScrollBar low = GridGeometry(With(ThreeColumns(), [](GridLayout& l) { l.clientHeight = 10; })).VerticalBar(0);
+  const GridScrollBar low =
+      GridGeometry(With(ThreeColumns(), [](GridLayout& l) { l.clientHeight = 10; })).VerticalBar(0);
   EXPECT_EQ(low.page, 1);
 }
 

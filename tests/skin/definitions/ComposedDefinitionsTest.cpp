@@ -44,8 +44,8 @@ TEST(ComposedCombo, BorderButtonAndArrowBecomeOneStripEachWay) {
   ASSERT_EQ(strip.Height(), 21);
   for (int32_t k = 0; k < 4; ++k) {
     const int32_t x0 = 50 * k;
-    EXPECT_EQ(strip.At(x0, 0), 0x101010u);          // the edge
-    EXPECT_EQ(strip.At(x0 + 10, 10), kMagenta);     // the text area is keyed out
+    EXPECT_EQ(strip.At(x0, 0), 0x101010u);                // the edge
+    EXPECT_EQ(strip.At(x0 + 10, 10), kMagenta);           // the text area is keyed out
     EXPECT_EQ(strip.At(x0 + 49 - b / 2, 10), 0x2060A0u);  // the drop button
   }
   PixelImage mirrored = strip;
@@ -76,7 +76,8 @@ TEST(ComposedCombo, ButtonAloneGivesAnArrowOnTheButtonFace) {
   PixelImage button(8, 4, 0x123456);
   button.Set(1, 1, kMagenta);
   SkinDefinitions d;
-  ParseOrFail(SkinBuilder("[ComboButton]\nImage=b.bmp\n[Colours]\nButtonFace=1 2 3\n").Image("b.bmp", button).SkinFile(), d);
+  ParseOrFail(
+      SkinBuilder("[ComboButton]\nImage=b.bmp\n[Colours]\nButtonFace=1 2 3\n").Image("b.bmp", button).SkinFile(), d);
   EXPECT_EQ(d.combox->style, 0);
   ASSERT_NE(d.comboxarrow, nullptr);
   EXPECT_EQ(d.comboxarrow->frame, 4);
@@ -104,8 +105,10 @@ TEST(ToolbarBack, SaturatedCaptionMixesWithWhite) {
 
 TEST(ToolbarBack, DullCaptionMixesWithGrey) {
   SkinDefinitions d;
-  ParseOrFail(SkinBuilder("[Personality]\nTop=t.bmp\n").Bitmap("t.bmp", 9, 9, PixelFromRgb(200, 200, 200)).SkinFile(), d);
-  const auto table = MakeGradientTable(40, BlendColors(SystemColor(15), 0xFFFFFF, 150), BlendColors(0x808080, 0xC8C8C8, 150));
+  ParseOrFail(SkinBuilder("[Personality]\nTop=t.bmp\n").Bitmap("t.bmp", 9, 9, PixelFromRgb(200, 200, 200)).SkinFile(),
+              d);
+  const auto table =
+      MakeGradientTable(40, BlendColors(SystemColor(15), 0xFFFFFF, 150), BlendColors(0x808080, 0xC8C8C8, 150));
   EXPECT_EQ(ColorFromPixel(d.Toolbar->Map.Image().At(0, 39)), table.back());
 }
 

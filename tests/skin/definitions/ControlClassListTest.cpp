@@ -27,14 +27,15 @@ TEST(Skin3rd, BuiltinListHasItsLinesAndKinds) {
   EXPECT_EQ(kinds[L"panel"], 15);
   EXPECT_EQ(kinds[L"scrollbar"], 10);
   EXPECT_EQ(kinds[L"menubtn"], 1);
-  const int twice = static_cast<int>(std::count_if(repeats.begin(), repeats.end(), [](auto& r) { return r.second == 2; }));
+  const int twice =
+      static_cast<int>(std::count_if(repeats.begin(), repeats.end(), [](auto& r) { return r.second == 2; }));
   EXPECT_EQ(twice, 3);
   EXPECT_EQ(repeats[L"TWWDBCombobox=Combobox"], 2);
 }
 
 TEST(Skin3rd, LookupMatchesTheClassAtTheLineStartOnly) {
-  const std::vector<std::wstring> lines{L"TFoo = edit", L" TBar=edit", L"TBAZ=ComboBox", L"TEmpty=",
-                                        L"TBaz=edit",  L"TLong=" + std::wstring(60, L'x')};
+  const std::vector<std::wstring> lines{L"TFoo = edit", L" TBar=edit", L"TBAZ=ComboBox",
+                                        L"TEmpty=",     L"TBaz=edit",  L"TLong=" + std::wstring(60, L'x')};
   EXPECT_EQ(LookupSkin3rd(lines, L"TFoo"), std::nullopt);
   EXPECT_EQ(LookupSkin3rd(lines, L"TBar"), std::nullopt);
   EXPECT_EQ(LookupSkin3rd(lines, L"tbaz"), L"combobox");  // first match wins, kind lower-cased

@@ -139,7 +139,8 @@ TEST(SkinSections, FrameCountsFollowTheTable) {
   EXPECT_EQ(d.TrackBar->IDName, "Track");
   EXPECT_EQ(d.TrackBarVert->frame, 6);
 
-  ParseOrFail(SkinBuilder("[Progress]\nBitmap=i.bmp\n[Headerbar]\nImage=i.bmp\n").Bitmap("i.bmp", 20, 10).SkinFile(), d);
+  ParseOrFail(SkinBuilder("[Progress]\nBitmap=i.bmp\n[Headerbar]\nImage=i.bmp\n").Bitmap("i.bmp", 20, 10).SkinFile(),
+              d);
   EXPECT_EQ(d.progress->frame, 2);
   EXPECT_EQ(d.Header->frame, 5);
 }
@@ -199,9 +200,8 @@ TEST(SkinSections, ComboButtonKeepsAMirroredCopy) {
 }
 
 TEST(SkinSections, LoadsReplaceOptionalSlotsAndRepeatIdentically) {
-  const auto withCombo = SkinBuilder("[ComboButton]\nImage=cb.bmp\n[Scrollbar]\nImage=cb.bmp\n")
-                             .Bitmap("cb.bmp", 40, 21)
-                             .SkinFile();
+  const auto withCombo =
+      SkinBuilder("[ComboButton]\nImage=cb.bmp\n[Scrollbar]\nImage=cb.bmp\n").Bitmap("cb.bmp", 40, 21).SkinFile();
   SkinDefinitions d;
   ParseOrFail(withCombo, d);
   const PixelImage firstImage = d.SArrow->Map.Image();
@@ -217,7 +217,8 @@ TEST(SkinSections, LoadsReplaceOptionalSlotsAndRepeatIdentically) {
 
 TEST(SkinSections, RefusedPackageChangesNothing) {
   SkinDefinitions d;
-  ParseOrFail(SkinBuilder("[TitlebarSkin]\nSkinName=First\n[Scrollbar]\nImage=a.bmp\n").Bitmap("a.bmp", 8, 8).SkinFile(), d);
+  ParseOrFail(
+      SkinBuilder("[TitlebarSkin]\nSkinName=First\n[Scrollbar]\nImage=a.bmp\n").Bitmap("a.bmp", 8, 8).SkinFile(), d);
   const TDataSkinObject* scrollbar = d.SArrow.get();
   // A package of an unknown format version, reported in the reader's words.
   std::vector<uint8_t> package = BuildSkinPackage({{"skin.ini", {'[', 'X', ']'}}});

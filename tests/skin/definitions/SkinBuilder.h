@@ -13,7 +13,7 @@
 namespace lanvero::testing {
 
 class SkinBuilder {
-public:
+ public:
   explicit SkinBuilder(std::string ini) : ini_(std::move(ini)) {}
 
   // A 24-bit bitmap member of the given size, each pixel `fill`.
@@ -23,7 +23,7 @@ public:
 
   std::vector<uint8_t> SkinFile(int32_t version = 70000) const;
 
-private:
+ private:
   std::string ini_;
   std::vector<PackageMember> members_;
 };

@@ -34,7 +34,9 @@ std::string Hex(const std::vector<uint8_t>& bytes) {
 }
 
 std::vector<uint8_t> NamedSkin(const std::string& name) {
-  return SkinBuilder("[TitlebarSkin]\nSkinName=" + name + "\n[Scrollbar]\nImage=s.bmp\n").Bitmap("s.bmp", 23, 4).SkinFile();
+  return SkinBuilder("[TitlebarSkin]\nSkinName=" + name + "\n[Scrollbar]\nImage=s.bmp\n")
+      .Bitmap("s.bmp", 23, 4)
+      .SkinFile();
 }
 
 // A package of version 10000, which the reader refuses.
@@ -46,7 +48,7 @@ std::vector<uint8_t> UnknownVersionSkin() {
 }
 
 class RecordingRuntime : public SkinDataRuntime {
-public:
+ public:
   void Started(TSkinData&) override { events.push_back("started"); }
   void ActiveChanged(TSkinData& data) override { events.push_back(data.Active() ? "active" : "inactive"); }
   void SkinLoaded(TSkinData& data) override { events.push_back("loaded " + data.SkinName); }
@@ -54,7 +56,7 @@ public:
 };
 
 class SkinDataTest : public ::testing::Test {
-protected:
+ protected:
   SkinDataTest() {
     TSkinData::SetRuntime(&runtime);
     previousNotifier = SetSkinMessageNotifier([this](const std::string& m) { messages.push_back(m); });
@@ -103,7 +105,9 @@ TEST_F(SkinDataTest, LayoutSetsPropertiesAndLoadsTheSkinStream) {
                              "    Options = [xoMenuBG]\n    Skin3rd.Strings = ('TMine=edit')\n"
                              "    SkinStore = '(Good)'\n    SkinFormtype = sfMainform\n"
                              "    Version = '1.0'\n    MenuUpdate = False\n    MenuMerge = True\n"
-                             "    SkinStream = {" + hex + "}\n"
+                             "    SkinStream = {" +
+                             hex +
+                             "}\n"
                              "  end\nend\n";
   try {
     framework::ReadLayoutText(root, layout);
@@ -200,8 +204,12 @@ TEST_F(SkinDataTest, StoreCarriedByALayoutFeedsLoadFromCollection) {
   const std::string layout = "object Root: TComponent\n"
                              "  object SkinStore1: TSkinStore\n"
                              "    Store = <\n"
-                             "      item\n        Name = 'Light'\n        DataStream = {" + Hex(NamedSkin("Light")) + "}\n      end\n"
-                             "      item\n        Name = 'Dark'\n        DataStream = {" + Hex(NamedSkin("Dark")) + "}\n      end>\n"
+                             "      item\n        Name = 'Light'\n        DataStream = {" +
+                             Hex(NamedSkin("Light")) +
+                             "}\n      end\n"
+                             "      item\n        Name = 'Dark'\n        DataStream = {" +
+                             Hex(NamedSkin("Dark")) +
+                             "}\n      end>\n"
                              "  end\n"
                              "  object SkinData1: TSkinData\n  end\nend\n";
   try {
@@ -245,7 +253,7 @@ TEST_F(SkinDataTest, ActiveAndMenuRulesAtStart) {
   skin.SetSkinControls(SetOf(xcMenuItem) | SetOf(xcSystemMenu));
   skin.BeginLoading();
   skin.Loaded();
-  EXPECT_FALSE(skin.Active());  // nothing to skin with
+  EXPECT_FALSE(skin.Active());                        // nothing to skin with
   EXPECT_EQ(skin.SkinControls(), SetOf(xcMenuItem));  // without the menu bar no system menu
 }
 

@@ -33,7 +33,7 @@ struct ImageEvent {
 };
 
 class Recorder : public SkinReadObserver {
-public:
+ public:
   void NotANumber(const KeySource& s, int32_t fallback) override {
     notNumbers.push_back(std::string(s.key) + "=" + std::string(s.text) + "->" + std::to_string(fallback));
   }
@@ -179,8 +179,8 @@ TEST(SkinReadObserver, TextsTheLoaderCannotReadAsNumbersOrColours) {
            .Bitmap("e.bmp", 8, 8),
        d, r);
   EXPECT_EQ(r.notNumbers, std::vector<std::string>{"LeftWidth=four->0"});
-  EXPECT_EQ(r.colors,
-            (std::vector<std::string>{"Colours.ButtonFace", "Colour0.color", "Customcolors.Color3", "Scrollbar.NormalColour2"}));
+  EXPECT_EQ(r.colors, (std::vector<std::string>{"Colours.ButtonFace", "Colour0.color", "Customcolors.Color3",
+                                                "Scrollbar.NormalColour2"}));
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST(CaptionButtons, FrameCountsFromTheImageShape) {
   EXPECT_EQ(d.SysBtn[2]->frame, 6);  // no action
   EXPECT_EQ(d.SysBtn[3]->frame, 2);
   EXPECT_EQ(d.SysBtn[4]->frame, 3);
-  EXPECT_TRUE(d.SysBtn[4]->Map.Empty());  // the frame skinner paints the icon
+  EXPECT_TRUE(d.SysBtn[4]->Map.Empty());   // the frame skinner paints the icon
   EXPECT_FALSE(d.SysBtn[5]->Map.Empty());  // an explicit frame count keeps the image
 }
 

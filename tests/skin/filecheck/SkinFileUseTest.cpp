@@ -35,8 +35,9 @@ class SkinFileUseTest : public ::testing::Test {
   }
   // A package the engine reads but the check refuses: no window frame.
   std::wstring FramelessSkin() {
-    return Write("frameless.skn",
-                 SkinBuilder("[TitlebarSkin]\nSkinName=Frameless\n[Scrollbar]\nImage=s.bmp\n").Bitmap("s.bmp", 23, 4).SkinFile());
+    return Write("frameless.skn", SkinBuilder("[TitlebarSkin]\nSkinName=Frameless\n[Scrollbar]\nImage=s.bmp\n")
+                                      .Bitmap("s.bmp", 23, 4)
+                                      .SkinFile());
   }
 
   ScratchFolder scratch_;
@@ -92,7 +93,8 @@ TEST_F(SkinFileUseTest, ARefusedPackageLeavesTheSkinInUseUnlessWornAnyway) {
   EXPECT_EQ(skin.SkinName, coalrim);
 
   // A missing file would leave the component empty: it is never loaded.
-  const SkinFileUse missing = LoadUsableSkinFile(skin, (scratch_.Path() / "gone.skn").wstring(), SkinFaults::WearAnyway);
+  const SkinFileUse missing =
+      LoadUsableSkinFile(skin, (scratch_.Path() / "gone.skn").wstring(), SkinFaults::WearAnyway);
   EXPECT_FALSE(missing.worn);
   EXPECT_FALSE(skin.Empty);
   EXPECT_EQ(skin.SkinName, coalrim);

@@ -83,8 +83,8 @@ TEST(ColorSaturation, DarkColoursAre200OthersScaledSaturation) {
   EXPECT_EQ(ColorSaturation(Rgb(255, 0, 0)), 255);
   EXPECT_EQ(ColorSaturation(Rgb(200, 200, 200)), 0);
   EXPECT_EQ(ColorSaturation(Rgb(160, 80, 120)), 128);  // 127.5 rounds to even
-  EXPECT_EQ(ColorSaturation(Rgb(170, 167, 167)), 4);    // 4.5 rounds to even
-  EXPECT_EQ(ColorSaturation(Rgb(170, 169, 169)), 2);    // 1.5 rounds to even
+  EXPECT_EQ(ColorSaturation(Rgb(170, 167, 167)), 4);   // 4.5 rounds to even
+  EXPECT_EQ(ColorSaturation(Rgb(170, 169, 169)), 2);   // 1.5 rounds to even
 }
 
 TEST(GradientTable, StepsFromStartToEnd) {

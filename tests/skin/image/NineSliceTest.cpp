@@ -14,9 +14,7 @@ using test::RowsOf;
 using Rows = std::vector<std::string>;
 
 // Two 5 x 4 frames side by side: frame 1 in capitals, frame 2 in small letters.
-PixelImage TwoFrameStrip() {
-  return ImageFromRows({"ABCDEabcde", "FGHIJfghij", "KLMNOklmno", "PQRSTpqrst"});
-}
+PixelImage TwoFrameStrip() { return ImageFromRows({"ABCDEabcde", "FGHIJfghij", "KLMNOklmno", "PQRSTpqrst"}); }
 
 TEST(StripFrame, HorizontalAndVerticalFramesTruncateAndCountFromOne) {
   EXPECT_EQ(StripFrame(10, 4, 1, 3, false), (Rect{0, 0, 3, 4}));

@@ -9,7 +9,9 @@
 
 namespace lanvero::test {
 
-inline Pixel PixelOfLetter(char c) { return c == '#' ? kMagentaKey : static_cast<Pixel>(static_cast<unsigned char>(c)); }
+inline Pixel PixelOfLetter(char c) {
+  return c == '#' ? kMagentaKey : static_cast<Pixel>(static_cast<unsigned char>(c));
+}
 
 inline PixelImage ImageFromRows(const std::vector<std::string>& rows) {
   PixelImage image(static_cast<int32_t>(rows.front().size()), static_cast<int32_t>(rows.size()));

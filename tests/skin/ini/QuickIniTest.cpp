@@ -22,9 +22,9 @@ std::string Saved(const TQuickIni& ini) {
 }
 
 TEST(QuickIni, KeysValuesAndNumbers) {
-  const TQuickIni ini = IniFrom(
-      "; comment\r\n\r\n[Frame]\r\n  TopFrame = 2  \r\nKey=a=b\r\n#x=1\r\nEmpty=\r\n"
-      "Hex=0x1F\r\nDollar=$1F\r\nBad=12abc\r\nNeg=-7\r\nBig=0xFFFFFFFF\r\nHuge=2147483648\r\nTOPFRAME=9\r\n");
+  const TQuickIni ini =
+      IniFrom("; comment\r\n\r\n[Frame]\r\n  TopFrame = 2  \r\nKey=a=b\r\n#x=1\r\nEmpty=\r\n"
+              "Hex=0x1F\r\nDollar=$1F\r\nBad=12abc\r\nNeg=-7\r\nBig=0xFFFFFFFF\r\nHuge=2147483648\r\nTOPFRAME=9\r\n");
   EXPECT_EQ(ini.ReadInteger("frame", "TopFrame", -1), 2);  // first occurrence wins
   EXPECT_EQ(ini.ReadString("Frame", "key", ""), "a=b");
   EXPECT_EQ(ini.ReadString("Frame", "#x", ""), "1");

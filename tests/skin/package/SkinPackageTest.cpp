@@ -14,12 +14,12 @@ std::string Text(const ByteStream& stream) { return {stream.Bytes().begin(), str
 
 // Captures the notifier's messages for the lifetime of a test.
 class NotifierCapture {
-public:
+ public:
   NotifierCapture() : previous_(SetSkinMessageNotifier([this](const std::string& m) { messages.push_back(m); })) {}
   ~NotifierCapture() { SetSkinMessageNotifier(previous_); }
   std::vector<std::string> messages;
 
-private:
+ private:
   SkinMessageNotifier previous_;
 };
 
@@ -104,8 +104,7 @@ TEST(SkinReader, RefusesUnknownVersionsAndKeepsItsContent) {
     package[2] = static_cast<uint8_t>(version >> 16);
     EXPECT_FALSE(Load(reader, PackWithSize(package)));
   }
-  EXPECT_EQ(capture.messages,
-            std::vector<std::string>(2, "This is Older Skin File\rPlease update to new version !"));
+  EXPECT_EQ(capture.messages, std::vector<std::string>(2, "This is Older Skin File\rPlease update to new version !"));
   EXPECT_EQ(reader.Num, 3);
   EXPECT_EQ(reader.Dir.front(), "blue_button.bmp");
 }

@@ -57,11 +57,10 @@ std::string Tool(const char* variable) {
   return path ? path : "";
 }
 
-constexpr const char* kSource =
-    "编号\t标题\t内容\n"
-    "2\t张姓 zhang\t姓氏：张<br>\\r\\n拼音：zhāng<br>\\r\\n\n"
-    "7\t王姓 wang\t姓氏：王<br>\\r\\n释义：say \"wang\", king<br>\\r\\n\n"
-    "8\t欧阳姓 ouyang\t姓氏：欧阳<br>\\r\\n\n";
+constexpr const char* kSource = "编号\t标题\t内容\n"
+                                "2\t张姓 zhang\t姓氏：张<br>\\r\\n拼音：zhāng<br>\\r\\n\n"
+                                "7\t王姓 wang\t姓氏：王<br>\\r\\n释义：say \"wang\", king<br>\\r\\n\n"
+                                "8\t欧阳姓 ouyang\t姓氏：欧阳<br>\\r\\n\n";
 
 class Cli : public ::testing::Test {
  protected:
@@ -104,7 +103,7 @@ TEST_F(Cli, ListAndSearchPrintNumberTabTitle) {
   EXPECT_EQ(RunCli({"list"}).out, "2\t张姓 zhang\n7\t王姓 wang\n8\t欧阳姓 ouyang\n");
   EXPECT_EQ(RunCli({"search", "张"}).out, "2\t张姓 zhang\n");
   EXPECT_EQ(RunCli({"search", "Ou Yang"}).out, "8\t欧阳姓 ouyang\n");  // blanks are cleaned away
-  EXPECT_EQ(RunCli({"search", "姓"}).exitCode, 0);                       // cleaned to nothing: all
+  EXPECT_EQ(RunCli({"search", "姓"}).exitCode, 0);                     // cleaned to nothing: all
   const Outcome none = RunCli({"search", "赵"});
   EXPECT_EQ(none.exitCode, 1);
   EXPECT_EQ(none.out, "");
@@ -150,8 +149,8 @@ TEST(ShippedDatabase, ReadsTheSameThroughMdbtoolsAndOurReader) {
   const lanvero::db::Table table = lanvero::db::JetDatabase::FromFile(path).ReadTable(u"data");
   std::ostringstream ours;
   for (const auto& row : table.rows) {
-    ours << std::get<std::int32_t>(row[0]) << '\t' << lanvero::db::Utf16ToUtf8(std::get<std::u16string>(row[1]))
-         << '\t' << lanvero::db::Utf16ToUtf8(std::get<std::u16string>(row[2])) << '\n';
+    ours << std::get<std::int32_t>(row[0]) << '\t' << lanvero::db::Utf16ToUtf8(std::get<std::u16string>(row[1])) << '\t'
+         << lanvero::db::Utf16ToUtf8(std::get<std::u16string>(row[2])) << '\n';
   }
   EXPECT_GT(table.rows.size(), 800u);
   EXPECT_EQ(ours.str(), exported.out);

@@ -21,9 +21,9 @@ namespace lanvero::skintool {
 namespace {
 
 namespace fs = std::filesystem;
-using ::testing::HasSubstr;
 using lanvero::testing::Bytes;
 using lanvero::testing::SkinBuilder;
+using ::testing::HasSubstr;
 
 fs::path EnvPath(const char* name) {
   const char* value = std::getenv(name);
@@ -178,21 +178,22 @@ TEST(SkinCheck, WindowFrameAndIniMember) {
 }
 
 TEST(SkinCheck, ColourTexts) {
-  ExpectFindings(CheckSkinFile(DefaultSkinWith({
-                     {"Colours", "ButtonFace", "grey"},
-                     {"Buttons", "NormalColour2", "30 41"},
-                     {"Colour0", "color", "300 0 0"},
-                     {"Colours", "Menu", "1 2 3 4"},
-                     {"Colours", "Hilight", "99999999999 1 1"},
-                 })),
-                 {
-                     {W, "[Colours] ButtonFace=grey: not three numbers (red, green, blue); the engine reads it as 0 0 0"},
-                     {W, "[Buttons] NormalColour2=30 41: not three numbers (red, green, blue); the engine reads it "
-                         "as 30 0 0"},
-                     {W, "[Colour0] color=300 0 0: 300 is above 255 and taken modulo 256; the engine reads it as 44 0 0"},
-                     {W, "[Colours] Menu=1 2 3 4: more than three numbers; those after the third are dropped"},
-                     {W, "[Colours] Hilight=99999999999 1 1: a number too long for 32 bits stops the reading"},
-                 });
+  ExpectFindings(
+      CheckSkinFile(DefaultSkinWith({
+          {"Colours", "ButtonFace", "grey"},
+          {"Buttons", "NormalColour2", "30 41"},
+          {"Colour0", "color", "300 0 0"},
+          {"Colours", "Menu", "1 2 3 4"},
+          {"Colours", "Hilight", "99999999999 1 1"},
+      })),
+      {
+          {W, "[Colours] ButtonFace=grey: not three numbers (red, green, blue); the engine reads it as 0 0 0"},
+          {W, "[Buttons] NormalColour2=30 41: not three numbers (red, green, blue); the engine reads it "
+              "as 30 0 0"},
+          {W, "[Colour0] color=300 0 0: 300 is above 255 and taken modulo 256; the engine reads it as 44 0 0"},
+          {W, "[Colours] Menu=1 2 3 4: more than three numbers; those after the third are dropped"},
+          {W, "[Colours] Hilight=99999999999 1 1: a number too long for 32 bits stops the reading"},
+      });
 }
 
 TEST(SkinCheck, NumbersTileFlagsAndImages) {
@@ -218,7 +219,8 @@ TEST(SkinCheck, NumbersTileFlagsAndImages) {
                      {W, "[MenuItem] Tile=2: only 0 and 1 have a meaning; the engine reads it as 0"},
                      {W, "[Progress] Tile=2: only 0 and 1 have a meaning; the engine reads it as 1"},
                      {W, "[Personality] TopStretch=-1: only 0 and 1 have a meaning; the engine treats it like 0"},
-                     {W, "[BUTTON5] ButtonImage=btn_help.bmp: not used; this button (Action 3) shows the window's icon"},
+                     {W,
+                      "[BUTTON5] ButtonImage=btn_help.bmp: not used; this button (Action 3) shows the window's icon"},
                  });
 }
 

@@ -31,7 +31,8 @@ double BestSeconds(const std::function<void()>& work) {
     QueryPerformanceCounter(&start);
     for (int i = 0; i < kIterations; ++i) work();
     QueryPerformanceCounter(&stop);
-    best = std::min(best, static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
+    best =
+        std::min(best, static_cast<double>(stop.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
   }
   return best / kIterations;
 }

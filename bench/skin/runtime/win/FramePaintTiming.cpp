@@ -53,8 +53,9 @@ HWND MakeWindow(const wchar_t* title) {
     RegisterClassW(&cls);
     registered = true;
   }
-  HWND window = CreateWindowExW(0, L"FramePaintTimingWindow", title, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                40, 40, kWidth, kHeight, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND window =
+      CreateWindowExW(0, L"FramePaintTimingWindow", title, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 40,
+                      40, kWidth, kHeight, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   ShowWindow(window, SW_SHOW);
   return window;
 }
@@ -98,8 +99,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     const double time = BestOf(skinned);
-    std::printf("%-32s %10.1f %12.2f\n", (skin.SkinName + " skinned").c_str(), time * 1e6 / kIterations,
-                time / system);
+    std::printf("%-32s %10.1f %12.2f\n", (skin.SkinName + " skinned").c_str(), time * 1e6 / kIterations, time / system);
     DestroyWindow(skinned);
     Pump(100);
   }

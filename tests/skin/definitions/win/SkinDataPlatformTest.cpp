@@ -116,7 +116,8 @@ TEST(SkinDataWin, AppIconIsDrawnOnMagenta) {
   TSkinBitmap icon;
   GetAppIcon(icon, nullptr);
   EXPECT_TRUE(icon.Empty());  // no window: unchanged
-  const HWND window = CreateWindowExW(0, L"STATIC", L"icon", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  const HWND window =
+      CreateWindowExW(0, L"STATIC", L"icon", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(window, nullptr);
   GetAppIcon(icon, window);
   EXPECT_TRUE(icon.Empty());  // a window without an icon: unchanged

@@ -34,9 +34,7 @@ PixelImage DrawOnDC(const PixelImage& canvas, const std::function<void(HDC)>& dr
 Pixel PixelOfLetter(char c) { return test::PixelOfLetter(c); }
 PixelImage Blank(int32_t w, int32_t h) { return PixelImage(w, h, PixelOfLetter('.')); }
 
-PixelImage TwoFrameStrip() {
-  return ImageFromRows({"ABCDEabcde", "FGHIJfghij", "KLMNOklmno", "PQRSTpqrst"});
-}
+PixelImage TwoFrameStrip() { return ImageFromRows({"ABCDEabcde", "FGHIJfghij", "KLMNOklmno", "PQRSTpqrst"}); }
 
 TEST(DibSection, RoundTripsPixelsAndReadsOtherDepths) {
   const PixelImage image = TwoFrameStrip();
@@ -71,11 +69,11 @@ TEST(BuildSkinBitmap, MatchesTheSoftwareRendererPixelForPixel) {
     bool tile;
   };
   const Case cases[] = {
-      {{0, 0, 8, 6}, {1, 1, 1, 1}, 2, false},   // corners, edges and centre scaled twice
-      {{0, 0, 9, 4}, {1, 0, 1, 0}, 1, true},    // tiled centre running under the right edge
+      {{0, 0, 8, 6}, {1, 1, 1, 1}, 2, false},    // corners, edges and centre scaled twice
+      {{0, 0, 9, 4}, {1, 0, 1, 0}, 1, true},     // tiled centre running under the right edge
       {{3, 7, 13, 11}, {6, 0, 6, 0}, 1, false},  // margins wider than the destination
-      {{0, 0, 5, 4}, {0, 0, 0, 0}, 2, true},    // one tile, unscaled
-      {{0, 0, 40, 16}, {1, 0, 1, 0}, 2, true},  // many tiles in both directions
+      {{0, 0, 5, 4}, {0, 0, 0, 0}, 2, true},     // one tile, unscaled
+      {{0, 0, 40, 16}, {1, 0, 1, 0}, 2, true},   // many tiles in both directions
   };
   for (const Case& c : cases) {
     const DibSection built = BuildSkinBitmap(c.destination, strip_dib.Handle(), c.margins, c.index, 2, c.tile, false);
@@ -87,9 +85,9 @@ TEST(BuildSkinBitmap, MatchesTheSoftwareRendererPixelForPixel) {
             (Rows{"ABCDBCDBE", "FGHIGHIGJ", "KLMNLMNLO", "PQRSQRSQT"}));
   EXPECT_TRUE(BuildSkinBitmap({4, 4, 4, 8}, strip_dib.Handle(), {}, 1, 2, false, false).IsEmpty());
   const PixelImage stacked = ImageFromRows({"AB", "CD", "ab", "cd"});
-  EXPECT_EQ(RowsOf(BuildSkinBitmap({0, 0, 2, 2}, DibSection::FromImage(stacked).Handle(), {}, 2, 2, false, true)
-                       .ToImage()),
-            (Rows{"ab", "cd"}));
+  EXPECT_EQ(
+      RowsOf(BuildSkinBitmap({0, 0, 2, 2}, DibSection::FromImage(stacked).Handle(), {}, 2, 2, false, true).ToImage()),
+      (Rows{"ab", "cd"}));
 }
 
 TEST(DrawSkinFrame, OpaqueAndMagentaKeyedLikeTheSoftwareRenderer) {
@@ -117,26 +115,31 @@ TEST(DrawSkinFrame, OpaqueAndMagentaKeyedLikeTheSoftwareRenderer) {
 TEST(DrawSkinFrameFamily, TiledStretchedCentredAndThreePart) {
   const PixelImage ends = ImageFromRows({"LxyR", "lXYr"});
   const DibSection ends_dib = DibSection::FromImage(ends);
-  EXPECT_EQ(RowsOf(DrawOnDC(Blank(11, 3), [&](HDC dc) {
-              DrawSkinFrameTiled(dc, {1, 0, 10, 2}, ends_dib.Handle(), {1, 0, 1, 0}, 1, 1, false, false);
-            })),
+  EXPECT_EQ(RowsOf(
+                DrawOnDC(Blank(11, 3),
+                         [&](HDC dc) {
+                           DrawSkinFrameTiled(dc, {1, 0, 10, 2}, ends_dib.Handle(), {1, 0, 1, 0}, 1, 1, false, false);
+                         })),
             (Rows{".LxyxyxyxR.", ".lXYXYXYXr.", "..........."}));
 
   const PixelImage frames = ImageFromRows({"AB#d", "CDef"});
   const DibSection frames_dib = DibSection::FromImage(frames);
-  EXPECT_EQ(RowsOf(DrawOnDC(Blank(4, 4), [&](HDC dc) {
-              DrawSkinFrameStretched(dc, {0, 0, 4, 4}, frames_dib.Handle(), 1, 2, false);
-            })),
+  EXPECT_EQ(RowsOf(DrawOnDC(Blank(4, 4),
+                            [&](HDC dc) {
+                              DrawSkinFrameStretched(dc, {0, 0, 4, 4}, frames_dib.Handle(), 1, 2, false);
+                            })),
             (Rows{"AABB", "AABB", "CCDD", "CCDD"}));
-  EXPECT_EQ(RowsOf(DrawOnDC(Blank(5, 3), [&](HDC dc) {
-              DrawSkinFrameCentered(dc, {0, 0, 5, 3}, frames_dib.Handle(), 2, 2, true);
-            })),
+  EXPECT_EQ(RowsOf(DrawOnDC(Blank(5, 3),
+                            [&](HDC dc) {
+                              DrawSkinFrameCentered(dc, {0, 0, 5, 3}, frames_dib.Handle(), 2, 2, true);
+                            })),
             (Rows{"..d..", ".ef..", "....."}));
 
   const DibSection three = DibSection::FromImage(ImageFromRows({"LmR"}));
-  EXPECT_EQ(RowsOf(DrawOnDC(Blank(8, 2), [&](HDC dc) {
-              DrawSkinFrame3(dc, {1, 0, 7, 2}, three.Handle(), {1, 0, 1, 0}, 1, 1, false);
-            })),
+  EXPECT_EQ(RowsOf(DrawOnDC(Blank(8, 2),
+                            [&](HDC dc) {
+                              DrawSkinFrame3(dc, {1, 0, 7, 2}, three.Handle(), {1, 0, 1, 0}, 1, 1, false);
+                            })),
             (Rows{".LmmmmR.", ".LmmmmR."}));
 }
 
@@ -145,12 +148,13 @@ TEST(DrawSkinFrame, AStripThatCannotBeSelectedDrawsNothing) {
   const framework::UniqueDC holder(CreateCompatibleDC(nullptr));
   const framework::SelectGuard held(holder.Get(), strip.Handle());  // busy elsewhere
   EXPECT_TRUE(BuildSkinBitmap({0, 0, 8, 6}, strip.Handle(), {1, 1, 1, 1}, 1, 2, false, false).IsEmpty());
-  EXPECT_EQ(DrawOnDC(Blank(8, 6), [&](HDC dc) {
-              DrawSkinFrame(dc, {0, 0, 8, 6}, strip.Handle(), {1, 1, 1, 1}, 1, 2, false, false, false);
-              DrawSkinFrame3(dc, {0, 0, 8, 6}, strip.Handle(), {1, 1, 1, 1}, 1, 2, false);
-              TransparentBlit(dc, {0, 0, 8, 6}, strip.Handle(), kMagentaKey);
-              TileDraw(dc, {0, 0, 8, 6}, nullptr, {0, 0, 2, 2});
-            }),
+  EXPECT_EQ(DrawOnDC(Blank(8, 6),
+                     [&](HDC dc) {
+                       DrawSkinFrame(dc, {0, 0, 8, 6}, strip.Handle(), {1, 1, 1, 1}, 1, 2, false, false, false);
+                       DrawSkinFrame3(dc, {0, 0, 8, 6}, strip.Handle(), {1, 1, 1, 1}, 1, 2, false);
+                       TransparentBlit(dc, {0, 0, 8, 6}, strip.Handle(), kMagentaKey);
+                       TileDraw(dc, {0, 0, 8, 6}, nullptr, {0, 0, 2, 2});
+                     }),
             Blank(8, 6));
 }
 
@@ -158,11 +162,15 @@ TEST(TransparentBlit, SkipsTheKeyColourAndStaysWithinTheBitmap) {
   const PixelImage source = ImageFromRows({"abz", "zzc"});
   const DibSection source_dib = DibSection::FromImage(source);
   const Color key_z = ColorFromPixel(PixelOfLetter('z'));
-  EXPECT_EQ(RowsOf(DrawOnDC(Blank(5, 4), [&](HDC dc) {
-              TransparentBlit(dc, {1, 1, 5, 4}, source_dib.Handle(), key_z);
-            })),
+  EXPECT_EQ(RowsOf(DrawOnDC(Blank(5, 4),
+                            [&](HDC dc) {
+                              TransparentBlit(dc, {1, 1, 5, 4}, source_dib.Handle(), key_z);
+                            })),
             (Rows{".....", ".ab..", "...c.", "....."}));
-  EXPECT_EQ(DrawOnDC(Blank(3, 3), [&](HDC dc) { TransparentBlit(dc, {2, 2, 1, 1}, source_dib.Handle(), key_z); }),
+  EXPECT_EQ(DrawOnDC(Blank(3, 3),
+                     [&](HDC dc) {
+                       TransparentBlit(dc, {2, 2, 1, 1}, source_dib.Handle(), key_z);
+                     }),
             Blank(3, 3));
 }
 
@@ -171,10 +179,16 @@ TEST(TileDraw, RepeatsTheSourceRectangleLikeTheSoftwareRenderer) {
   const DibSection tile_dib = DibSection::FromImage(tile);
   PixelImage expected = Blank(7, 5);
   TileDraw(expected, {1, 1, 5, 4}, tile.View(), {1, 0, 3, 2});
-  EXPECT_EQ(RowsOf(DrawOnDC(Blank(7, 5), [&](HDC dc) { TileDraw(dc, {1, 1, 5, 4}, tile_dib.Handle(), {1, 0, 3, 2}); })),
+  EXPECT_EQ(RowsOf(DrawOnDC(Blank(7, 5),
+                            [&](HDC dc) {
+                              TileDraw(dc, {1, 1, 5, 4}, tile_dib.Handle(), {1, 0, 3, 2});
+                            })),
             RowsOf(expected));
   // A source rectangle reaching outside the bitmap draws nothing.
-  EXPECT_EQ(DrawOnDC(Blank(7, 5), [&](HDC dc) { TileDraw(dc, {1, 1, 5, 4}, tile_dib.Handle(), {2, 0, 4, 2}); }),
+  EXPECT_EQ(DrawOnDC(Blank(7, 5),
+                     [&](HDC dc) {
+                       TileDraw(dc, {1, 1, 5, 4}, tile_dib.Handle(), {2, 0, 4, 2});
+                     }),
             Blank(7, 5));
 }
 

@@ -13,7 +13,7 @@ namespace {
 
 // A window destroyed with the test.
 class TestWindow {
-public:
+ public:
   TestWindow(const wchar_t* class_name, const wchar_t* text, HWND parent = nullptr, RECT place = {0, 0, 100, 50})
       : hwnd_(CreateWindowExW(0, class_name, text, parent ? WS_CHILD | WS_VISIBLE : WS_OVERLAPPEDWINDOW, place.left,
                               place.top, place.right - place.left, place.bottom - place.top, parent, nullptr,
@@ -23,7 +23,7 @@ public:
   }
   HWND Get() const { return hwnd_; }
 
-private:
+ private:
   HWND hwnd_;
 };
 

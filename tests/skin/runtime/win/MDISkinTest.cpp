@@ -31,8 +31,10 @@ constexpr char kBandMaximised[] = "mdi_frame_top_maximised";
 constexpr char kBandNextMaximised[] = "mdi_frame_top_next_maximised";
 
 std::unique_ptr<TTestForm> MakeChild(const std::string& name) {
-  return framework::testing::MakeForm("object " + name + ": TTestForm\n  Left = 10\n  Top = 10\n  Width = 240\n"
-                                      "  Height = 160\n  Caption = '" + name + "'\n  FormStyle = fsMDIChild\nend\n");
+  return framework::testing::MakeForm("object " + name +
+                                      ": TTestForm\n  Left = 10\n  Top = 10\n  Width = 240\n"
+                                      "  Height = 160\n  Caption = '" +
+                                      name + "'\n  FormStyle = fsMDIChild\nend\n");
 }
 
 bool WaitForFrameSkinner(HWND window) {

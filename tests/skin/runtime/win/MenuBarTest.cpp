@@ -96,7 +96,8 @@ TEST_F(MenuBarTest, MainMenuIsASkinnedBarWithButtonsAsWideAsTheirTextAndTheSkins
   for (const auto& button : Bar().Buttons()) {
     RECT measured{0, 0, 0, 0};
     SkinDrawText(screen.Get(), button->caption, measured, DT_CALCRECT | DT_NOCLIP);
-    EXPECT_EQ(button->bounds.Width(), measured.right - measured.left + 10) << std::string(button->caption.begin(), button->caption.end());
+    EXPECT_EQ(button->bounds.Width(), measured.right - measured.left + 10)
+        << std::string(button->caption.begin(), button->caption.end());
     EXPECT_EQ(button->bounds.left, x);
     x = button->bounds.right;
   }
@@ -120,8 +121,8 @@ TEST_F(MenuBarTest, MainMenuIsASkinnedBarWithButtonsAsWideAsTheirTextAndTheSkins
     const Pixel want = image.At(image.Width() - 1, std::min(imageRow, frameHeight - 1));
     const Pixel got = painted.At(column, y);
     const bool similar = std::abs(int(PixelRed(want)) - int(PixelRed(got))) <= 24 &&
-                      std::abs(int(PixelGreen(want)) - int(PixelGreen(got))) <= 24 &&
-                      std::abs(int(PixelBlue(want)) - int(PixelBlue(got))) <= 24;
+                         std::abs(int(PixelGreen(want)) - int(PixelGreen(got))) <= 24 &&
+                         std::abs(int(PixelBlue(want)) - int(PixelBlue(got))) <= 24;
     matches += similar ? 1 : 0;
   }
   EXPECT_GE(matches, band.Height() - 2) << "the band is not drawn from the menu bar image";
@@ -155,11 +156,12 @@ TEST_F(MenuBarTest, KeyboardWalkCyclesEveryDropDownWithOneMenuWindowAndOpensSubM
   int subMenuWindows = 0;
   int openAfterRight = -1;
   RunInMenuLoop([&] { SendMessageW(Window(), WM_SYSCOMMAND, SC_KEYMENU, 'e'); },
-            {[] {}, [] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); }, [&] {
-               subMenuWindows = MenuWindowCount();
-               openAfterRight = OpenMenuBarButton();
-             },
-             [] { PostKey(VK_ESCAPE); }, [] { PostKey(VK_ESCAPE); }, [] { PostKey(VK_ESCAPE); }});
+                {[] {}, [] { PostKey(VK_DOWN); }, [] { PostKey(VK_RIGHT); },
+                 [&] {
+                   subMenuWindows = MenuWindowCount();
+                   openAfterRight = OpenMenuBarButton();
+                 },
+                 [] { PostKey(VK_ESCAPE); }, [] { PostKey(VK_ESCAPE); }, [] { PostKey(VK_ESCAPE); }});
   EXPECT_EQ(openAfterRight, 1) << "Alt+E opens Edit and stays there";
   EXPECT_EQ(subMenuWindows, 2);
 }
@@ -217,8 +219,8 @@ TEST_F(MenuBarTest, DisabledCommandsNeverRunAndAHandlerChangingTheMenuInTheLoopI
 
   // A handler that disables a sibling while the drop-down is open: the
   // menu is rebuilt once the loop ends.
-  RunInMenuLoop([&] { EnterByAlt(); }, {[&] { open_->SetEnabled(false); }, [] { PostKey(VK_ESCAPE); },
-                                    [] { PostKey(VK_ESCAPE); }});
+  RunInMenuLoop([&] { EnterByAlt(); },
+                {[&] { open_->SetEnabled(false); }, [] { PostKey(VK_ESCAPE); }, [] { PostKey(VK_ESCAPE); }});
   PumpFor(50);
   EXPECT_EQ(GetMenu(Window()), nullptr);
   ASSERT_NE(Skinner()->MenuBar(), nullptr);

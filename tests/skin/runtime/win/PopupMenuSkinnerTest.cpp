@@ -16,13 +16,12 @@ using framework::TPopupMenu;
 using framework::testing::FindIn;
 using framework::testing::MenuItemType;
 
-constexpr const char* kFormWithPopupMenu =
-    "BorderIcons = [biSystemMenu, biMinimize, biMaximize]\n"
-    "  object Popup1: TPopupMenu\n"
-    "    object Open1: TMenuItem\n      Caption = '&Open'\n    end\n"
-    "    object Line1: TMenuItem\n      Caption = '-'\n    end\n"
-    "    object Quit1: TMenuItem\n      Caption = 'Quit'\n    end\n"
-    "  end";
+constexpr const char* kFormWithPopupMenu = "BorderIcons = [biSystemMenu, biMinimize, biMaximize]\n"
+                                           "  object Popup1: TPopupMenu\n"
+                                           "    object Open1: TMenuItem\n      Caption = '&Open'\n    end\n"
+                                           "    object Line1: TMenuItem\n      Caption = '-'\n    end\n"
+                                           "    object Quit1: TMenuItem\n      Caption = 'Quit'\n    end\n"
+                                           "  end";
 
 class PopupMenuSkinnerTest : public SkinnedFormTest {
  protected:

@@ -100,7 +100,8 @@ void SkinnedFormTest::TearDown() {
 void SkinnedFormTest::MakeSkinnedForm(const std::string& extraProperties, int clientWidth, int clientHeight) {
   form_ = framework::testing::MakeForm("object SkinTestForm: TTestForm\n"
                                        "  Left = 120\n  Top = 80\n"
-                                       "  ClientWidth = " + std::to_string(clientWidth) + "\n" +
+                                       "  ClientWidth = " +
+                                       std::to_string(clientWidth) + "\n" +
                                        "  ClientHeight = " + std::to_string(clientHeight) + "\n" +
                                        "  Caption = 'Skinned'\n  " + extraProperties + "\nend\n");
   skin_ = new TSkinData(form_.get());

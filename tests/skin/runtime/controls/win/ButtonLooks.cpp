@@ -85,8 +85,8 @@ PixelImage StripCell(HBITMAP strip, int frame, int frames) {
         return ::testing::AssertionFailure() << "the area reaches outside the capture";
       }
       if (Near(actual.At(ax, ay), want)) continue;
-      return ::testing::AssertionFailure() << "pixel (" << ax << "," << ay << ") is 0x" << std::hex
-                                           << actual.At(ax, ay) << ", the skin's cell has 0x" << want;
+      return ::testing::AssertionFailure() << "pixel (" << ax << "," << ay << ") is 0x" << std::hex << actual.At(ax, ay)
+                                           << ", the skin's cell has 0x" << want;
     }
   }
   return ::testing::AssertionSuccess();

@@ -199,10 +199,10 @@ void PaintGlyph(framework::TBitmap& glyph, int cells, uint32_t upInk) {
 }
 
 TEST_F(ButtonSkinnerTest, GlyphButtonsDrawTheirGlyphCellOverTheSkinFrame) {
-  MakeSkinnedForm(
-      "object Bit1: TBitBtn\n Left = 10\n Top = 10\n Width = 110\n Height = 30\n Caption = 'Glyph'\n NumGlyphs = 2\n end\n"
-      "object Bit2: TBitBtn\n Left = 10\n Top = 50\n Width = 110\n Height = 30\n Caption = 'One'\n end\n"
-      "object Edit1: TEdit\n Left = 10\n Top = 200\n Width = 90\n Height = 21\n end\n");
+  MakeSkinnedForm("object Bit1: TBitBtn\n Left = 10\n Top = 10\n Width = 110\n Height = 30\n Caption = 'Glyph'\n "
+                  "NumGlyphs = 2\n end\n"
+                  "object Bit2: TBitBtn\n Left = 10\n Top = 50\n Width = 110\n Height = 30\n Caption = 'One'\n end\n"
+                  "object Edit1: TEdit\n Left = 10\n Top = 200\n Width = 90\n Height = 21\n end\n");
   auto* two = FindIn<framework::TBitBtn>(*form_, L"Bit1");
   auto* one = FindIn<framework::TBitBtn>(*form_, L"Bit2");
   ASSERT_TRUE(two && one);
@@ -248,10 +248,10 @@ TEST_F(ButtonSkinnerTest, DropDownButtonShowsTheHotFrameForFocusAndAnArrow) {
 }
 
 TEST_F(ButtonSkinnerTest, SpeedButtonsShowHotDownAndFlatLooksAndClickOnce) {
-  MakeSkinnedForm(
-      "object Speed1: TSpeedButton\n Left = 10\n Top = 10\n Width = 60\n Height = 24\n Caption = 'S'\n Flat = True\n end\n"
-      "object Speed2: TSpeedButton\n Left = 80\n Top = 10\n Width = 60\n Height = 24\n Caption = 'D'\n"
-      " GroupIndex = 1\n Down = True\n end\n");
+  MakeSkinnedForm("object Speed1: TSpeedButton\n Left = 10\n Top = 10\n Width = 60\n Height = 24\n Caption = 'S'\n "
+                  "Flat = True\n end\n"
+                  "object Speed2: TSpeedButton\n Left = 80\n Top = 10\n Width = 60\n Height = 24\n Caption = 'D'\n"
+                  " GroupIndex = 1\n Down = True\n end\n");
   auto* flat = FindIn<framework::TSpeedButton>(*form_, L"Speed1");
   auto* down = FindIn<framework::TSpeedButton>(*form_, L"Speed2");
   ASSERT_TRUE(flat && down);

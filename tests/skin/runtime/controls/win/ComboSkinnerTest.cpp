@@ -29,10 +29,9 @@ COMBOBOXINFO ComboInfo(HWND combo) {
 class ComboSkinnerTest : public SkinnedFormTest {
  protected:
   void MakeComboForm() {
-    MakeSkinnedForm(
-        "object Combo1: TComboBox\n Left = 10\n Top = 10\n Width = 150\n Style = csDropDownList\n"
-        " Items.Strings = ('one' 'two' 'three')\n ItemIndex = 0\n end\n"
-        "object Sink: TEdit\n Left = 10\n Top = 240\n Width = 100\n Height = 22\n end\n");
+    MakeSkinnedForm("object Combo1: TComboBox\n Left = 10\n Top = 10\n Width = 150\n Style = csDropDownList\n"
+                    " Items.Strings = ('one' 'two' 'three')\n ItemIndex = 0\n end\n"
+                    "object Sink: TEdit\n Left = 10\n Top = 240\n Width = 100\n Height = 22\n end\n");
     combo_ = framework::testing::FindIn<framework::TComboBox>(*form_, L"Combo1");
     sink_ = framework::testing::FindIn<framework::TEdit>(*form_, L"Sink");
     ASSERT_TRUE(combo_ && sink_);
@@ -40,9 +39,7 @@ class ComboSkinnerTest : public SkinnedFormTest {
     sink_->SetFocus();
     MoveTo(Window(), {380, 280});
   }
-  RECT Button() const {
-    return ComboInfo(hwnd_).rcButton;
-  }
+  RECT Button() const { return ComboInfo(hwnd_).rcButton; }
   POINT ButtonCentre() const {
     const RECT b = Button();
     return {(b.left + b.right) / 2, (b.top + b.bottom) / 2};
@@ -130,7 +127,8 @@ TEST_F(ComboSkinnerTest, AComboDeletedFromItsOwnSelectHandlerTakesItsSkinnerAlon
   // Skinners whose window is gone linger, marked, until the next scan.
   const auto live = [this] {
     const auto& all = Skinner()->Controls();
-    return std::count_if(all.begin(), all.end(), [](const TSkinControl* s) { return s->skinstate != kSkinnerWindowGone; });
+    return std::count_if(all.begin(), all.end(),
+                         [](const TSkinControl* s) { return s->skinstate != kSkinnerWindowGone; });
   };
   const auto before = live();
   combo_->OnSelect = [this](framework::TObject*) {

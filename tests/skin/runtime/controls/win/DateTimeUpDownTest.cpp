@@ -18,13 +18,12 @@
 namespace lanvero::testing {
 namespace {
 
-const char* kPickers =
-    "object Day: TDateTimePicker\n Left = 10\n Top = 10\n Width = 150\n Date = '2024-02-29'\n end\n"
-    "object Clock: TDateTimePicker\n Left = 10\n Top = 50\n Width = 150\n Kind = dtkTime\n end\n"
-    "object Count: TEdit\n Left = 10\n Top = 100\n Width = 60\n Height = 22\n end\n"
-    "object Spin: TUpDown\n Left = 70\n Top = 100\n Width = 17\n Height = 30\n Min = 0\n Max = 10\n"
-    " Position = 3\n Associate = Count\n end\n"
-    "object Sink: TEdit\n Left = 10\n Top = 240\n Width = 100\n Height = 22\n end\n";
+const char* kPickers = "object Day: TDateTimePicker\n Left = 10\n Top = 10\n Width = 150\n Date = '2024-02-29'\n end\n"
+                       "object Clock: TDateTimePicker\n Left = 10\n Top = 50\n Width = 150\n Kind = dtkTime\n end\n"
+                       "object Count: TEdit\n Left = 10\n Top = 100\n Width = 60\n Height = 22\n end\n"
+                       "object Spin: TUpDown\n Left = 70\n Top = 100\n Width = 17\n Height = 30\n Min = 0\n Max = 10\n"
+                       " Position = 3\n Associate = Count\n end\n"
+                       "object Sink: TEdit\n Left = 10\n Top = 240\n Width = 100\n Height = 22\n end\n";
 
 class DateTimeUpDownTest : public SkinnedFormTest {
  protected:
@@ -139,8 +138,8 @@ TEST_F(DateTimeUpDownTest, TimePickerGetsAnEditBorderAndItsUpDownASkinnerThatKee
   const e2e::Image shot = Shot(updown);
   for (int y = 0; y < shot.height; ++y) {
     for (int x = 0; x < shot.width; ++x) {
-      const bool nearEdge = spin.left + x >= picker.right - 3 || spin.top + y < picker.top + 3 ||
-                            spin.top + y >= picker.bottom - 3;
+      const bool nearEdge =
+          spin.left + x >= picker.right - 3 || spin.top + y < picker.top + 3 || spin.top + y >= picker.bottom - 3;
       if (nearEdge) {
         ASSERT_EQ(shot.At(x, y), 0xFFFFFFu) << "at " << x << "," << y;
       }

@@ -48,13 +48,12 @@ class TRzCheckBox : public framework::TWinControl {
  public:
   explicit TRzCheckBox(framework::TComponent* owner) : TWinControl(owner) {}
   static const ClassInfo& StaticClassInfo() {
-    static const ClassInfo info = ClassBuilder<TRzCheckBox>("TRzCheckBox", &TWinControl::StaticClassInfo())
-                                      .Object("CustomGlyphs", &TRzCheckBox::CustomGlyphs)
-                                      .Integer("TransparentColor", &TRzCheckBox::TransparentColor,
-                                               &TRzCheckBox::SetTransparentColor)
-                                      .Boolean("UseCustomGlyphs", &TRzCheckBox::UseCustomGlyphs,
-                                               &TRzCheckBox::SetUseCustomGlyphs)
-                                      .Build();
+    static const ClassInfo info =
+        ClassBuilder<TRzCheckBox>("TRzCheckBox", &TWinControl::StaticClassInfo())
+            .Object("CustomGlyphs", &TRzCheckBox::CustomGlyphs)
+            .Integer("TransparentColor", &TRzCheckBox::TransparentColor, &TRzCheckBox::SetTransparentColor)
+            .Boolean("UseCustomGlyphs", &TRzCheckBox::UseCustomGlyphs, &TRzCheckBox::SetUseCustomGlyphs)
+            .Build();
     return info;
   }
   const ClassInfo& ClassType() const override { return StaticClassInfo(); }
@@ -138,13 +137,12 @@ TEST_F(GlyphSkinnersTest, CheckBoxOfAnotherSetGetsTheMarksInItsCellOrderAndReloa
 // Null definitions, empty images, zero and huge frame counts and margins
 // larger than the images: the skinners draw what they can.
 TEST_F(GlyphSkinnersTest, BrokenDefinitionsNeverTakeTheSkinnersDown) {
-  MakeSkinnedForm(
-      "BorderStyle = bsSizeable\n"
-      "object Pages: TPageControl\n Left = 10\n Top = 10\n Width = 200\n Height = 100\n Tag = 7777\n"
-      " object Sheet1: TTabSheet\n Caption = 'One'\n end\n end\n"
-      "object Bar: TProgressBar\n Left = 10\n Top = 120\n Width = 200\n Height = 20\n Position = 40\n end\n"
-      "object Track: TTrackBar\n Left = 10\n Top = 150\n Width = 200\n Height = 40\n end\n"
-      "object Status: TStatusBar\n SimpleText = 'x'\n end\n");
+  MakeSkinnedForm("BorderStyle = bsSizeable\n"
+                  "object Pages: TPageControl\n Left = 10\n Top = 10\n Width = 200\n Height = 100\n Tag = 7777\n"
+                  " object Sheet1: TTabSheet\n Caption = 'One'\n end\n end\n"
+                  "object Bar: TProgressBar\n Left = 10\n Top = 120\n Width = 200\n Height = 20\n Position = 40\n end\n"
+                  "object Track: TTrackBar\n Left = 10\n Top = 150\n Width = 200\n Height = 40\n end\n"
+                  "object Status: TStatusBar\n SimpleText = 'x'\n end\n");
   std::vector<HWND> windows;
   for (const wchar_t* name : {L"Pages", L"Sheet1", L"Bar", L"Track", L"Status"}) {
     auto* control = FindIn<framework::TWinControl>(*form_, name);

@@ -17,11 +17,10 @@ namespace {
 
 using framework::TMPBtnType;
 
-const char* kPlayer =
-    "object Player: TMediaPlayer\n Left = 10\n Top = 10\n Width = 100\n Height = 30\n"
-    " VisibleButtons = [btPlay, btPause, btStop, btNext, btPrev]\n"
-    " EnabledButtons = [btPlay, btPause, btNext, btPrev]\n end\n"
-    "object Sink: TEdit\n Left = 10\n Top = 240\n Width = 100\n Height = 22\n end\n";
+const char* kPlayer = "object Player: TMediaPlayer\n Left = 10\n Top = 10\n Width = 100\n Height = 30\n"
+                      " VisibleButtons = [btPlay, btPause, btStop, btNext, btPrev]\n"
+                      " EnabledButtons = [btPlay, btPause, btNext, btPrev]\n end\n"
+                      "object Sink: TEdit\n Left = 10\n Top = 240\n Width = 100\n Height = 22\n end\n";
 
 constexpr COLORREF kOlive = RGB(128, 128, 0);
 

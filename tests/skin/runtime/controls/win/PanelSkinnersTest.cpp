@@ -75,9 +75,8 @@ TEST_F(PanelSkinnersTest, PanelTakesTheFaceColourAndGetsItsOwnBackWhenTheSkinLet
   EXPECT_EQ(SkinnerOfControl(panel), nullptr);
 }
 
-const char* kStatusBar =
-    "object Status: TStatusBar\n Panels = <\n item\n Text = 'Left'\n Width = 120\n end\n"
-    " item\n Text = 'Right'\n Width = 100\n end>\n end\n";
+const char* kStatusBar = "object Status: TStatusBar\n Panels = <\n item\n Text = 'Left'\n Width = 120\n end\n"
+                         " item\n Text = 'Right'\n Width = 100\n end>\n end\n";
 
 // What the face of one status panel shows at (x, y) of the panel.
 Color PanelFace(const TDataSkinObject& faces, int width, int height, int x, int y) {
@@ -104,7 +103,8 @@ TEST_F(PanelSkinnersTest, StatusPanelsStandOnTheSkinFacesAndTheSizeGripComesFrom
   EXPECT_EQ(PixelAt(painted, first.left + firstWidth - 1, first.top + 1),
             PanelFace(faces, firstWidth, first.bottom - first.top, firstWidth - 1, 1));
   const int lastWidth = width - last.left;
-  EXPECT_EQ(PixelAt(painted, width - 1, last.top + 1), PanelFace(faces, lastWidth, last.bottom - last.top, lastWidth - 1, 1))
+  EXPECT_EQ(PixelAt(painted, width - 1, last.top + 1),
+            PanelFace(faces, lastWidth, last.bottom - last.top, lastWidth - 1, 1))
       << "the last face reaches the right edge";
 
   // The grip: frame 5 of the extra images, one pixel in from the corner.

@@ -78,8 +78,8 @@ TEST_F(RangeSkinnersTest, TrackBarDrawsThumbAndChannelFromTheSkinAndStillDrags) 
 
   // The thumb: frame 2 of the 5 thumb frames stretched over its rectangle.
   const TDataSkinObject& thumbs = *skin_->TrackHorz;
-  DibSection expected = BuiltFrame(MapHandle(thumbs.Map), Margins{}, 2, 5, thumb.right - thumb.left,
-                                   thumb.bottom - thumb.top);
+  DibSection expected =
+      BuiltFrame(MapHandle(thumbs.Map), Margins{}, 2, 5, thumb.right - thumb.left, thumb.bottom - thumb.top);
   int compared = 0;
   for (int y = 0; y < expected.Height(); y += 2) {
     for (int x = 0; x < expected.Width(); x += 2) {
@@ -95,9 +95,11 @@ TEST_F(RangeSkinnersTest, TrackBarDrawsThumbAndChannelFromTheSkinAndStillDrags) 
   const TDataSkinObject& image = *skin_->TrackBar;
   const PixelImage source = ReadBitmapPixels(MapHandle(image.Map));
   const int middleX = (channel.right + thumb.right) / 2;
-  const int y = source.Height() < channel.bottom - channel.top ? (channel.bottom - channel.top - source.Height()) / 2 : 0;
+  const int y =
+      source.Height() < channel.bottom - channel.top ? (channel.bottom - channel.top - source.Height()) / 2 : 0;
   std::set<Color> middle;
-  for (int x = image.r.left; x < source.Width() - image.r.right; ++x) middle.insert(source.At(x, source.Height() / 2) & 0xFFFFFF);
+  for (int x = image.r.left; x < source.Width() - image.r.right; ++x)
+    middle.insert(source.At(x, source.Height() / 2) & 0xFFFFFF);
   EXPECT_TRUE(middle.count(PixelAt(painted, middleX, channel.top + y + source.Height() / 2)));
 
   int changes = 0;
@@ -141,7 +143,6 @@ TEST_F(RangeSkinnersTest, HeaderSectionsUseFrameOneAndTheHotSectionFrameTwo) {
   painted = PaintedBy(window);
   EXPECT_EQ(PixelAt(painted, second.left + w / 2, 1), HeaderFrame(image, 1, w, h, w / 2, 1));
 }
-
 
 // Coalrim lays whole chunks over its bar image (style 1).
 TEST_F(RangeSkinnersTest, AfterASkinChangeTheBarLaysWholeChunksAndPaintingKeepsNoHandles) {

@@ -80,14 +80,14 @@ TEST_F(ScrollbarSkinnerTest, ReplacementOrUninstallDuringAThumbDragLeavesOneWork
   ASSERT_NO_FATAL_FAILURE(MakeScrollingForm());
   TSkinScrollbar* before = SkinnerOf(memo_);
   const HWND memoWindow = memo_->Handle();
-  DragThumbAnd(*before->VertPanel(), [&] {
-    PostMessageW(Window(), WM_SKINRESETSCROLLBAR, reinterpret_cast<WPARAM>(memoWindow), 0);
-  });
+  DragThumbAnd(*before->VertPanel(),
+               [&] { PostMessageW(Window(), WM_SKINRESETSCROLLBAR, reinterpret_cast<WPARAM>(memoWindow), 0); });
   PumpFor(100);
   TSkinScrollbar* after = SkinnerOf(memo_);
   ASSERT_NE(after, nullptr);
   EXPECT_EQ(PanelWindows(Window()), 3) << "one panel per bar, the replaced skinner's gone";
-  EXPECT_EQ(PanelWindows(Window(), true), 3) << "the replaced skinner's panel windows are gone (unused ones never had one)";
+  EXPECT_EQ(PanelWindows(Window(), true), 3)
+      << "the replaced skinner's panel windows are gone (unused ones never had one)";
   EXPECT_GT(FirstLine(memoWindow), 0) << "the drag scrolled";
   SendMessageW(memoWindow, EM_LINESCROLL, 0, -100);
   EXPECT_EQ(SendMessageW(memoWindow, WM_SKINQUERY, 0, 0), 1) << "the new skinner answers";
@@ -104,8 +104,8 @@ TEST_F(ScrollbarSkinnerTest, ReplacementOrUninstallDuringAThumbDragLeavesOneWork
 class RawScrollbarTest : public ScrollbarSkinnerTest {
  protected:
   HWND MakeRawList(DWORD style) {
-    const HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | style, 200,
-                                      160, 120, 100, Window(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | style,
+                                      200, 160, 120, 100, Window(), nullptr, GetModuleHandleW(nullptr), nullptr);
     for (int i = 0; i < 50; ++i) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"row"));
     return list;
   }

@@ -25,8 +25,8 @@ const char* kControls =
 // A skinner that only exposes the protected helpers.
 class ProbeSkinner : public TSkinControl {
  public:
-  using TSkinControl::TSkinControl;
   using TSkinControl::ForwardMouseDown;
+  using TSkinControl::TSkinControl;
 };
 
 TEST_F(SkinnerHelpersTest, PropertiesByNameReadAndWriteWhatExistsAndNeverFailOnWhatDoesNot) {

@@ -19,11 +19,10 @@
 namespace lanvero::testing {
 namespace {
 
-const char* kTabSet =
-    "object Set1: TTabSet\n Left = 10\n Top = 10\n Width = 300\n Height = 24\n"
-    " Tabs.Strings = ('One' 'Two' 'Three')\n TabIndex = 1\n end\n"
-    "object Narrow: TTabSet\n Left = 10\n Top = 60\n Width = 90\n Height = 24\n"
-    " Tabs.Strings = ('Alpha' 'Beta' 'Gamma' 'Delta')\n end\n";
+const char* kTabSet = "object Set1: TTabSet\n Left = 10\n Top = 10\n Width = 300\n Height = 24\n"
+                      " Tabs.Strings = ('One' 'Two' 'Three')\n TabIndex = 1\n end\n"
+                      "object Narrow: TTabSet\n Left = 10\n Top = 60\n Width = 90\n Height = 24\n"
+                      " Tabs.Strings = ('Alpha' 'Beta' 'Gamma' 'Delta')\n end\n";
 
 class TabSetSkinnerTest : public SkinnedFormTest {
  protected:
@@ -42,8 +41,7 @@ class TabSetSkinnerTest : public SkinnedFormTest {
   long TabMismatches(const e2e::Image& shot, int index, int frame) const {
     const RECT r = tabs_->TabRect(index);
     const int width = r.right - r.left, height = r.bottom - r.top;
-    const e2e::Image want =
-        ExpectedStripFrame(strip_.Handle(), skin_->tab->r, frame, skin_->tab->frame, width, height);
+    const e2e::Image want = ExpectedStripFrame(strip_.Handle(), skin_->tab->r, frame, skin_->tab->frame, width, height);
     return Mismatches(shot, want, RECT{0, 0, 3, height}, r.left) +
            Mismatches(shot, want, RECT{width - 3, 0, width, height}, r.left);
   }

@@ -94,12 +94,11 @@ TEST_F(TabSkinnersTest, StripShowsTheCurrentTabInFrameTwoAndTheOthersInFrameOneA
   SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
   InflateRect(&page, 4, 4);
   page.top += 1;
-  DibSection border = BuiltFrame(MapHandle(tab.MaskMap), Margins{4, 5, 4, 4}, 1, 1, page.right - page.left,
-                                 page.bottom - page.top);
+  DibSection border =
+      BuiltFrame(MapHandle(tab.MaskMap), Margins{4, 5, 4, 4}, 1, 1, page.right - page.left, page.bottom - page.top);
   DibSection painted = PaintedBy(tabs);
   for (const POINT at : {POINT{1, 30}, POINT{page.right - page.left - 2, 40}, POINT{60, page.bottom - page.top - 2}}) {
-    EXPECT_EQ(PixelAt(painted, page.left + at.x, page.top + at.y), PixelAt(border, at.x, at.y))
-        << at.x << "," << at.y;
+    EXPECT_EQ(PixelAt(painted, page.left + at.x, page.top + at.y), PixelAt(border, at.x, at.y)) << at.x << "," << at.y;
   }
 }
 
@@ -243,7 +242,6 @@ TEST_F(TabSkinnersTest, ButtonStyleTabsUseTheButtonFramesAndPlainTabControlsTheT
   }
 }
 
-
 // A raw tab control (no framework control) with its tabs on the left or at
 // the bottom: the strip is composed lying flat from the working tab image
 // (flipped for the bottom) and turned into place.
@@ -253,8 +251,8 @@ TEST_F(TabSkinnersTest, TabsOnTheLeftAreTurnedAndTabsAtTheBottomFlipped) {
     DWORD style;
     TSkinTabPosition position;
   };
-  for (const Case c : {Case{TCS_VERTICAL | TCS_MULTILINE, TSkinTabPosition::Stleft},
-                       Case{TCS_BOTTOM, TSkinTabPosition::Stbottom}}) {
+  for (const Case c :
+       {Case{TCS_VERTICAL | TCS_MULTILINE, TSkinTabPosition::Stleft}, Case{TCS_BOTTOM, TSkinTabPosition::Stbottom}}) {
     SCOPED_TRACE(c.style);
     const HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | c.style, 10, 10, 260, 200,
                                       Window(), nullptr, GetModuleHandleW(nullptr), nullptr);
