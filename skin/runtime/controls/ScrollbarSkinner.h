@@ -9,6 +9,7 @@
 // the list view's column header; TSkinCheckList is the skinner of check
 // list boxes.
 
+#include "framework/graphics/Canvas.h"
 #include "framework/graphics/GraphicsObjects.h"
 #include "skin/runtime/controls/ScrollbarPanels.h"
 #include "skin/runtime/controls/SkinControl.h"
@@ -67,10 +68,23 @@ class TSkinListView : public TSkinScrollbar {
   TSkinControl* header = nullptr;
 };
 
+// Check list boxes: the bars as TSkinScrollbar, and every item drawn by the
+// skinner with the skin's check mark in front of its text (the control's
+// own item drawing never runs while the skin is on).
 class TSkinCheckList : public TSkinScrollbar {
  public:
   using TSkinScrollbar::TSkinScrollbar;
   const wchar_t* KindName() const override { return L"TSkinCheckList"; }
+  bool BeforeProc(framework::TMessage& message) override;
+  // Draws item `index` into `dc`; false (nothing drawn) without a usable
+  // check strip in the skin, for an index past the items, or for a control
+  // that is not a framework check list box.
+  bool DrawCheckListItem(HDC dc, int index, UINT itemState, const RECT& rc);
+
+ private:
+  void DrawItem(const DRAWITEMSTRUCT& item);
+  // The canvas the items are drawn through, attached to each item's DC.
+  framework::TCanvas itemCanvas_;
 };
 
 // After WM_SKINENABLE: the panels over the bars, or the native bars again.

@@ -166,6 +166,46 @@ TEST_F(MenuBarTest, KeyboardWalkCyclesEveryDropDownWithOneMenuWindowAndOpensSubM
   EXPECT_EQ(subMenuWindows, 2);
 }
 
+// Real mouse movement to a screen point: the drop-down's loop sees it as
+// it would see the user's hand.
+void MoveMouseTo(POINT screen) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+TEST_F(MenuBarTest, AClickOpensADropDownAndMovingAlongTheBarSwitchesToTheNeighbours) {
+  const auto middleOf = [this](int index) {
+    const Rect& bounds = Bar().Buttons()[static_cast<size_t>(index)]->bounds;
+    return ScreenPoint((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+  };
+  std::vector<int> opened;
+  std::vector<int> windows;
+  auto note = [&] {
+    opened.push_back(OpenMenuBarButton());
+    windows.push_back(MenuWindowCount());
+  };
+  std::vector<std::function<void()>> steps{note};
+  for (int index : {1, 2, 0}) {
+    steps.push_back([&, index] { MoveMouseTo(middleOf(index)); });
+    steps.push_back(note);
+  }
+  steps.push_back([] { PostKey(VK_ESCAPE); });
+  steps.push_back([] { PostKey(VK_ESCAPE); });
+  const POINT file = middleOf(0);
+  MoveMouseTo(file);
+  PumpFor(50);
+  RunInMenuLoop([&] { SendMessageW(Window(), WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(file.x, file.y)); }, steps);
+
+  EXPECT_EQ(opened, (std::vector<int>{0, 1, 2, 0}));
+  EXPECT_EQ(windows, (std::vector<int>{1, 1, 1, 1})) << "one drop-down window at a time";
+  EXPECT_FALSE(Skinner()->InMenu());
+  EXPECT_EQ(MenuWindowCount(), 0);
+}
+
 // The modifier keys this thread's keyboard state shows as held.
 void HoldKeys(std::initializer_list<int> keys) {
   BYTE state[256]{};
