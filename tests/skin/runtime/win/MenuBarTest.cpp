@@ -31,6 +31,19 @@ int MenuWindowCount() {
   return count;
 }
 
+// Which drop-down was open, and how many menu windows were alive, at each
+// note taken inside a menu loop.
+struct DropDownWalk {
+  std::vector<int> opened;
+  std::vector<int> windows;
+  std::function<void()> Note() {
+    return [this] {
+      opened.push_back(OpenMenuBarButton());
+      windows.push_back(MenuWindowCount());
+    };
+  }
+};
+
 void PostKey(WPARAM key) {
   const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
   PostMessageW(target, WM_KEYDOWN, key, 1);
@@ -129,12 +142,8 @@ TEST_F(MenuBarTest, MainMenuIsASkinnedBarWithButtonsAsWideAsTheirTextAndTheSkins
 }
 
 TEST_F(MenuBarTest, KeyboardWalkCyclesEveryDropDownWithOneMenuWindowAndOpensSubMenus) {
-  std::vector<int> opened;
-  std::vector<int> windows;
-  auto note = [&] {
-    opened.push_back(OpenMenuBarButton());
-    windows.push_back(MenuWindowCount());
-  };
+  DropDownWalk walk;
+  const auto note = walk.Note();
   std::vector<std::function<void()>> steps{note};
   for (int i = 0; i < 4; ++i) {
     steps.push_back([] { PostKey(VK_RIGHT); });
@@ -145,8 +154,8 @@ TEST_F(MenuBarTest, KeyboardWalkCyclesEveryDropDownWithOneMenuWindowAndOpensSubM
   RunInMenuLoop([&] { EnterByAlt(); }, steps);
 
   // The disabled button shows no drop-down; the walk goes on from it.
-  EXPECT_EQ(opened, (std::vector<int>{0, 1, 2, -1, 0}));
-  EXPECT_EQ(windows, (std::vector<int>{1, 1, 1, 0, 1}));
+  EXPECT_EQ(walk.opened, (std::vector<int>{0, 1, 2, -1, 0}));
+  EXPECT_EQ(walk.windows, (std::vector<int>{1, 1, 1, 0, 1}));
   EXPECT_EQ(OpenMenuBarButton(), -1);
   EXPECT_FALSE(Skinner()->InMenu());
   EXPECT_EQ(MenuWindowCount(), 0) << "Escape twice leaves the bar";
@@ -182,12 +191,8 @@ TEST_F(MenuBarTest, AClickOpensADropDownAndMovingAlongTheBarSwitchesToTheNeighbo
     const Rect& bounds = Bar().Buttons()[static_cast<size_t>(index)]->bounds;
     return ScreenPoint((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
   };
-  std::vector<int> opened;
-  std::vector<int> windows;
-  auto note = [&] {
-    opened.push_back(OpenMenuBarButton());
-    windows.push_back(MenuWindowCount());
-  };
+  DropDownWalk walk;
+  const auto note = walk.Note();
   std::vector<std::function<void()>> steps{note};
   for (int index : {1, 2, 0}) {
     steps.push_back([&, index] { MoveMouseTo(middleOf(index)); });
@@ -200,8 +205,8 @@ TEST_F(MenuBarTest, AClickOpensADropDownAndMovingAlongTheBarSwitchesToTheNeighbo
   PumpFor(50);
   RunInMenuLoop([&] { SendMessageW(Window(), WM_NCLBUTTONDOWN, HTMENU, MAKELPARAM(file.x, file.y)); }, steps);
 
-  EXPECT_EQ(opened, (std::vector<int>{0, 1, 2, 0}));
-  EXPECT_EQ(windows, (std::vector<int>{1, 1, 1, 1})) << "one drop-down window at a time";
+  EXPECT_EQ(walk.opened, (std::vector<int>{0, 1, 2, 0}));
+  EXPECT_EQ(walk.windows, (std::vector<int>{1, 1, 1, 1})) << "one drop-down window at a time";
   EXPECT_FALSE(Skinner()->InMenu());
   EXPECT_EQ(MenuWindowCount(), 0);
 }
