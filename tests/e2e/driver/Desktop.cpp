@@ -236,8 +236,26 @@ std::optional<MessageBoxInfo> WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
 
 namespace {
 
+// A dialog that has just shown may still be laid out (a skinned frame
+// resizes the window around its client area): a click aimed at a button
+// that is still moving can miss it. Waits until the window's rectangle has
+// kept still for two polls, two seconds at most.
+void WaitUntilStill(HWND window) {
+  RECT last{};
+  GetWindowRect(window, &last);
+  int stillPolls = 0;
+  for (DWORD waited = 0; waited < 2000 && stillPolls < 2; waited += kPollMs) {
+    Sleep(kPollMs);
+    RECT now{};
+    GetWindowRect(window, &now);
+    stillPolls = EqualRect(&now, &last) ? stillPolls + 1 : 0;
+    last = now;
+  }
+}
+
 bool ClickDialogButton(HWND dialog, HWND button) {
   if (!button) return false;
+  WaitUntilStill(dialog);
   RECT rect{};
   GetClientRect(button, &rect);
   Activate(dialog);

@@ -31,6 +31,8 @@ POINT CentreOf(HWND hwnd) {
   return POINT{rect.right / 2, rect.bottom / 2};
 }
 
+bool WindowShows(HWND window) { return IsWindow(window) && IsWindowVisible(window); }
+
 }  // namespace
 
 std::wstring LanveroExe() { return BuildTreePath(L"bin/Lanvero.exe"); }
@@ -152,8 +154,14 @@ std::optional<std::wstring> LanveroSession::AnswerMessage(DWORD timeoutMs) {
   if (!box) return std::nullopt;
   lastCaption_ = box->caption;
   lastButtonCount_ = box->buttons.size();
-  if (!PressDialogButton(box->hwnd, IDOK)) throw std::runtime_error("the message box has no OK button");
-  if (!WaitForNoMessageBox(Id())) throw std::runtime_error("the message box stayed open after OK");
+  // A person whose click did not take clicks again; a box that stays open
+  // after three presses is a failure.
+  for (int press = 0; press < 3 && WindowShows(box->hwnd); ++press) {
+    if (!PressDialogButton(box->hwnd, IDOK)) throw std::runtime_error("the message box has no OK button");
+    for (DWORD waited = 0; waited < 2000 && WindowShows(box->hwnd); waited += 50) Sleep(50);
+  }
+  if (WindowShows(box->hwnd)) throw std::runtime_error("the message box stayed open after OK, pressed three times");
+  if (!WaitForNoMessageBox(Id())) throw std::runtime_error("a message box stayed open after OK");
   Settle();
   return box->text;
 }
