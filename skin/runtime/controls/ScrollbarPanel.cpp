@@ -154,6 +154,9 @@ void TWScrollbar::HideScrollbar() {
 
 void TWScrollbar::RepaintBar() {
   if (!HandleAllocated() || !IsWindowVisible(WindowHandle())) return;
+  bool barShown = true;
+  const std::optional<PanelLook> look = LookNow(barShown);
+  if (look && picture_.Shows(*look)) return;
   InvalidateRect(WindowHandle(), nullptr, FALSE);
   UpdateWindow(WindowHandle());
 }
@@ -242,6 +245,10 @@ void TWScrollbar::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_ERASEBKGND: message.Result = 1; return;
     case WM_PAINT: {
+      // The whole panel, whatever part the system asks for: the panel then
+      // shows its kept picture all over, and a later RepaintBar of the same
+      // look has nothing to paint.
+      InvalidateRect(WindowHandle(), nullptr, FALSE);
       PAINTSTRUCT paint{};
       HDC dc = BeginPaint(WindowHandle(), &paint);
       PaintPanel(dc);
