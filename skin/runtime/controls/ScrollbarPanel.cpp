@@ -138,12 +138,14 @@ void TWScrollbar::SetPosition(HWND ahwnd) {
   const bool moved = Left() != place.left || Top() != place.top || Width() != place.right - place.left ||
                      Height() != place.bottom - place.top;
   SetBounds(place.left, place.top, place.right - place.left, place.bottom - place.top);
-  SetVisible(true);
+  // Into its place in the z-order before it shows: a new panel shown on top
+  // and lowered afterwards would have the windows around it erased again.
   const HWND panel = Handle();
   if (!SitsJustAbove(panel, hwnd)) {
     const HWND above = GetWindow(hwnd, GW_HWNDPREV);
     SetWindowPos(panel, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
+  SetVisible(true);
   if (!moved) RepaintBar();
 }
 
@@ -154,6 +156,9 @@ void TWScrollbar::HideScrollbar() {
 
 void TWScrollbar::RepaintBar() {
   if (!HandleAllocated() || !IsWindowVisible(WindowHandle())) return;
+  bool barShown = true;
+  const std::optional<PanelLook> look = LookNow(barShown);
+  if (look && picture_.Shows(*look)) return;
   InvalidateRect(WindowHandle(), nullptr, FALSE);
   UpdateWindow(WindowHandle());
 }
@@ -242,6 +247,10 @@ void TWScrollbar::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_ERASEBKGND: message.Result = 1; return;
     case WM_PAINT: {
+      // The whole panel, whatever part the system asks for: the panel then
+      // shows its kept picture all over, and a later RepaintBar of the same
+      // look has nothing to paint.
+      InvalidateRect(WindowHandle(), nullptr, FALSE);
       PAINTSTRUCT paint{};
       HDC dc = BeginPaint(WindowHandle(), &paint);
       PaintPanel(dc);

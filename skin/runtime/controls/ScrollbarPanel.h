@@ -14,8 +14,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "framework/controls/GraphicControl.h"
+#include "skin/runtime/controls/ScrollbarPanelPicture.h"
 #include "skin/runtime/geometry/ScrollbarGeometry.h"
 #include "skin/runtime/tracking/CallDepth.h"
 
@@ -41,7 +43,8 @@ class TWScrollbar : public framework::TCustomControl, public CallDepthCounted {
   void SetPosition(HWND ahwnd);
   void HideScrollbar();
   void ButtonUp();
-  // Paint again now (the bar moved or a part changed).
+  // Paint again now when the bar no longer looks as the panel shows it
+  // (the thumb moved, a part turned hot or pressed, the skin changed).
   void RepaintBar();
   // The skinner lets go: the panel calls nothing of it any more.
   void Detach();
@@ -78,9 +81,15 @@ class TWScrollbar : public framework::TCustomControl, public CallDepthCounted {
   void MouseLeft();
   void Press(const framework::TMessage& message);
   void Release(const framework::TMessage& message);
+  // What the panel shows of the bar now; nothing when the bar cannot be
+  // read or drawn, or does not fit the panel. `barShown` false: the native
+  // bar is hidden.
+  std::optional<PanelLook> LookNow(bool& barShown);
   void PaintPanel(HDC dc);
   bool IsVertical() const { return sbDir == 1; }
   bool IsWindowBar() const { return sbType != kScrollBarControl; }
+
+  PanelPicture picture_;
 };
 
 struct PanelRelease {

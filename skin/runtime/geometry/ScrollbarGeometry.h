@@ -23,6 +23,7 @@ struct ThumbExtent {
   int32_t start = 0;  // pixels from the bar's start
   int32_t end = 0;
   int32_t Length() const { return end - start; }
+  bool operator==(const ThumbExtent&) const = default;
 };
 
 // The part at `along` pixels from the bar's start.

@@ -215,6 +215,64 @@ TEST_F(ScrollbarSkinnerTest, ScrollingLeavesBothPanelsWhereTheyAreUnderASkinnedE
       << "the corner between the bars: " << std::hex << shot.At(shot.width - 4, shot.height - 4);
 }
 
+// Paints of the watched panels, seen by a thread hook.
+int g_panelPaints = 0;
+
+LRESULT CALLBACK CountPanelPaints(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && message->message == WM_PAINT &&
+      (message->hwnd == g_watchedPanels[0] || message->hwnd == g_watchedPanels[1])) {
+    ++g_panelPaints;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(ScrollbarSkinnerTest, APanelPaintsAgainOnlyWhenItsBarLooksDifferent) {
+  ASSERT_NO_FATAL_FAILURE(MakeScrollingForm());
+  TSkinScrollbar* skinner = SkinnerOf(memo_);
+  TWScrollbar& panel = *skinner->VertPanel();
+  PumpFor(100);
+  g_watchedPanels[0] = g_watchedPanels[1] = panel.WindowHandle();
+  g_panelPaints = 0;
+  HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, CountPanelPaints, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  for (int i = 0; i < 5; ++i) {
+    panel.RepaintBar();
+    RedrawWindow(memo_->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    PumpFor(20);
+  }
+  const int unchanged = g_panelPaints;
+  panel.scrollpos = kPartSecondArrow;
+  panel.RepaintBar();
+  const int hot = g_panelPaints - unchanged;
+  SendMessageW(memo_->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+  PumpFor(50);
+  const int scrolled = g_panelPaints - unchanged - hot;
+  UnhookWindowsHookEx(hook);
+  EXPECT_EQ(unchanged, 0) << "neither asking again nor the memo's own paints repaint a panel that still shows its bar";
+  EXPECT_EQ(hot, 1) << "a part turned hot";
+  EXPECT_GE(scrolled, 1) << "the thumb moved";
+  const TDataSkinObject& arrows = *skin_->SArrow;
+  const int half = panel.CW / 2;
+  const POINT down = DownArrow(panel);
+  EXPECT_TRUE(Near(CapturePanel(panel).At(down.x, down.y),
+                   StripPixel(arrows, 16, kArrowFrames, half, half, ScreenFace(*skin_))))
+      << "the hot arrow, after the scroll repainted the panel from its picture";
+
+  // Another skin, the bar looking the same otherwise: the panel shows the
+  // new skin's arrows, not the picture it kept.
+  panel.scrollpos = kPartNone;
+  panel.RepaintBar();
+  skin_->LoadFromFile(BuiltSkinFile("coalrim"));
+  RunPendingRequest();
+  PumpFor(150);
+  TWScrollbar& after = *SkinnerOf(memo_)->VertPanel();
+  const TDataSkinObject& newArrows = *skin_->SArrow;
+  const POINT at = DownArrow(after);
+  EXPECT_TRUE(Near(CapturePanel(after).At(at.x, at.y),
+                   StripPixel(newArrows, 13, kArrowFrames, after.CW / 2, after.CW / 2, ScreenFace(*skin_))));
+}
+
 TEST_F(ScrollbarSkinnerTest, AGridsFixedCellsAndTitlesTakeTheSkinsColoursAndGetTheirOwnBack) {
   MakeSkinnedForm("object Grid1: TDBGrid\n Left = 10\n Top = 10\n Width = 200\n Height = 120\n end\n");
   auto* grid = FindIn<framework::TDBGrid>(*form_, L"Grid1");
@@ -242,7 +300,7 @@ TEST_F(ScrollbarSkinnerTest, SkinEnableSwitchesBetweenNativeAndSkinnedBars) {
   EXPECT_TRUE(IsWindowVisible(panel->WindowHandle()));
   EXPECT_TRUE(panel->sbVisible);
 
-  // Painting composes in bitmaps of its own and keeps none of them.
+  // Painting composes in the panel's one picture and keeps no other bitmap.
   const int gdiBefore = framework::LiveGdiHandles();
   for (int i = 0; i < 20; ++i) {
     panel->scrollpos = i % 2 ? kPartThumb : kPartNone;
