@@ -15,17 +15,16 @@ bool SameRect(const RECT& a, const RECT& b) {
 bool SameSize(SIZE a, SIZE b) { return a.cx == b.cx && a.cy == b.cy; }
 
 bool SameBar(const ScrollbarLook& a, const ScrollbarLook& b) {
-  return a.vertical == b.vertical && SameRect(a.area, b.area) && a.arrowLength == b.arrowLength &&
-         a.thumb == b.thumb && a.enabled == b.enabled && a.hot == b.hot && a.pressed == b.pressed &&
-         a.normalFramesOnly == b.normalFramesOnly;
+  return a.vertical == b.vertical && SameRect(a.area, b.area) && a.arrowLength == b.arrowLength && a.thumb == b.thumb &&
+         a.enabled == b.enabled && a.hot == b.hot && a.pressed == b.pressed && a.normalFramesOnly == b.normalFramesOnly;
 }
 
 }  // namespace
 
 PanelLook MakePanelLook(const TSkinData& sd, const ScrollbarLook& bar, SIZE picture, SIZE panel) {
   PanelLook look{bar, picture, panel};
-  look.images = {ImageOf(sd.SArrow.get()), ImageOf(sd.HBar.get()), ImageOf(sd.VBar.get()),
-                 ImageOf(sd.HSlider.get()), ImageOf(sd.VSlider.get())};
+  look.images = {ImageOf(sd.SArrow.get()), ImageOf(sd.HBar.get()), ImageOf(sd.VBar.get()), ImageOf(sd.HSlider.get()),
+                 ImageOf(sd.VSlider.get())};
   look.face = sd.Colors[kSchemeButtonFace];
   return look;
 }
