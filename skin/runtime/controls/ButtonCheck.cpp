@@ -26,17 +26,15 @@ constexpr UINT CM_REPAINT_MESSAGE = 0xB0D0;
 
 bool Contains(const std::wstring& text, const wchar_t* part) { return text.find(part) != std::wstring::npos; }
 
-// Strips of 12 (check) or 8 (radio) frames keep the checked, disabled and
-// disabled-checked boxes further along.
-int LongStripFrame(int frame) {
-  static constexpr int kLongStrip[] = {0, 1, 5, 4, 8};
-  return frame >= 1 && frame <= 4 ? kLongStrip[frame] : frame;
-}
-
 // The system draws a focus rectangle itself where its major version is 6.
 bool DrawsOwnCaptionFocus() { return (GetVersion() & 0xFF) != 6; }
 
 }  // namespace
+
+int LongStripFrame(int frame) {
+  static constexpr int kLongStrip[] = {0, 1, 5, 4, 8};
+  return frame >= 1 && frame <= 4 ? kLongStrip[frame] : frame;
+}
 
 void TSkinCheckControl::Init(TWinSkinForm* sf, TSkinData* sd, framework::TCanvas* acanvas, bool acolor) {
   TSkinControl::Init(sf, sd, acanvas, acolor);

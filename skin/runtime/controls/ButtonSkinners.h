@@ -188,4 +188,8 @@ void DrawGlyphCell(HDC dc, POINT pos, int numGlyphs, int index, const framework:
 // short strip still shows checked and unchecked apart.
 int FrameWithin(int frame, int frames);
 
+// Strips of 12 (check) or 8 (radio) frames keep the checked, disabled and
+// disabled-checked boxes (frames 2, 3 and 4 of a short strip) further along.
+int LongStripFrame(int frame);
+
 }  // namespace lanvero

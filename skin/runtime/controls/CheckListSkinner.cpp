@@ -24,9 +24,7 @@ int CheckStateFrame(TCheckBoxState state, int frames) {
   int frame = 1;
   if (state == TCheckBoxState::cbChecked) frame = 2;
   if (state == TCheckBoxState::cbGrayed) frame = 4;
-  if (frames == 12 && frame == 2) frame = 5;
-  if (frames == 12 && frame == 4) frame = 8;
-  return FrameWithin(frame, frames);
+  return FrameWithin(frames == 12 ? LongStripFrame(frame) : frame, frames);
 }
 
 }  // namespace

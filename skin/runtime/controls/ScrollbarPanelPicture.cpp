@@ -8,15 +8,12 @@ namespace {
 
 HBITMAP ImageOf(const TDataSkinObject* object) { return object ? MapHandle(object->Map) : nullptr; }
 
-bool SameRect(const RECT& a, const RECT& b) {
-  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 bool SameSize(SIZE a, SIZE b) { return a.cx == b.cx && a.cy == b.cy; }
 
 bool SameBar(const ScrollbarLook& a, const ScrollbarLook& b) {
-  return a.vertical == b.vertical && SameRect(a.area, b.area) && a.arrowLength == b.arrowLength && a.thumb == b.thumb &&
-         a.enabled == b.enabled && a.hot == b.hot && a.pressed == b.pressed && a.normalFramesOnly == b.normalFramesOnly;
+  return a.vertical == b.vertical && EqualRect(&a.area, &b.area) && a.arrowLength == b.arrowLength &&
+         a.thumb == b.thumb && a.enabled == b.enabled && a.hot == b.hot && a.pressed == b.pressed &&
+         a.normalFramesOnly == b.normalFramesOnly;
 }
 
 }  // namespace
