@@ -106,8 +106,17 @@ LayoutToken LayoutLexer::Number() {
     if (!std::isfinite(token.real)) throw LayoutError(L"number out of range", line_);
     return token;
   }
-  if (digits.size() > 18) throw LayoutError(L"number too large", line_);
-  token.integer = std::strtoll(digits.c_str(), nullptr, 10);
+  // Every 64-bit integer reads back from the decimal text the writer gives
+  // it, INT64_MIN included (its digits, 2^63, follow a minus sign).
+  constexpr uint64_t kLargestMagnitude = uint64_t{1} << 63;
+  uint64_t value = 0;
+  for (const char digit : digits) {
+    const uint64_t next = static_cast<uint64_t>(digit - '0');
+    if (value > (kLargestMagnitude - next) / 10) throw LayoutError(L"number too large", line_);
+    value = value * 10 + next;
+  }
+  token.integer = static_cast<int64_t>(value);
+  token.beyondMaximum = value == kLargestMagnitude;
   return token;
 }
 

@@ -15,10 +15,13 @@ struct LayoutToken {
   Type type = Type::End;
   std::string identifier;  // Identifier
   int64_t integer = 0;     // Integer
-  double real = 0;         // Float
-  std::wstring text;       // String
-  std::string bytes;       // Binary: decoded bytes
-  char symbol = 0;         // Symbol: = : . , + - [ ] ( ) < >
+  // Integer written in decimal as 9223372036854775808 (2^63, `integer`
+  // holds INT64_MIN): valid only after a minus sign.
+  bool beyondMaximum = false;
+  double real = 0;    // Float
+  std::wstring text;  // String
+  std::string bytes;  // Binary: decoded bytes
+  char symbol = 0;    // Symbol: = : . , + - [ ] ( ) < >
   int line = 1;
 };
 

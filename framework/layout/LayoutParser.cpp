@@ -126,8 +126,11 @@ class Parser {
   LayoutValue Number(bool negative) {
     LayoutValue value;
     if (token_.type == Type::Integer) {
+      if (token_.beyondMaximum && !negative) Fail(L"number too large");
       value.kind = LayoutValue::Kind::Integer;
-      value.integer = negative ? -token_.integer : token_.integer;
+      // Negated in unsigned arithmetic: -INT64_MIN (from "-$8000000000000000"
+      // or "-9223372036854775808") stays INT64_MIN instead of overflowing.
+      value.integer = negative ? static_cast<int64_t>(0 - static_cast<uint64_t>(token_.integer)) : token_.integer;
     } else {
       value.kind = LayoutValue::Kind::Float;
       value.real = negative ? -token_.real : token_.real;

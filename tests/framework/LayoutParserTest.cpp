@@ -90,6 +90,19 @@ int ErrorLine(const char* text) {
   return -1;
 }
 
+// Every 64-bit integer the text can hold, hexadecimal or decimal, is written
+// back as text that reads to the same value.
+TEST(LayoutParser, ExtremeIntegersReadBackFromTheirWrittenText) {
+  for (const char* number : {"$1FBBBBBBBBBBBBB0", "9223372036854775807", "-9223372036854775808", "-$8000000000000000",
+                             "$FFFFFFFFFFFFFFFF", "-0009223372036854775807"}) {
+    SCOPED_TRACE(number);
+    const LayoutObject root = ParseLayout(std::string("object A: TA\n  X = ") + number + "\nend");
+    EXPECT_EQ(ParseLayout(WriteLayout(root)), root);
+  }
+  EXPECT_EQ(ErrorLine("object A: TA\n  X = 9223372036854775808\nend"), 2) << "2^63 only after a minus sign";
+  EXPECT_EQ(ErrorLine("object A: TA\n  X = -9223372036854775809\nend"), 2);
+}
+
 TEST(LayoutParser, FaultsNameTheirLine) {
   EXPECT_EQ(ErrorLine("object A: TA\n  X = 'open\nend"), 2);
   EXPECT_EQ(ErrorLine("object A: TA\n\n  X = 'caf\xC3\xA9'\nend"), 3);  // raw non-ASCII in a string
