@@ -138,12 +138,14 @@ void TWScrollbar::SetPosition(HWND ahwnd) {
   const bool moved = Left() != place.left || Top() != place.top || Width() != place.right - place.left ||
                      Height() != place.bottom - place.top;
   SetBounds(place.left, place.top, place.right - place.left, place.bottom - place.top);
-  // Into its place in the z-order before it shows: a new panel shown on top
-  // and lowered afterwards would have the windows around it erased again.
+  // Into its place in the z-order as it shows, in one move: a new panel
+  // shown on top and lowered afterwards would have the windows around it
+  // erased again.
   const HWND panel = Handle();
   if (!SitsJustAbove(panel, hwnd)) {
     const HWND above = GetWindow(hwnd, GW_HWNDPREV);
-    SetWindowPos(panel, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(panel, above ? above : HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (Visible() ? 0 : SWP_SHOWWINDOW));
   }
   SetVisible(true);
   if (!moved) RepaintBar();

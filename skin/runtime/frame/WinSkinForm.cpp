@@ -231,15 +231,13 @@ void TWinSkinForm::Activate() {
         Skinstate = kFrameRunning;
         Cropwindow();
       }
-    } else if (!ischildform && FormBorder != sbsNone && Windowstate != swsMin) {
+    } else if (!ischildform && FormBorder != sbsNone && Windowstate == swsMax) {
       Skinstate = kFrameResizing;
       ResizeToClient(false);
       Skinstate = kFrameRunning;
-      if (Windowstate == swsMax) {
-        Refresh();
-      } else {
-        Cropwindow();
-      }
+      Refresh();
+    } else if (!ischildform && FormBorder != sbsNone && Windowstate == swsNormal) {
+      ReframeShownWindow();
     }
   }
   if (FForm) InitPopMenu(FForm, true, false);
@@ -256,7 +254,7 @@ void TWinSkinForm::SaveClientMetrics() {
   oldsize = Rect{0, 0, (window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
 }
 
-void TWinSkinForm::ResizeToClient(bool refresh) {
+void TWinSkinForm::ResizeToClient(bool refresh, UINT extraFlags) {
   if (Windowstate == swsMax) {
     Refresh();
     return;
@@ -301,7 +299,7 @@ void TWinSkinForm::ResizeToClient(bool refresh) {
     }
   }
   SetWindowPos(Hwnd, nullptr, window.left, window.top, width, height,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | extraFlags);
 }
 
 void TWinSkinForm::NotifySkinned() {

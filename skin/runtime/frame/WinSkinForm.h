@@ -129,7 +129,9 @@ class TWinSkinForm : public SubclassTarget {
 
   void Refresh();
   static void RePaint(HWND hwnd);
-  void Cropwindow();
+  // Sets the window region for the window's size; `redraw` false leaves the
+  // repainting to the caller.
+  void Cropwindow(bool redraw = true);
   void Uncropwindow();
   void PaintFrame(HDC dc);
 
@@ -226,7 +228,14 @@ class TWinSkinForm : public SubclassTarget {
   void FindMDIClient();
   void Activate();
   void SaveClientMetrics();
-  void ResizeToClient(bool refresh);
+  void ResizeToClient(bool refresh, UINT extraFlags = 0);
+  // Puts the skinned frame around a shown window with one repaint.
+  void ReframeShownWindow();
+  // The whole client area waits for the window's first paint.
+  bool AwaitsFirstPaint() const;
+  // Invalidates what lay under `before` (screen coordinates) and the window
+  // no longer covers.
+  void InvalidateUncovered(const RECT& before) const;
   void NotifySkinned();
   void FreeSkinners();
   void SetSysMenuStyle(bool remove);

@@ -79,7 +79,7 @@ framework::UniqueRegion TWinSkinForm::BuildFrameRegion(int width, int height) {
   return region;
 }
 
-void TWinSkinForm::Cropwindow() {
+void TWinSkinForm::Cropwindow(bool redraw) {
   if (Skinstate == kFrameDestroyed || !sMainMenu || !fsd || fsd->Empty) return;
   RECT window{};
   if (!GetWindowRect(Hwnd, &window)) return;
@@ -104,10 +104,57 @@ void TWinSkinForm::Cropwindow() {
   // The region belongs to the system once it is set; a refused one is ours
   // to delete, and the window keeps the region it had.
   crop = false;
-  if (region && SetWindowRgn(Hwnd, region.Get(), TRUE)) {
+  if (region && SetWindowRgn(Hwnd, region.Get(), redraw)) {
     region.Release();
     crop = true;
   }
+}
+
+// The new size and the region go in without painting, then what changed is
+// invalidated once. Left to themselves, the resize and the region would each
+// repaint the whole window with all its controls at once, before the first
+// real paint, which paints everything again.
+//
+// A window that has just been shown has not painted yet: its controls were
+// erased as it showed and wait for their first paint. When its client area
+// only moves to where the skinned frame puts it, its pixels go along and
+// only the new frame needs painting. A window that has painted already
+// (skinned later, or skinned anew), or whose client area changed size (a
+// message box grown to fit its caption), is repainted whole.
+void TWinSkinForm::ReframeShownWindow() {
+  RECT before{}, clientBefore{}, clientAfter{};
+  GetWindowRect(Hwnd, &before);
+  GetClientRect(Hwnd, &clientBefore);
+  const bool firstPaintPending = AwaitsFirstPaint();
+  Skinstate = kFrameResizing;
+  ResizeToClient(false, SWP_NOREDRAW | (firstPaintPending ? 0 : SWP_NOCOPYBITS));
+  Skinstate = kFrameRunning;
+  Cropwindow(false);
+  GetClientRect(Hwnd, &clientAfter);
+  const bool onlyTheFrameIsNew = firstPaintPending && EqualRect(&clientBefore, &clientAfter);
+  const UINT repaint = onlyTheFrameIsNew ? RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN
+                                         : RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
+  RedrawWindow(Hwnd, nullptr, nullptr, repaint);
+  InvalidateUncovered(before);
+}
+
+bool TWinSkinForm::AwaitsFirstPaint() const {
+  RECT client{}, pending{};
+  GetClientRect(Hwnd, &client);
+  return !IsRectEmpty(&client) && GetUpdateRect(Hwnd, &pending, FALSE) && EqualRect(&client, &pending);
+}
+
+void TWinSkinForm::InvalidateUncovered(const RECT& before) const {
+  RECT after{};
+  if (!GetWindowRect(Hwnd, &after)) return;
+  framework::UniqueRegion uncovered = RectRegion(FromRECT(before));
+  framework::UniqueRegion covered = RectRegion(Rect{0, 0, after.right - after.left, after.bottom - after.top});
+  if (!uncovered || !covered) return;
+  // A window with a region covers only that region.
+  GetWindowRgn(Hwnd, covered.Get());
+  OffsetRgn(covered.Get(), after.left, after.top);
+  if (CombineRgn(uncovered.Get(), uncovered.Get(), covered.Get(), RGN_DIFF) == NULLREGION) return;
+  RedrawWindow(GetDesktopWindow(), nullptr, uncovered.Get(), RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TWinSkinForm::Uncropwindow() {

@@ -3,7 +3,11 @@
 // messages a caption button press and the system menu leave behind.
 #include <windowsx.h>
 
+#include <memory>
+
+#include "skin/definitions/win/SkinDataGdi.h"
 #include "skin/runtime/SkinMessages.h"
+#include "tests/skin/runtime/win/DialogTemplate.h"
 #include "tests/skin/runtime/win/SkinnedFormFixture.h"
 
 namespace lanvero::testing {
@@ -164,6 +168,76 @@ TEST_F(FrameSkinnerTest, ResizeKeepsTheFrameAroundTheClientAndRecutsTheRegion) {
   for (const SeenMessage& m : Seen()) sizes += m.msg == WM_SIZE;
   EXPECT_EQ(sizes, 1);
   EXPECT_TRUE(SawInOrder(Seen(), {{WM_WINDOWPOSCHANGING, 0}, {WM_SIZE, SIZE_RESTORED}}));
+}
+
+// Paint messages a control's own handler received.
+struct PaintCounts {
+  int erases = 0;
+  int paints = 0;
+};
+
+std::shared_ptr<PaintCounts> CountPaintsOf(framework::TWinControl& control) {
+  auto counts = std::make_shared<PaintCounts>();
+  framework::TWndMethod previous = control.WindowProc;
+  control.WindowProc = [counts, previous](framework::TMessage& message) {
+    counts->erases += message.Msg == WM_ERASEBKGND;
+    counts->paints += message.Msg == WM_PAINT;
+    previous(message);
+  };
+  return counts;
+}
+
+TEST_F(FrameSkinnerTest, AWindowSkinnedAsItShowsHasItsControlsErasedOnceAndPaintedOnce) {
+  // The panel stays native (tag 99): only the frame's work reaches it.
+  std::shared_ptr<PaintCounts> counts;
+  beforeShow_ = [&counts](framework::testing::TTestForm& form) {
+    counts = CountPaintsOf(*framework::testing::FindIn<framework::TWinControl>(form, L"Panel1"));
+  };
+  MakeSkinnedForm("object Panel1: TPanel\n Left = 20\n Top = 20\n Width = 200\n Height = 120\n Tag = 99\n end\n");
+  PumpFor(100);
+  // Erased as the window showed; the skinned frame's new size and region
+  // moved it along without erasing it again.
+  EXPECT_EQ(counts->erases, 1);
+  EXPECT_EQ(counts->paints, 1);
+  // The form's own background went along too.
+  LOGBRUSH face{};
+  ASSERT_TRUE(GetObjectW(skin_->Gdi()->BGBrush.Get(), sizeof face, &face));
+  framework::WindowDC dc(Window());
+  EXPECT_EQ(GetPixel(dc.Get(), 390, 290), face.lbColor);
+  EXPECT_EQ(GetPixel(dc.Get(), 5, 5), face.lbColor);
+}
+
+TEST_F(FrameSkinnerTest, ARawDialogThatPaintedBeforeItWasSkinnedIsRepaintedInTheSkinsBackground) {
+  MakeSkinnedForm();
+  UninstallNow();
+  DialogTemplate dialog(L"Raw");
+  const HWND window = CreateDialogIndirectParamW(nullptr, dialog.Get(), Window(), nullptr, 0);
+  ASSERT_NE(window, nullptr);
+  PumpFor(100);
+  ASSERT_EQ(SkinManager().FrameSkinnerOf(window), nullptr) << "skinned with the skin off";
+  InstallNow();
+  // The dialog is skinned as it is activated, having painted natively.
+  SetForegroundWindow(Window());
+  PumpFor(50);
+  SetForegroundWindow(window);
+  for (int i = 0; i < 100; ++i) {
+    const TWinSkinForm* dialogSkinner = SkinManager().FrameSkinnerOf(window);
+    if (dialogSkinner && dialogSkinner->Skinstate == kFrameRunning) break;
+    PumpFor(20);
+  }
+  ASSERT_NE(SkinManager().FrameSkinnerOf(window), nullptr);
+  PumpFor(100);
+  LOGBRUSH background{};
+  ASSERT_TRUE(GetObjectW(skin_->Gdi()->BGBrush.Get(), sizeof background, &background));
+  ASSERT_NE(background.lbColor, GetSysColor(COLOR_BTNFACE)) << "the test needs a skin of another face colour";
+  RECT client{};
+  GetClientRect(window, &client);
+  {
+    framework::WindowDC dc(window);
+    EXPECT_EQ(GetPixel(dc.Get(), client.right - 4, client.bottom - 4), background.lbColor);
+  }
+  DestroyWindow(window);
+  PumpFor(30);
 }
 
 TEST_F(FrameSkinnerTest, UninstallWhileTheSystemMenuIsOpenGivesTheWindowBack) {
