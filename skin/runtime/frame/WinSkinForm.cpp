@@ -256,7 +256,7 @@ void TWinSkinForm::SaveClientMetrics() {
 
 void TWinSkinForm::ResizeToClient(bool refresh, UINT extraFlags) {
   if (Windowstate == swsMax) {
-    Refresh();
+    Refresh(extraFlags & SWP_NOREDRAW);
     return;
   }
   RECT window{};
@@ -316,8 +316,9 @@ void TWinSkinForm::StartTimer(bool on) {
   }
 }
 
-void TWinSkinForm::Refresh() {
-  SetWindowPos(Hwnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+void TWinSkinForm::Refresh(UINT extraFlags) {
+  SetWindowPos(Hwnd, nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | extraFlags);
 }
 
 void TWinSkinForm::RePaint(HWND hwnd) {
@@ -334,10 +335,15 @@ void TWinSkinForm::SkinChange() {
   if (FForm) InitPopMenu(FForm, true, false);
   Skinstate = kFrameChanging;
   if (sMainMenu && IsWindow(Hwnd)) {
-    ResizeToClient(true);
-    Refresh();
-    Cropwindow();
+    // The new frame's size and region go in without painting; the window
+    // is then painted once, in the new skin.
+    RECT before{};
+    GetWindowRect(Hwnd, &before);
+    ResizeToClient(true, SWP_NOREDRAW | SWP_NOCOPYBITS);
+    Refresh(SWP_NOREDRAW);
+    Cropwindow(false);
     RedrawWindow(Hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    InvalidateUncovered(before);
   }
   NotifySkinned();
   Skinstate = kFrameRunning;

@@ -127,7 +127,9 @@ class TWinSkinForm : public SubclassTarget {
   void UnSubclass3();
   void UnSubclass2();
 
-  void Refresh();
+  // The frame is worked out and painted anew (`extraFlags`: SWP_NOREDRAW
+  // to leave the painting to the caller).
+  void Refresh(UINT extraFlags = 0);
   static void RePaint(HWND hwnd);
   // Sets the window region for the window's size; `redraw` false leaves the
   // repainting to the caller.

@@ -207,6 +207,32 @@ TEST_F(FrameSkinnerTest, AWindowSkinnedAsItShowsHasItsControlsErasedOnceAndPaint
   EXPECT_EQ(GetPixel(dc.Get(), 5, 5), face.lbColor);
 }
 
+TEST_F(FrameSkinnerTest, ASkinChangePaintsTheWindowOnceInTheNewSkin) {
+  std::shared_ptr<PaintCounts> counts;
+  beforeShow_ = [&counts](framework::testing::TTestForm& form) {
+    counts = CountPaintsOf(*framework::testing::FindIn<framework::TWinControl>(form, L"Panel1"));
+  };
+  MakeSkinnedForm("object Panel1: TPanel\n Left = 20\n Top = 20\n Width = 200\n Height = 120\n Tag = 99\n end\n");
+  PumpFor(100);
+  *counts = {};
+  skin_->LoadFromFile(BuiltSkinFile("coalrim"));
+  RunPendingRequest();
+  PumpFor(100);
+  EXPECT_EQ(counts->erases, 1);
+  EXPECT_EQ(counts->paints, 1);
+  // In the new frame, which the new region follows.
+  const TWinSkinForm& skinner = *Skinner();
+  const RECT window = WindowRect();
+  EXPECT_EQ(window.right - window.left, 400 + skinner.bw.left + skinner.bw.right);
+  EXPECT_EQ(window.bottom - window.top, 300 + skinner.bw.top + skinner.bw.bottom);
+  framework::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(Window(), region.Get()), ERROR);
+  RECT box{};
+  GetRgnBox(region.Get(), &box);
+  EXPECT_EQ(box.right, window.right - window.left);
+  EXPECT_EQ(box.bottom, window.bottom - window.top);
+}
+
 TEST_F(FrameSkinnerTest, ARawDialogThatPaintedBeforeItWasSkinnedIsRepaintedInTheSkinsBackground) {
   MakeSkinnedForm();
   UninstallNow();
