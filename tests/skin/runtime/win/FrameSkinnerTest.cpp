@@ -1,6 +1,7 @@
 // The frame skinner on a real window: the frame it leaves around the client
 // area, the region cut along the skin's magenta corners, hit testing, the
-// messages a caption button press and the system menu leave behind.
+// messages a caption button press and the system menu leave behind, and how
+// often skinning and a skin change make the window's controls paint.
 #include <windowsx.h>
 
 #include <memory>
@@ -13,7 +14,36 @@
 namespace lanvero::testing {
 namespace {
 
-using FrameSkinnerTest = SkinnedFormTest;
+// Paint messages a control's own handler received.
+struct PaintCounts {
+  int erases = 0;
+  int paints = 0;
+};
+
+std::shared_ptr<PaintCounts> CountPaintsOf(framework::TWinControl& control) {
+  auto counts = std::make_shared<PaintCounts>();
+  framework::TWndMethod previous = control.WindowProc;
+  control.WindowProc = [counts, previous](framework::TMessage& message) {
+    counts->erases += message.Msg == WM_ERASEBKGND;
+    counts->paints += message.Msg == WM_PAINT;
+    previous(message);
+  };
+  return counts;
+}
+
+class FrameSkinnerTest : public SkinnedFormTest {
+ protected:
+  // A skinned form with one panel that stays native (tag 99), so that only
+  // the frame's work reaches it, and the count of its paint messages.
+  std::shared_ptr<PaintCounts> MakeFormWithNativePanel() {
+    std::shared_ptr<PaintCounts> counts;
+    beforeShow_ = [&counts](framework::testing::TTestForm& form) {
+      counts = CountPaintsOf(*framework::testing::FindIn<framework::TWinControl>(form, L"Panel1"));
+    };
+    MakeSkinnedForm("object Panel1: TPanel\n Left = 20\n Top = 20\n Width = 200\n Height = 120\n Tag = 99\n end\n");
+    return counts;
+  }
+};
 
 const TWinSysButton* ButtonWithAction(const TWinSkinForm& skinner, int32_t action) {
   for (const auto& button : skinner.Buttons()) {
@@ -170,30 +200,9 @@ TEST_F(FrameSkinnerTest, ResizeKeepsTheFrameAroundTheClientAndRecutsTheRegion) {
   EXPECT_TRUE(SawInOrder(Seen(), {{WM_WINDOWPOSCHANGING, 0}, {WM_SIZE, SIZE_RESTORED}}));
 }
 
-// Paint messages a control's own handler received.
-struct PaintCounts {
-  int erases = 0;
-  int paints = 0;
-};
-
-std::shared_ptr<PaintCounts> CountPaintsOf(framework::TWinControl& control) {
-  auto counts = std::make_shared<PaintCounts>();
-  framework::TWndMethod previous = control.WindowProc;
-  control.WindowProc = [counts, previous](framework::TMessage& message) {
-    counts->erases += message.Msg == WM_ERASEBKGND;
-    counts->paints += message.Msg == WM_PAINT;
-    previous(message);
-  };
-  return counts;
-}
-
 TEST_F(FrameSkinnerTest, AWindowSkinnedAsItShowsHasItsControlsErasedOnceAndPaintedOnce) {
-  // The panel stays native (tag 99): only the frame's work reaches it.
-  std::shared_ptr<PaintCounts> counts;
-  beforeShow_ = [&counts](framework::testing::TTestForm& form) {
-    counts = CountPaintsOf(*framework::testing::FindIn<framework::TWinControl>(form, L"Panel1"));
-  };
-  MakeSkinnedForm("object Panel1: TPanel\n Left = 20\n Top = 20\n Width = 200\n Height = 120\n Tag = 99\n end\n");
+  const std::shared_ptr<PaintCounts> counts = MakeFormWithNativePanel();
+  ASSERT_TRUE(counts && Skinner());
   PumpFor(100);
   // Erased as the window showed; the skinned frame's new size and region
   // moved it along without erasing it again.
@@ -208,11 +217,8 @@ TEST_F(FrameSkinnerTest, AWindowSkinnedAsItShowsHasItsControlsErasedOnceAndPaint
 }
 
 TEST_F(FrameSkinnerTest, ASkinChangePaintsTheWindowOnceInTheNewSkin) {
-  std::shared_ptr<PaintCounts> counts;
-  beforeShow_ = [&counts](framework::testing::TTestForm& form) {
-    counts = CountPaintsOf(*framework::testing::FindIn<framework::TWinControl>(form, L"Panel1"));
-  };
-  MakeSkinnedForm("object Panel1: TPanel\n Left = 20\n Top = 20\n Width = 200\n Height = 120\n Tag = 99\n end\n");
+  const std::shared_ptr<PaintCounts> counts = MakeFormWithNativePanel();
+  ASSERT_TRUE(counts && Skinner());
   PumpFor(100);
   *counts = {};
   skin_->LoadFromFile(BuiltSkinFile("coalrim"));
