@@ -1,5 +1,6 @@
 // The window region of a skinned frame: the client area and menu band, plus
-// every border side cut along the magenta pixels of its image.
+// every border side cut along the magenta pixels of its image; and the
+// skinned frame's size and region put on a shown window with one repaint.
 #include <vector>
 
 #include "skin/image/win/DibSection.h"
