@@ -335,15 +335,14 @@ void TWinSkinForm::SkinChange() {
   if (FForm) InitPopMenu(FForm, true, false);
   Skinstate = kFrameChanging;
   if (sMainMenu && IsWindow(Hwnd)) {
-    // The new frame's size and region go in without painting; the window
-    // is then painted once, in the new skin.
+    // The new frame's size (a frame change, also when the size stays) and
+    // region go in without painting; the window is then painted once, in
+    // the new skin.
     RECT before{};
     GetWindowRect(Hwnd, &before);
     ResizeToClient(true, SWP_NOREDRAW | SWP_NOCOPYBITS);
-    Refresh(SWP_NOREDRAW);
     Cropwindow(false);
-    RedrawWindow(Hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-    InvalidateUncovered(before);
+    RepaintReframed(before, false);
   }
   NotifySkinned();
   Skinstate = kFrameRunning;

@@ -235,6 +235,10 @@ class TWinSkinForm : public SubclassTarget {
   void ReframeShownWindow();
   // The whole client area waits for the window's first paint.
   bool AwaitsFirstPaint() const;
+  // After a frame change made without painting: the window's frame, or the
+  // whole window when more than the frame is new, and what it uncovered of
+  // `before` (its rectangle on the screen before the change).
+  void RepaintReframed(const RECT& before, bool onlyTheFrameIsNew);
   // Invalidates what lay under `before` (screen coordinates) and the window
   // no longer covers.
   void InvalidateUncovered(const RECT& before) const;

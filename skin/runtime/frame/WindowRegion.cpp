@@ -132,7 +132,10 @@ void TWinSkinForm::ReframeShownWindow() {
   Skinstate = kFrameRunning;
   Cropwindow(false);
   GetClientRect(Hwnd, &clientAfter);
-  const bool onlyTheFrameIsNew = firstPaintPending && EqualRect(&clientBefore, &clientAfter);
+  RepaintReframed(before, firstPaintPending && EqualRect(&clientBefore, &clientAfter));
+}
+
+void TWinSkinForm::RepaintReframed(const RECT& before, bool onlyTheFrameIsNew) {
   const UINT repaint = onlyTheFrameIsNew ? RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN
                                          : RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN;
   RedrawWindow(Hwnd, nullptr, nullptr, repaint);
